@@ -1,0 +1,29 @@
+#pragma once
+// Fonts and colours of the program's fixed-layout windows. Sizes are given in
+// points at 96 dots per inch and turned into pixels, so that text keeps the
+// size the layouts were drawn for whatever DPI the X server reports.
+
+#include <QColor>
+#include <QFont>
+
+namespace kivo::look {
+
+enum class Family { Verdana, MsSansSerif };
+
+// Verdana (or MS Sans Serif) where installed, a metric-alike sans-serif
+// otherwise.
+QFont Font(double points, bool bold = false, Family family = Family::Verdana);
+
+// The program's standard text: Verdana 8.25 pt.
+inline QFont StandardFont(bool bold = false) { return Font(8.25, bold); }
+
+inline const QColor kGrey{192, 192, 192};
+inline const QColor kLightGrey{224, 224, 224};
+inline const QColor kDarkGrey{64, 64, 64};
+inline const QColor kBrandGrey{128, 128, 128};
+inline const QColor kYellow{255, 255, 0};
+inline const QColor kLightYellow{255, 255, 128};
+inline const QColor kNavy{0, 0, 128};
+inline const QColor kLinkBlue{0, 0, 192};
+
+}  // namespace kivo::look

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QLabel>
+
+// A label that acts as a web link: it shows the program's hand pointer and
+// reports a left click. It is not a push button on purpose: it keeps the look
+// of the text it carries.
+class LinkLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit LinkLabel(const QString& text, QWidget* parent = nullptr);
+
+    // The program's own hand-shaped pointer, shared by every link.
+    static QCursor LinkCursor();
+
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};

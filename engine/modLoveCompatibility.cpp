@@ -1,0 +1,209 @@
+#include "engine/modLoveCompatibility.h"
+
+#include "engine/ReadingTables.h"
+
+#include <charconv>
+#include <limits>
+#include <optional>
+
+namespace modLoveCompatibility {
+namespace {
+
+// Every sum of the calculation is 16-bit; a result outside that range is an
+// overflow, and the caller decides what an overflow means.
+std::optional<std::int16_t> GuardedAdd(std::int16_t a, std::int16_t b) {
+    const int sum = int{a} + int{b};
+    if (sum < std::numeric_limits<std::int16_t>::min() ||
+        sum > std::numeric_limits<std::int16_t>::max()) {
+        return std::nullopt;
+    }
+    return static_cast<std::int16_t>(sum);
+}
+
+// Pythagorean letter values: A=1 .. I=9, J starts again at 1. Only the 26
+// ASCII letters count; every other byte, including each byte of a non-ASCII
+// letter in UTF-8, is worth 0.
+constexpr std::int16_t LetterValue(unsigned char c) {
+    if (c >= 'a' && c <= 'z') {
+        c = static_cast<unsigned char>(c - 'a' + 'A');
+    }
+    if (c < 'A' || c > 'Z') {
+        return 0;
+    }
+    return static_cast<std::int16_t>((c - 'A') % 9 + 1);
+}
+
+constexpr int DigitSum(int n) {
+    int sum = 0;
+    for (; n > 0; n /= 10) {
+        sum += n % 10;
+    }
+    return sum;
+}
+
+// Index of a two-digit key "ab" (a, b in 1..9) in the ascending short table.
+constexpr std::size_t ShortIndex(int first, int second) {
+    return static_cast<std::size_t>((first - 1) * 9 + (second - 1));
+}
+
+// Index of the unordered pair first <= second in the ascending long table:
+// row "ab" comes after all rows that start with a smaller digit.
+constexpr std::size_t LongIndex(int first, int second) {
+    const int before = (first - 1) * 9 - (first - 1) * (first - 2) / 2;
+    return static_cast<std::size_t>(before + (second - first));
+}
+
+constexpr bool IsDigit1To9(int n) { return n >= 1 && n <= 9; }
+
+enum class Rating : unsigned char { None, VeryCompatible, Compatible, Neutral, Difficult };
+
+constexpr std::string_view RatingText(Rating r) {
+    switch (r) {
+    case Rating::VeryCompatible: return "Very Compatible";
+    case Rating::Compatible: return "Compatible";
+    case Rating::Neutral: return "Neutral";
+    case Rating::Difficult: return "Difficult";
+    case Rating::None: break;
+    }
+    return {};
+}
+
+// Rows: the first number; columns: the second number, 1..9.
+constexpr Rating V = Rating::VeryCompatible;
+constexpr Rating C = Rating::Compatible;
+constexpr Rating N = Rating::Neutral;
+constexpr Rating D = Rating::Difficult;
+constexpr std::array<std::array<Rating, 9>, 9> kRatings{{
+    //  1  2  3  4  5  6  7  8  9
+    {{V, D, C, D, V, D, V, N, C}},  // 1
+    {{D, V, C, V, D, C, D, V, N}},  // 2
+    {{C, C, V, D, C, V, D, D, V}},  // 3
+    {{D, V, D, V, D, C, C, V, D}},  // 4
+    {{V, D, C, D, V, D, V, N, C}},  // 5
+    {{D, C, V, C, D, V, D, C, V}},  // 6
+    {{V, D, D, C, V, D, V, D, N}},  // 7
+    {{N, V, D, V, N, C, D, V, D}},  // 8
+    {{C, N, V, D, C, V, N, D, V}},  // 9
+}};
+
+}  // namespace
+
+std::int16_t ReduceDigits(std::int16_t total, bool retainMasters) {
+    // The digits are read without the sign; int keeps -32768 representable.
+    int current = total < 0 ? -int{total} : int{total};
+    // A digit sum of a 16-bit number is at most 4 + 9 * 4 = 40, so every
+    // pass shrinks the number and the loop ends.
+    while (current > 9) {
+        const int sum = DigitSum(current);
+        if (retainMasters && (sum == 11 || sum == 22)) {
+            return static_cast<std::int16_t>(sum);
+        }
+        current = sum;
+    }
+    return static_cast<std::int16_t>(current);
+}
+
+std::int16_t GetLifePathNumber(std::int16_t day, std::int16_t month, std::int16_t year) {
+    const auto dayMonth = GuardedAdd(day, month);
+    if (!dayMonth) {
+        return 0;
+    }
+    const auto total = GuardedAdd(*dayMonth, year);
+    if (!total) {
+        return 0;
+    }
+    return ReduceDigits(*total, false);
+}
+
+std::int16_t GetDestinyNumber(std::string_view name) {
+    std::int16_t total = 0;
+    for (const char ch : name) {
+        // A letter that would overflow the total is skipped, not fatal.
+        if (const auto next = GuardedAdd(total, LetterValue(static_cast<unsigned char>(ch)))) {
+            total = *next;
+        }
+    }
+    return ReduceDigits(total, true);
+}
+
+std::int16_t FoldMasterNumber(std::int16_t n) {
+    if (n == 11) {
+        return 2;
+    }
+    if (n == 22) {
+        return 4;
+    }
+    return n;
+}
+
+std::string MakePairKey(std::int16_t first, std::int16_t second) {
+    // Two 16-bit decimals with signs fit in 12 characters, inside the small
+    // string buffer, so building a key never allocates.
+    std::array<char, 16> buffer{};
+    char* end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), first).ptr;
+    end = std::to_chars(end, buffer.data() + buffer.size(), second).ptr;
+    return std::string(buffer.data(), end);
+}
+
+std::string_view GetCompatibilityRating(std::int16_t first, std::int16_t second) {
+    if (!IsDigit1To9(first)) {
+        return {};
+    }
+    if (!IsDigit1To9(second)) {
+        return RatingText(Rating::Difficult);
+    }
+    return RatingText(kRatings[static_cast<std::size_t>(first - 1)][static_cast<std::size_t>(second - 1)]);
+}
+
+std::string_view GetShortReading(std::string_view key) {
+    // Keys are exactly two digits 1..9 in ascending order, so the row of a
+    // matching key is found by arithmetic instead of a scan.
+    if (key.size() != 2) {
+        return {};
+    }
+    const int first = key[0] - '0';
+    const int second = key[1] - '0';
+    if (!IsDigit1To9(first) || !IsDigit1To9(second)) {
+        return {};
+    }
+    const auto& row = tables::kShortReadings[ShortIndex(first, second)];
+    return row.key == key ? row.text : std::string_view{};
+}
+
+std::string_view GetPairReading(std::int16_t first, std::int16_t second) {
+    if (first > second) {
+        std::swap(first, second);
+    }
+    if (!IsDigit1To9(first) || !IsDigit1To9(second)) {
+        return {};
+    }
+    return tables::kLongReadings[LongIndex(first, second)].text;
+}
+
+void CalculateCompatibility(CalculationState& s) {
+    for (std::size_t i = 0; i < kPersonCount; ++i) {
+        s.intLifePath[i] = GetLifePathNumber(s.intDay[i], s.intMonth[i], s.intYear[i]);
+    }
+    for (std::size_t i = 0; i < kPersonCount; ++i) {
+        s.intDestiny[i] = GetDestinyNumber(s.strName[i]);
+    }
+    // Every later step, and everything shown, uses the folded Destiny numbers.
+    for (std::size_t i = 0; i < kPersonCount; ++i) {
+        s.intDestiny[i] = FoldMasterNumber(s.intDestiny[i]);
+    }
+    s.strLifePathShort = GetShortReading(MakePairKey(s.intLifePath[0], s.intLifePath[1]));
+    s.strDestinyShort = GetShortReading(MakePairKey(s.intDestiny[0], s.intDestiny[1]));
+    s.strLifePathReading = GetPairReading(s.intLifePath[0], s.intLifePath[1]);
+    s.strDestinyReading = GetPairReading(s.intDestiny[0], s.intDestiny[1]);
+    s.strLifePathRating = GetCompatibilityRating(s.intLifePath[0], s.intLifePath[1]);
+    s.strDestinyRating = GetCompatibilityRating(s.intDestiny[0], s.intDestiny[1]);
+}
+
+CalculationState& State() {
+    static CalculationState state;
+    return state;
+}
+
+void CalculateCompatibility() { CalculateCompatibility(State()); }
+
+}  // namespace modLoveCompatibility

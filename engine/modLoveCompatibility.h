@@ -1,0 +1,71 @@
+#pragma once
+// The numerology engine: from two people's names and birth dates to their
+// Life Path and Destiny numbers, pair keys, ratings and reading texts.
+// Plain standard C++ with no user-interface dependency; never throws.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace modLoveCompatibility {
+
+// Index 0 is the user, index 1 the partner.
+inline constexpr std::size_t kPersonCount = 2;
+
+// Entries and results of the last calculation. The person entries are written
+// by the caller; CalculateCompatibility writes everything else. The text views
+// point into the program's constant tables and never dangle.
+struct CalculationState {
+    std::array<std::string, kPersonCount> strName{};
+    std::array<std::int16_t, kPersonCount> intDay{};
+    std::array<std::int16_t, kPersonCount> intMonth{};
+    std::array<std::int16_t, kPersonCount> intYear{};
+    std::array<std::int16_t, kPersonCount> intLifePath{};
+    std::array<std::int16_t, kPersonCount> intDestiny{};  // after master folding
+
+    std::string_view strLifePathShort;
+    std::string_view strDestinyShort;
+    std::string_view strLifePathReading;
+    std::string_view strDestinyReading;
+    std::string_view strLifePathRating;
+    std::string_view strDestinyRating;
+};
+
+// Reduces a birth date to 1..9; 0 when the date total overflows 16 bits.
+std::int16_t GetLifePathNumber(std::int16_t day, std::int16_t month, std::int16_t year);
+
+// Reduces a name to 1..9, 11 or 22 (0 without any letter A-Z/a-z). The name
+// is UTF-8; each byte counts as one character and only ASCII letters count.
+std::int16_t GetDestinyNumber(std::string_view name);
+
+// Repeated digit sum of a non-negative total. With retainMasters, a digit sum
+// of 11 or 22 stops the reduction (the starting total itself never does).
+std::int16_t ReduceDigits(std::int16_t total, bool retainMasters);
+
+// 11 -> 2, 22 -> 4, anything else unchanged.
+std::int16_t FoldMasterNumber(std::int16_t n);
+
+// Decimal texts of both numbers joined, the first number's first: 4, 7 -> "47".
+std::string MakePairKey(std::int16_t first, std::int16_t second);
+
+// "Very Compatible", "Compatible", "Neutral", "Difficult", or "" when the first
+// number lies outside 1..9.
+std::string_view GetCompatibilityRating(std::int16_t first, std::int16_t second);
+
+// Short reading for an exact pair key, "" for any key not in the table.
+std::string_view GetShortReading(std::string_view key);
+
+// Long reading for two numbers in either order, "" when the pair has none.
+std::string_view GetPairReading(std::int16_t first, std::int16_t second);
+
+// Runs the whole calculation on the person entries of the given state.
+void CalculateCompatibility(CalculationState& state);
+
+// The module's own calculation state, alive for the whole run.
+CalculationState& State();
+
+// Runs the calculation on the module's own state.
+void CalculateCompatibility();
+
+}  // namespace modLoveCompatibility
