@@ -115,7 +115,9 @@ std::int16_t GetLifePathNumber(std::int16_t day, std::int16_t month, std::int16_
     return ReduceDigits(*total, false);
 }
 
-std::int16_t GetDestinyNumber(std::string_view name) {
+std::int16_t GetDestinyNumber(std::string_view name) { return ReduceDigits(GetLetterTotal(name), true); }
+
+std::int16_t GetLetterTotal(std::string_view name) {
     std::int16_t total = 0;
     for (const char ch : name) {
         // A letter that would overflow the total is skipped, not fatal.
@@ -123,7 +125,7 @@ std::int16_t GetDestinyNumber(std::string_view name) {
             total = *next;
         }
     }
-    return ReduceDigits(total, true);
+    return total;
 }
 
 std::int16_t FoldMasterNumber(std::int16_t n) {

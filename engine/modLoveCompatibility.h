@@ -39,6 +39,10 @@ std::int16_t GetLifePathNumber(std::int16_t day, std::int16_t month, std::int16_
 // is UTF-8; each byte counts as one character and only ASCII letters count.
 std::int16_t GetDestinyNumber(std::string_view name);
 
+// The sum of the letter values of a name before any reduction; a letter that
+// would take the sum past 32767 is not counted.
+std::int16_t GetLetterTotal(std::string_view name);
+
 // Repeated digit sum of a non-negative total. With retainMasters, a digit sum
 // of 11 or 22 stops the reduction (the starting total itself never does).
 std::int16_t ReduceDigits(std::int16_t total, bool retainMasters);
