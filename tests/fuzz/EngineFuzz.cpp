@@ -1,0 +1,78 @@
+// Feeds arbitrary bytes to the engine: the first twelve bytes are both
+// people's day, month and year as 16-bit little-endian values, the rest is
+// split into the two names at the first 0xFF byte.
+#include "engine/ReductionSteps.h"
+#include "engine/modLoveCompatibility.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+namespace mlc = modLoveCompatibility;
+
+namespace {
+
+std::int16_t TakeInt16(const std::uint8_t*& data, std::size_t& size) {
+    if (size < 2) {
+        return 0;
+    }
+    const auto value = static_cast<std::int16_t>(static_cast<std::uint16_t>(data[0] | (data[1] << 8)));
+    data += 2;
+    size -= 2;
+    return value;
+}
+
+bool IsDestinyResult(std::int16_t n) { return (n >= 0 && n <= 9) || n == 11 || n == 22; }
+
+bool IsRealDate(int day, int month, int year) {
+    static constexpr int kDays[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    // Four-digit years: the date total of such a day always fits in 16 bits.
+    return year >= 1 && year <= 9999 && month >= 1 && month <= 12 && day >= 1 && day <= kDays[month - 1];
+}
+
+void Require(bool condition) {
+    if (!condition) {
+        std::abort();
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    mlc::CalculationState state;
+    for (std::size_t i = 0; i < mlc::kPersonCount; ++i) {
+        state.intDay[i] = TakeInt16(data, size);
+        state.intMonth[i] = TakeInt16(data, size);
+        state.intYear[i] = TakeInt16(data, size);
+    }
+    const std::string_view rest(reinterpret_cast<const char*>(data), size);
+    const std::size_t split = rest.find('\xFF');
+    state.strName[0] = std::string(rest.substr(0, split));
+    state.strName[1] = split == std::string_view::npos ? std::string() : std::string(rest.substr(split + 1));
+
+    mlc::CalculateCompatibility(state);
+
+    for (std::size_t i = 0; i < mlc::kPersonCount; ++i) {
+        const std::int16_t destiny = mlc::GetDestinyNumber(state.strName[i]);
+        Require(IsDestinyResult(destiny));
+        Require(state.intDestiny[i] == mlc::FoldMasterNumber(destiny));
+        Require(state.intDestiny[i] >= 0 && state.intDestiny[i] <= 9);
+        Require(state.intLifePath[i] >= 0 && state.intLifePath[i] <= 9);
+        if (IsRealDate(state.intDay[i], state.intMonth[i], state.intYear[i])) {
+            Require(state.intLifePath[i] >= 1);
+        }
+        Require(!mlc::DescribeDestiny(state.strName[i]).empty());
+        Require(!mlc::DescribeLifePath(state.intDay[i], state.intMonth[i], state.intYear[i]).empty());
+    }
+    // Both numbers in 1..9 always find every text; otherwise the texts are
+    // empty, never garbage.
+    const bool lifePathPair = state.intLifePath[0] >= 1 && state.intLifePath[1] >= 1;
+    Require(lifePathPair == !state.strLifePathReading.empty());
+    Require(lifePathPair == !state.strLifePathShort.empty());
+    Require((state.intLifePath[0] >= 1) == !state.strLifePathRating.empty());
+    const bool destinyPair = state.intDestiny[0] >= 1 && state.intDestiny[1] >= 1;
+    Require(destinyPair == !state.strDestinyReading.empty());
+    Require(destinyPair == !state.strDestinyShort.empty());
+    return 0;
+}
