@@ -14,8 +14,8 @@ QCursor LinkLabel::LinkCursor() {
     if (image.isNull()) {
         return QCursor(Qt::PointingHandCursor);
     }
-    // The fingertip is the hot spot.
-    return QCursor(image, 6, 1);
+    // The fingertip is the hot spot (see resources/cursors/link-hand.svg).
+    return QCursor(image, 8, 1);
 }
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
