@@ -1,0 +1,226 @@
+#include "ui/main/EntryValidation.h"
+
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+namespace entry {
+namespace {
+
+constexpr int kFebruary = 1;
+constexpr int kApril = 3;
+constexpr int kJune = 5;
+constexpr int kSeptember = 8;
+constexpr int kNovember = 10;
+
+constexpr int kBackspace = 8;
+constexpr int kSpace = 32;
+
+QString Translate(const char* text) { return QCoreApplication::translate("EntryValidation", text); }
+
+Problem CheckPerson(const PersonEntry& person) {
+    bool yearOk = false;
+    const int year = person.yearText.trimmed().toInt(&yearOk);
+    if (!yearOk) {
+        // The year list holds only numbers; a year that is none is not ours
+        // to judge, just as the list cannot offer one.
+        return Problem::None;
+    }
+    return CheckBirthDate(person.dayPosition, person.monthPosition, year);
+}
+
+}  // namespace
+
+bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+
+QString TrimSpaces(const QString& name) {
+    qsizetype first = 0;
+    qsizetype last = name.size();
+    while (first < last && name.at(first) == QLatin1Char(' ')) {
+        ++first;
+    }
+    while (last > first && name.at(last - 1) == QLatin1Char(' ')) {
+        --last;
+    }
+    return name.mid(first, last - first);
+}
+
+bool HasNameLetter(const QString& name) {
+    for (const QChar c : name) {
+        const char16_t u = c.unicode();
+        if ((u >= u'A' && u <= u'Z') || (u >= u'a' && u <= u'z')) {
+            return true;
+        }
+    }
+    return false;
+}
+
+Problem CheckBirthDate(int dayPosition, int monthPosition, int year) {
+    const int day = dayPosition + 1;
+    if (monthPosition == kFebruary) {
+        const int lastDay = IsLeapYear(year) ? 29 : 28;
+        return day > lastDay ? Problem::NoSuchFebruaryDay : Problem::None;
+    }
+    const bool thirtyDays = monthPosition == kApril || monthPosition == kJune ||
+                            monthPosition == kSeptember || monthPosition == kNovember;
+    return thirtyDays && day == 31 ? Problem::NoThirtyFirst : Problem::None;
+}
+
+Problem FindFirstProblem(const std::array<PersonEntry, 2>& people) {
+    if (!HasNameLetter(people[0].name)) {
+        return Problem::MissingUserName;
+    }
+    if (!HasNameLetter(people[1].name)) {
+        return Problem::MissingPartnerName;
+    }
+    for (const PersonEntry& person : people) {
+        if (const Problem problem = CheckPerson(person); problem != Problem::None) {
+            return problem;
+        }
+    }
+    return Problem::None;
+}
+
+QString ProblemMessage(Problem problem) {
+    switch (problem) {
+    case Problem::MissingUserName:
+        return Translate("Please Enter Your Name");
+    case Problem::MissingPartnerName:
+        return Translate("Please Enter Your Partner's Name");
+    case Problem::NoSuchFebruaryDay:
+        return Translate("Please Enter Correct Date Or Month!");
+    case Problem::NoThirtyFirst:
+        // The space before the mark is how this message has always read.
+        return Translate("Please Enter Correct Date Or Month !");
+    case Problem::None:
+        break;
+    }
+    return {};
+}
+
+kivo::platform::MessageIcon ProblemIcon(Problem problem) {
+    // Missing entries are refusals; an impossible date is a hint.
+    return problem == Problem::MissingUserName || problem == Problem::MissingPartnerName
+               ? kivo::platform::MessageIcon::Error
+               : kivo::platform::MessageIcon::Information;
+}
+
+bool IsNameCharacterAccepted(int code) {
+    return (code >= 'A' && code <= 'Z') || (code >= 'a' && code <= 'z') || code == kSpace ||
+           code == kBackspace;
+}
+
+QString RefusedCharacterMessage() { return Translate("Name Can Accept Text Only"); }
+
+}  // namespace entry
+
+namespace {
+
+// The characters a key press types, as the key filter judges them; empty for
+// keys that move, delete, change focus or only modify.
+QString TypedCharacters(const QKeyEvent& event) {
+    const int key = event.key();
+    switch (key) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Delete:
+    case Qt::Key_Insert:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Meta:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_CapsLock:
+    case Qt::Key_NumLock:
+    case Qt::Key_ScrollLock:
+        return {};
+    case Qt::Key_Backspace:
+        return QStringLiteral("\b");
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return QStringLiteral("\r");
+    case Qt::Key_Escape:
+        return QStringLiteral("\x1b");
+    default:
+        break;
+    }
+    const Qt::KeyboardModifiers mods = event.modifiers();
+    const bool control = mods.testFlag(Qt::ControlModifier);
+    const bool alt = mods.testFlag(Qt::AltModifier);
+    if (alt && !control) {
+        // Alt+key is a menu or button access key, not typing.
+        return {};
+    }
+    if (control && !alt && key >= Qt::Key_A && key <= Qt::Key_Z) {
+        // Ctrl+C types character 3 whatever text the platform attaches.
+        return QString(QChar(key - Qt::Key_A + 1));
+    }
+    return event.text();
+}
+
+}  // namespace
+
+NameKeyFilter::NameKeyFilter(KeyHandler handler, QObject* parent)
+    : QObject(parent), handler_(std::move(handler)) {}
+
+void NameKeyFilter::watch(QLineEdit* field, std::size_t index) {
+    indexOf_.insert(field, index);
+    field->installEventFilter(this);
+}
+
+bool NameKeyFilter::offer(std::size_t index, const QString& typed) {
+    for (const QChar c : typed) {
+        int keyAscii = c.unicode();
+        handler_(index, keyAscii);
+        if (keyAscii == 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool NameKeyFilter::eventFilter(QObject* watched, QEvent* event) {
+    const auto found = indexOf_.constFind(watched);
+    if (found == indexOf_.constEnd()) {
+        return false;
+    }
+    switch (event->type()) {
+    case QEvent::ShortcutOverride: {
+        // A key the handler would refuse must not fire a shortcut either: the
+        // field claims it, and the press that follows comes to the handler.
+        const QString typed = TypedCharacters(*static_cast<QKeyEvent*>(event));
+        for (const QChar c : typed) {
+            if (!entry::IsNameCharacterAccepted(c.unicode())) {
+                event->accept();
+                return true;
+            }
+        }
+        return false;
+    }
+    case QEvent::KeyPress: {
+        const QString typed = TypedCharacters(*static_cast<QKeyEvent*>(event));
+        if (typed.isEmpty()) {
+            return false;
+        }
+        return !offer(found.value(), typed);
+    }
+    case QEvent::InputMethod: {
+        // Characters composed by an input method (dead keys, say) are typed too.
+        auto* composed = static_cast<QInputMethodEvent*>(event);
+        if (!composed->commitString().isEmpty() && !offer(found.value(), composed->commitString())) {
+            composed->setCommitString(QString());
+        }
+        return false;
+    }
+    default:
+        return false;
+    }
+}

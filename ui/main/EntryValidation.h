@@ -1,0 +1,92 @@
+#pragma once
+// The entry checks of the main window, apart from the window itself: which
+// entry is the first bad one and what the user is told about it, and the key
+// filter that keeps the name fields to letters, spaces and backspace.
+
+#include "app/platform/Platform.h"
+
+#include <QCoreApplication>
+#include <QHash>
+#include <QObject>
+#include <QString>
+
+#include <array>
+#include <cstddef>
+#include <functional>
+
+class QLineEdit;
+
+namespace entry {
+
+// One person's entries as the controls hold them: the name as typed, the
+// selected positions of the day and month lists (0 is day 1 and January) and
+// the text of the selected year.
+struct PersonEntry {
+    QString name;
+    int dayPosition = 0;
+    int monthPosition = 0;
+    QString yearText;
+};
+
+enum class Problem {
+    None,
+    MissingUserName,
+    MissingPartnerName,
+    NoSuchFebruaryDay,  // 29 February of a common year, 30 or 31 February
+    NoThirtyFirst,      // 31 April, June, September or November
+};
+
+// Gregorian: every fourth year, except centuries not divisible by 400.
+bool IsLeapYear(int year);
+
+// The name without the spaces before and after it; other characters stay.
+QString TrimSpaces(const QString& name);
+
+// A name counts as given only when it holds a letter A-Z or a-z: a pasted
+// "1234" would otherwise pass and produce a reading of nothing.
+bool HasNameLetter(const QString& name);
+
+// The problem with one birth date, or Problem::None.
+Problem CheckBirthDate(int dayPosition, int monthPosition, int year);
+
+// The first problem in the program's order: user's name, partner's name,
+// user's date, partner's date.
+Problem FindFirstProblem(const std::array<PersonEntry, 2>& people);
+
+// What the user is told about a problem, and with which icon.
+QString ProblemMessage(Problem problem);
+kivo::platform::MessageIcon ProblemIcon(Problem problem);
+
+// The typed characters a name field takes: A-Z, a-z, space and backspace.
+bool IsNameCharacterAccepted(int code);
+
+// The message shown when a name field refuses a typed character.
+QString RefusedCharacterMessage();
+
+}  // namespace entry
+
+// Watches the name fields and hands every character the user types to a key
+// handler before the field sees it; the handler refuses a character by
+// setting its code to 0. Keys that type nothing (arrows, Home, End, Delete,
+// Tab, modifiers) are not the handler's business and pass untouched. A
+// Ctrl+letter press counts as typing its control character, so the clipboard
+// shortcuts of a field reach the handler and are refused there.
+class NameKeyFilter : public QObject {
+    Q_OBJECT
+public:
+    using KeyHandler = std::function<void(std::size_t index, int& keyAscii)>;
+
+    NameKeyFilter(KeyHandler handler, QObject* parent = nullptr);
+
+    void watch(QLineEdit* field, std::size_t index);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // False when the handler refused one of the characters.
+    bool offer(std::size_t index, const QString& typed);
+
+    KeyHandler handler_;
+    QHash<QObject*, std::size_t> indexOf_;
+};

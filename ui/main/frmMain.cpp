@@ -1,0 +1,191 @@
+// The main window's handlers: load, proceed, back, tab switch, the key filter
+// of the name fields, the entry check, the report and the window's own close.
+// The controls themselves are built in frmMainLayout.cpp.
+
+#include "ui/main/frmMain.h"
+
+#include "app/platform/Platform.h"
+#include "engine/modLoveCompatibility.h"
+#include "ui/main/EntryValidation.h"
+#include "ui/main/ReadingReport.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalBlocker>
+#include <QTabBar>
+
+namespace {
+
+constexpr int kFirstYear = 1900;
+constexpr int kLastYear = 2050;
+
+QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+frmMain::~frmMain() = default;
+
+void frmMain::Form_Load() {
+    for (int day = 1; day <= 31; ++day) {
+        for (QComboBox* list : cboDate_) {
+            list->addItem(QString::number(day));
+        }
+    }
+    const QStringList months{tr("January"), tr("February"), tr("March"),     tr("April"),
+                             tr("May"),     tr("June"),     tr("July"),      tr("August"),
+                             tr("September"), tr("October"), tr("November"), tr("December")};
+    for (QComboBox* list : cboMonth_) {
+        list->addItems(months);
+    }
+    for (int year = kFirstYear; year <= kLastYear; ++year) {
+        for (QComboBox* list : cboYear_) {
+            list->addItem(QString::number(year));
+        }
+    }
+    for (std::size_t i = 0; i < kPersons; ++i) {
+        cboDate_[i]->setCurrentIndex(0);
+        cboMonth_[i]->setCurrentIndex(0);
+        cboYear_[i]->setCurrentIndex(0);
+    }
+    fraMain_->raise();
+}
+
+bool frmMain::ValidateEntries() {
+    std::array<entry::PersonEntry, kPersons> people;
+    for (std::size_t i = 0; i < kPersons; ++i) {
+        people[i] = {txtName_[i]->text(), cboDate_[i]->currentIndex(), cboMonth_[i]->currentIndex(),
+                     cboYear_[i]->currentText()};
+    }
+    const entry::Problem problem = entry::FindFirstProblem(people);
+    if (problem == entry::Problem::None) {
+        return true;
+    }
+    kivo::platform::ShowMessage(this, entry::ProblemMessage(problem), entry::ProblemIcon(problem));
+    // A missing name takes the user to its field; a wrong date leaves the
+    // focus where it was, since the message does not say whose date it is.
+    if (problem == entry::Problem::MissingUserName) {
+        txtName_[0]->setFocus();
+    } else if (problem == entry::Problem::MissingPartnerName) {
+        txtName_[1]->setFocus();
+    }
+    return false;
+}
+
+void frmMain::txtName_KeyPress(std::size_t Index, int& KeyAscii) {
+    if (entry::IsNameCharacterAccepted(KeyAscii)) {
+        return;
+    }
+    kivo::platform::ShowMessage(this, entry::RefusedCharacterMessage(), kivo::platform::MessageIcon::Error);
+    KeyAscii = 0;
+    txtName_.at(Index)->setFocus();
+}
+
+void frmMain::cmdProceed_Click() {
+    if (!ValidateEntries()) {
+        return;
+    }
+    modLoveCompatibility::CalculationState& state = modLoveCompatibility::State();
+    for (std::size_t i = 0; i < kPersons; ++i) {
+        state.strName[i] = entry::TrimSpaces(txtName_[i]->text()).toStdString();
+        state.intDay[i] = static_cast<std::int16_t>(cboDate_[i]->currentIndex() + 1);
+        state.intMonth[i] = static_cast<std::int16_t>(cboMonth_[i]->currentIndex() + 1);
+        state.intYear[i] = static_cast<std::int16_t>(cboYear_[i]->currentText().trimmed().toInt());
+    }
+    modLoveCompatibility::CalculateCompatibility();
+
+    lblResult_[0]->setText(tr("LifePath Compatibility Number is %1 + %2")
+                               .arg(state.intLifePath[0])
+                               .arg(state.intLifePath[1]));
+    lblResult_[1]->setText(Text(state.strLifePathShort));
+    lblResult_[2]->setText(tr("Destiny Compatibility Number is %1 + %2")
+                               .arg(state.intDestiny[0])
+                               .arg(state.intDestiny[1]));
+    lblResult_[3]->setText(Text(state.strDestinyShort));
+
+    ComposeReport();
+
+    {
+        // The strip shows the first tab as selected, so it agrees with the
+        // frame in front; the frame itself is raised right below.
+        const QSignalBlocker quiet(TS_);
+        TS_->setCurrentIndex(0);
+    }
+    fraLifePath_->raise();
+    fraResult_->raise();
+    // The button just pressed now lies behind the result page.
+    TS_->setFocus();
+}
+
+void frmMain::mnuCalculate_Click() { cmdProceed_Click(); }
+
+void frmMain::cmdBack_Click() {
+    txtName_[0]->clear();
+    txtName_[0]->setFocus();
+    for (std::size_t i = 0; i < kPersons; ++i) {
+        cboDate_[i]->setCurrentIndex(0);
+        cboMonth_[i]->setCurrentIndex(0);
+        cboYear_[i]->setCurrentIndex(0);
+    }
+    fraMain_->raise();
+}
+
+void frmMain::TS_Click() {
+    switch (TS_->currentIndex()) {
+    case 0:
+        fraLifePath_->raise();
+        break;
+    case 1:
+        fraDestiny_->raise();
+        break;
+    default:
+        fraLoveCompatibility_->raise();
+        break;
+    }
+}
+
+void frmMain::ComposeReport() { report::ComposeReport(*RTB_, modLoveCompatibility::State()); }
+
+void frmMain::mnuExit_Click() { close(); }
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    emit unloading();
+    event->accept();
+}
+
+bool frmMain::isUncovered(const QWidget* widget) const {
+    for (const QWidget* w = widget; w != nullptr && w != this; w = w->parentWidget()) {
+        const bool stacked = w == fraMain_ || w == fraResult_ || w == fraLifePath_ || w == fraDestiny_ ||
+                             w == fraLoveCompatibility_;
+        // Raising moves a frame to the end of its parent's children, so a
+        // frame is in front when no stacked sibling comes after it.
+        if (stacked) {
+            const QObjectList& siblings = w->parentWidget()->children();
+            for (qsizetype k = siblings.indexOf(const_cast<QWidget*>(w)) + 1; k < siblings.size(); ++k) {
+                const QObject* later = siblings.at(k);
+                if (later == fraMain_ || later == fraResult_ || later == fraLifePath_ || later == fraDestiny_ ||
+                    later == fraLoveCompatibility_) {
+                    return false;
+                }
+            }
+        }
+    }
+    return true;
+}
+
+bool frmMain::focusNextPrevChild(bool next) {
+    // Each step moves one control on; a full round of the chain is enough to
+    // find one that is not covered.
+    for (int step = 0; step < 64; ++step) {
+        if (!QMainWindow::focusNextPrevChild(next)) {
+            return false;
+        }
+        if (isUncovered(focusWidget())) {
+            return true;
+        }
+    }
+    return true;
+}

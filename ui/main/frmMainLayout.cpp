@@ -1,0 +1,357 @@
+// The main window's controls at their fixed places. Places are pixels in the
+// client area below the menu bar, drawn for 96 dots per inch.
+
+#include "ui/main/frmMain.h"
+
+#include "app/ClassicLook.h"
+#include "app/LinkLabel.h"
+#include "app/frmAbout.h"
+#include "app/modHelp.h"
+#include "app/platform/Platform.h"
+#include "ui/main/EntryValidation.h"
+#include "ui/main/ReadingReport.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTabBar>
+
+namespace {
+
+constexpr QSize kClientSize{640, 452};
+constexpr QRect kLabel14Place{8, 5, 624, 18};
+constexpr QRect kPagePlace{8, 28, 624, 362};
+constexpr QRect kBrandFramePlace{0, 396, 640, 56};
+
+// The two shades of the window: the window, the person frames and the result
+// frames in grey, the two pages in light grey.
+const QColor kGrey{96, 100, 108};
+const QColor kPageGrey{214, 214, 218};
+
+void Paint(QWidget* widget, const QColor& background, const QColor& text) {
+    widget->setAutoFillBackground(true);
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, background);
+    palette.setColor(QPalette::WindowText, text);
+    widget->setPalette(palette);
+}
+
+void SetTextColour(QWidget* widget, const QColor& text) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, text);
+    widget->setPalette(palette);
+}
+
+QFrame* MakeFrame(QWidget* parent, const char* name, const QRect& place, const QColor& background) {
+    auto* frame = new QFrame(parent);
+    frame->setObjectName(QString::fromLatin1(name));
+    frame->setGeometry(place);
+    frame->setFrameShape(QFrame::StyledPanel);
+    frame->setFrameShadow(QFrame::Sunken);
+    Paint(frame, background, Qt::black);
+    return frame;
+}
+
+QLabel* MakeCaption(QWidget* parent, const QString& name, const QString& text, const QRect& place) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setGeometry(place);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+QString Indexed(const char* name, std::size_t index) {
+    return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
+}
+
+LinkLabel* MakeLink(QWidget* parent, const char* name, const QString& text, const QRect& place) {
+    auto* link = new LinkLabel(text, parent);
+    link->setObjectName(QString::fromLatin1(name));
+    link->setGeometry(place);
+    link->setTextFormat(Qt::PlainText);
+    QFont font = kivo::look::StandardFont(true);
+    font.setUnderline(true);
+    link->setFont(font);
+    SetTextColour(link, Qt::white);
+    return link;
+}
+
+}  // namespace
+
+frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(tr("Kivo Love Numerology v1.0"));
+    setFont(kivo::look::StandardFont());
+    Paint(this, kGrey, Qt::white);
+
+    createMenus();
+
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(kClientSize);
+    setCentralWidget(client);
+
+    Label14_ = MakeLink(client, "Label14",
+                        tr("Join our online love forum!") + QStringLiteral(" ") +
+                            tr("Click Here To Visit %1 Now.").arg(modHelp::MakerSiteDisplayName()),
+                        kLabel14Place);
+    Label14_->setAlignment(Qt::AlignCenter);
+
+    fraResult_ = MakeFrame(client, "fraResult", kPagePlace, kPageGrey);
+    createResultPage(fraResult_);
+    fraMain_ = MakeFrame(client, "fraMain", kPagePlace, kPageGrey);
+    createEntryPage(fraMain_);
+    createBrandFrame(client);
+
+    connectHandlers();
+    setKeyboardOrder();
+    setFixedSize(kClientSize.width(), kClientSize.height() + menuBar()->sizeHint().height());
+
+    Form_Load();
+}
+
+void frmMain::createMenus() {
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("menuBar"));
+    // The menu bar keeps the system's own colours, not the window's grey.
+    bar->setAutoFillBackground(true);
+    bar->setPalette(QPalette());
+
+    mnuFile_ = bar->addMenu(tr("&File"));
+    mnuFile_->setObjectName(QStringLiteral("mnuFile"));
+    mnuCalculate_ = mnuFile_->addAction(tr("&Calculate"));
+    mnuCalculate_->setObjectName(QStringLiteral("mnuCalculate"));
+    mnuCalculate_->setVisible(false);
+    mnuSep1_ = mnuFile_->addSeparator();
+    mnuSep1_->setObjectName(QStringLiteral("mnuSep1"));
+    mnuSep1_->setVisible(false);
+    mnuExit_ = mnuFile_->addAction(tr("E&xit"));
+    mnuExit_->setObjectName(QStringLiteral("mnuExit"));
+
+    mnuHelp_ = bar->addMenu(tr("&Help"));
+    mnuHelp_->setObjectName(QStringLiteral("mnuHelp"));
+    mnuOnline_ = mnuHelp_->addAction(tr("&Online Help"));
+    mnuOnline_->setObjectName(QStringLiteral("mnuOnline"));
+    mnuVisit_ = mnuHelp_->addAction(tr("&Visit Us Online"));
+    mnuVisit_->setObjectName(QStringLiteral("mnuVisit"));
+    mnuHelp_->addSeparator()->setObjectName(QStringLiteral("mnuSep2"));
+    mnuUpdate_ = mnuHelp_->addAction(tr("Check for Software &Update"));
+    mnuUpdate_->setObjectName(QStringLiteral("mnuUpdate"));
+    mnuHelp_->addSeparator()->setObjectName(QStringLiteral("mnuSep3"));
+    mnuAbout_ = mnuHelp_->addAction(tr("&About Software"));
+    mnuAbout_->setObjectName(QStringLiteral("mnuAbout"));
+
+    // Entries of the bar itself: they act at once, without a drop-down.
+    mnuDonate_ = bar->addAction(tr("&Donate"));
+    mnuDonate_->setObjectName(QStringLiteral("mnuDonate"));
+    mnuMakeMoney_ = bar->addAction(tr("Make Money &Online"));
+    mnuMakeMoney_->setObjectName(QStringLiteral("mnuMakeMoney"));
+    mnuMakeMoney_->setVisible(false);
+}
+
+void frmMain::createEntryPage(QWidget* page) {
+    Picture1_ = new QLabel(page);
+    Picture1_->setObjectName(QStringLiteral("Picture1"));
+    Picture1_->setGeometry(68, 12, 176, 176);
+    Picture1_->setPixmap(QPixmap(QStringLiteral(":/images/picture1.png")));
+    Picture1_->setScaledContents(true);
+    Picture1_->setAccessibleName(tr("Two hearts with their numbers"));
+
+    QLabel*& intro = lblLabel_[8];
+    intro = MakeCaption(page, Indexed("lblLabel", 8),
+                        tr("Know more about the love of your life with Kivo Love Numerology. Know more "
+                           "about the level of your compatibility based on numerological calculations. "
+                           "Be the first to analyze your relationship and make it work!"),
+                        {14, 200, 284, 148});
+    intro->setFont(kivo::look::StandardFont(true));
+    intro->setWordWrap(true);
+    intro->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+
+    for (std::size_t i = 0; i < kPersons; ++i) {
+        createPersonFrame(page, i);
+    }
+
+    cmdProceed_ = new QPushButton(tr("&Get Our Love Numerology Reading"), page);
+    cmdProceed_->setObjectName(QStringLiteral("cmdProceed"));
+    cmdProceed_->setGeometry(312, 306, 298, 40);
+    cmdProceed_->setFont(kivo::look::StandardFont(true));
+}
+
+void frmMain::createPersonFrame(QWidget* page, std::size_t i) {
+    static constexpr std::array<const char*, kPersons> kTitles{
+        QT_TR_NOOP("Your Personal Details"), QT_TR_NOOP("Your Partner's Personal Details")};
+    // The captions of each frame, in the order Name, Date, Month, Year.
+    static constexpr std::array<std::array<std::size_t, 4>, kPersons> kCaptionIndex{{{3, 0, 1, 2}, {4, 5, 6, 7}}};
+    static constexpr std::array<std::array<const char*, 4>, kPersons> kAccessible{{
+        {QT_TR_NOOP("Your name"), QT_TR_NOOP("Your birth day"), QT_TR_NOOP("Your birth month"),
+         QT_TR_NOOP("Your birth year")},
+        {QT_TR_NOOP("Partner's name"), QT_TR_NOOP("Partner's birth day"), QT_TR_NOOP("Partner's birth month"),
+         QT_TR_NOOP("Partner's birth year")},
+    }};
+
+    auto* frame = new QGroupBox(tr(kTitles[i]), page);
+    Frame1_[i] = frame;
+    frame->setObjectName(Indexed("Frame1", i));
+    frame->setGeometry(312, 12 + static_cast<int>(i) * 144, 298, 134);
+    frame->setFont(kivo::look::StandardFont(true));
+    Paint(frame, kGrey, Qt::white);
+
+    const std::array<QString, 4> captions{tr("Name"), tr("Date"), tr("Month"), tr("Year")};
+    const std::array<QRect, 4> captionPlaces{QRect{12, 26, 120, 16}, QRect{12, 78, 60, 16},
+                                             QRect{80, 78, 112, 16}, QRect{200, 78, 86, 16}};
+    for (std::size_t k = 0; k < 4; ++k) {
+        QLabel* caption = MakeCaption(frame, Indexed("lblLabel", kCaptionIndex[i][k]), captions[k], captionPlaces[k]);
+        caption->setFont(kivo::look::StandardFont());
+        lblLabel_[kCaptionIndex[i][k]] = caption;
+    }
+
+    txtName_[i] = new QLineEdit(frame);
+    txtName_[i]->setObjectName(Indexed("txtName", i));
+    txtName_[i]->setGeometry(12, 44, 274, 24);
+    txtName_[i]->setFont(kivo::look::StandardFont());
+
+    const auto makeList = [&](const char* name, const QRect& place) {
+        auto* list = new QComboBox(frame);
+        list->setObjectName(Indexed(name, i));
+        list->setGeometry(place);
+        list->setFont(kivo::look::StandardFont());
+        // Pick-only: the user chooses an entry, never types one.
+        list->setEditable(false);
+        list->setMaxVisibleItems(12);
+        return list;
+    };
+    cboDate_[i] = makeList("cboDate", {12, 96, 60, 24});
+    cboMonth_[i] = makeList("cboMonth", {80, 96, 112, 24});
+    cboYear_[i] = makeList("cboYear", {200, 96, 86, 24});
+
+    txtName_[i]->setAccessibleName(tr(kAccessible[i][0]));
+    cboDate_[i]->setAccessibleName(tr(kAccessible[i][1]));
+    cboMonth_[i]->setAccessibleName(tr(kAccessible[i][2]));
+    cboYear_[i]->setAccessibleName(tr(kAccessible[i][3]));
+}
+
+void frmMain::createResultPage(QWidget* page) {
+    TS_ = new QTabBar(page);
+    TS_->setObjectName(QStringLiteral("TS"));
+    TS_->setFont(kivo::look::StandardFont());
+    TS_->setDrawBase(false);
+    TS_->setExpanding(true);
+    TS_->addTab(tr("LifePath Compatibility Number"));
+    TS_->addTab(tr("Destiny Compatibility Number"));
+    TS_->addTab(tr("Love Compatibility"));
+    TS_->setAccessibleName(tr("Result tabs"));
+    const int tabHeight = TS_->sizeHint().height();
+    TS_->setGeometry(10, 10, 600, tabHeight);
+
+    const QRect framePlace{10, 10 + tabHeight, 600, 290 - tabHeight};
+    const QRect headingPlace{14, 14, framePlace.width() - 28, 28};
+    const QRect readingPlace{14, 54, framePlace.width() - 28, framePlace.height() - 68};
+
+    const auto makeResultFrame = [&](const char* name) {
+        QFrame* frame = MakeFrame(page, name, framePlace, kGrey);
+        frame->setFrameShadow(QFrame::Plain);
+        return frame;
+    };
+    const auto makeHeading = [&](QWidget* frame, std::size_t k) {
+        QLabel* label = MakeCaption(frame, Indexed("lblResult", k), tr("Compatibility Number"), headingPlace);
+        label->setFont(kivo::look::Font(14.25, true));
+        SetTextColour(label, kivo::look::kYellow);
+        lblResult_[k] = label;
+    };
+    const auto makeReading = [&](QWidget* frame, std::size_t k) {
+        QLabel* label = MakeCaption(frame, Indexed("lblResult", k), tr("Reading"), readingPlace);
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setFont(kivo::look::Font(9.75));
+        SetTextColour(label, kivo::look::kLightYellow);
+        lblResult_[k] = label;
+    };
+
+    fraLifePath_ = makeResultFrame("fraLifePath");
+    makeHeading(fraLifePath_, 0);
+    makeReading(fraLifePath_, 1);
+    fraDestiny_ = makeResultFrame("fraDestiny");
+    makeHeading(fraDestiny_, 2);
+    makeReading(fraDestiny_, 3);
+    fraLoveCompatibility_ = makeResultFrame("fraLoveCompatibility");
+
+    RTB_ = new ReportBox(fraLoveCompatibility_);
+    RTB_->setObjectName(QStringLiteral("RTB"));
+    RTB_->setGeometry(6, 6, framePlace.width() - 12, framePlace.height() - 12);
+    RTB_->setFont(kivo::look::StandardFont());
+    RTB_->setAccessibleName(tr("Love compatibility report"));
+    // Raise the first tab's frame so the strip and the frames agree from the start.
+    fraLifePath_->raise();
+
+    cmdBack_ = new QPushButton(tr("&Do It Once Again"), page);
+    cmdBack_->setObjectName(QStringLiteral("cmdBack"));
+    cmdBack_->setGeometry(440, 310, 170, 36);
+    cmdBack_->setFont(kivo::look::StandardFont(true));
+}
+
+void frmMain::createBrandFrame(QWidget* client) {
+    fraFullBrand_ = new QFrame(client);
+    fraFullBrand_->setObjectName(QStringLiteral("fraFullBrand"));
+    fraFullBrand_->setGeometry(kBrandFramePlace);
+    Paint(fraFullBrand_, kivo::look::kBrandGrey, Qt::white);
+
+    const QRect place{10, 4, kBrandFramePlace.width() - 20, kBrandFramePlace.height() - 8};
+    // A single "&" stands for itself in a label.
+    lblCobrand_ = MakeLink(fraFullBrand_, "lblCobrand",
+                           tr("Co-brand this software for your site.  Increase loyalty and traffic to your "
+                              "site. Put your site's name &  link here. See \"Help\" for details. Click Here "
+                              "for more info on co-branding."),
+                           place);
+    lblFullBrand_ = MakeLink(fraFullBrand_, "lblFullBrand",
+                             tr("Home Business Opportunity. Start your own Internet business and make money "
+                                "online. Get this software fully branded for your website. Click here for "
+                                "more details."),
+                             place);
+    for (LinkLabel* link : {lblCobrand_, lblFullBrand_}) {
+        link->setWordWrap(true);
+        link->setAlignment(Qt::AlignCenter);
+    }
+}
+
+void frmMain::connectHandlers() {
+    connect(cmdProceed_, &QPushButton::clicked, this, &frmMain::cmdProceed_Click);
+    connect(cmdBack_, &QPushButton::clicked, this, &frmMain::cmdBack_Click);
+    connect(TS_, &QTabBar::currentChanged, this, &frmMain::TS_Click);
+    connect(mnuCalculate_, &QAction::triggered, this, &frmMain::mnuCalculate_Click);
+    connect(mnuExit_, &QAction::triggered, this, &frmMain::mnuExit_Click);
+
+    connect(mnuOnline_, &QAction::triggered, this, [] { modHelp::OpenOnlineHelp(); });
+    connect(mnuVisit_, &QAction::triggered, this, [] { modHelp::OpenHomePage(); });
+    connect(mnuUpdate_, &QAction::triggered, this, [] { modHelp::OpenDownloadPage(); });
+    connect(mnuAbout_, &QAction::triggered, this, [] { frmAbout::ShowModal(); });
+    connect(mnuDonate_, &QAction::triggered, this, [] { modHelp::OpenDonatePage(); });
+    connect(mnuMakeMoney_, &QAction::triggered, this, [] { modHelp::OpenFullBrandPage(); });
+    connect(Label14_, &LinkLabel::clicked, this, [] { modHelp::OpenHomePage(); });
+    connect(lblCobrand_, &LinkLabel::clicked, this, [] { modHelp::OpenCoBrandPage(); });
+    connect(lblFullBrand_, &LinkLabel::clicked, this, [] { modHelp::OpenFullBrandPage(); });
+
+    nameKeyFilter_ = new NameKeyFilter(
+        [this](std::size_t index, int& keyAscii) { txtName_KeyPress(index, keyAscii); }, this);
+    for (std::size_t i = 0; i < kPersons; ++i) {
+        nameKeyFilter_->watch(txtName_[i], i);
+    }
+}
+
+void frmMain::setKeyboardOrder() {
+    const std::array<QWidget*, 9> order{txtName_[0], cboDate_[0], cboMonth_[0], cboYear_[0], txtName_[1],
+                                        cboDate_[1], cboMonth_[1], cboYear_[1], cmdProceed_};
+    for (std::size_t k = 1; k < order.size(); ++k) {
+        QWidget::setTabOrder(order[k - 1], order[k]);
+    }
+    QWidget::setTabOrder(cmdProceed_, TS_);
+    QWidget::setTabOrder(TS_, RTB_);
+    QWidget::setTabOrder(RTB_, cmdBack_);
+    txtName_[0]->setFocus();
+}
