@@ -1,0 +1,213 @@
+// Pair keys, compatibility ratings and the two reading lookups.
+
+#include "engine/ReadingTables.h"
+#include "engine/modLoveCompatibility.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <map>
+#include <set>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace {
+
+namespace mlc = modLoveCompatibility;
+namespace tables = modLoveCompatibility::tables;
+
+constexpr std::string_view kVery = "Very Compatible";
+constexpr std::string_view kCompatible = "Compatible";
+constexpr std::string_view kNeutral = "Neutral";
+constexpr std::string_view kDifficult = "Difficult";
+
+std::string Key(int first, int second) { return std::to_string(first) + std::to_string(second); }
+
+std::int16_t I16(int n) { return static_cast<std::int16_t>(n); }
+
+// The rating table as it is published: per first number, the second numbers
+// that lead to each label.
+struct RatingRow {
+    int first;
+    std::vector<int> very, compatible, neutral, difficult;
+};
+const std::vector<RatingRow> kPublishedRatings = {
+    {1, {1, 5, 7}, {3, 9}, {8}, {2, 4, 6}},
+    {2, {2, 4, 8}, {3, 6}, {9}, {1, 5, 7}},
+    {3, {3, 6, 9}, {1, 2, 5}, {}, {4, 7, 8}},
+    {4, {2, 4, 8}, {6, 7}, {}, {1, 3, 5, 9}},
+    {5, {1, 5, 7}, {3, 9}, {8}, {2, 4, 6}},
+    {6, {3, 6, 9}, {2, 4, 8}, {}, {1, 5, 7}},
+    {7, {1, 5, 7}, {4}, {9}, {2, 3, 6, 8}},
+    {8, {2, 4, 8}, {6}, {1, 5}, {3, 7, 9}},
+    {9, {3, 6, 9}, {1, 5}, {2, 7}, {4, 8}},
+};
+
+std::string_view ShortRowText(std::string_view key) {
+    for (const auto& row : tables::kShortReadings) {
+        if (row.key == key) return row.text;
+    }
+    ADD_FAILURE() << "no short row " << key;
+    return {};
+}
+
+std::string_view LongRowText(std::string_view key) {
+    for (const auto& row : tables::kLongReadings) {
+        if (row.key == key) return row.text;
+    }
+    ADD_FAILURE() << "no long row " << key;
+    return {};
+}
+
+// ----------------------------------------------------------------- Pair key
+
+TEST(PairKey, JoinsTheDecimalTextsUserFirst) {
+    EXPECT_EQ(mlc::MakePairKey(4, 7), "47");
+    EXPECT_EQ(mlc::MakePairKey(7, 4), "74");
+    EXPECT_EQ(mlc::MakePairKey(0, 5), "05");
+    EXPECT_EQ(mlc::MakePairKey(5, 0), "50");
+    EXPECT_EQ(mlc::MakePairKey(1, 1), "11");
+    EXPECT_EQ(mlc::MakePairKey(11, 3), "113");
+    EXPECT_EQ(mlc::MakePairKey(22, 10), "2210");
+    EXPECT_EQ(mlc::MakePairKey(32767, 32767), "3276732767");
+    for (int a = 1; a <= 9; ++a) {
+        for (int b = 1; b <= 9; ++b) {
+            const std::string key = mlc::MakePairKey(I16(a), I16(b));
+            ASSERT_EQ(key.size(), 2u);
+            EXPECT_EQ(key[0], '0' + a);
+            EXPECT_EQ(key[1], '0' + b);
+        }
+    }
+}
+
+// ------------------------------------------------------------------ Ratings
+
+TEST(Rating, AllOrderedPairsMatchThePublishedTable) {
+    ASSERT_EQ(kPublishedRatings.size(), 9u);
+    for (const RatingRow& row : kPublishedRatings) {
+        std::map<int, std::string_view> expected;
+        for (const int s : row.very) expected.emplace(s, kVery);
+        for (const int s : row.compatible) expected.emplace(s, kCompatible);
+        for (const int s : row.neutral) expected.emplace(s, kNeutral);
+        for (const int s : row.difficult) expected.emplace(s, kDifficult);
+        ASSERT_EQ(expected.size(), 9u) << "row " << row.first << " must name each second number once";
+        for (const auto& [second, label] : expected) {
+            EXPECT_EQ(mlc::GetCompatibilityRating(I16(row.first), I16(second)), label)
+                << row.first << " and " << second;
+        }
+    }
+}
+
+TEST(Rating, SymmetricWithTheExpectedCountsAndTriads) {
+    std::map<std::string_view, int> unorderedCounts;
+    const auto group = [](int n) { return n == 1 || n == 5 || n == 7 ? 0 : n == 2 || n == 4 || n == 8 ? 1 : 2; };
+    for (int a = 1; a <= 9; ++a) {
+        for (int b = 1; b <= 9; ++b) {
+            const auto ab = mlc::GetCompatibilityRating(I16(a), I16(b));
+            EXPECT_EQ(ab, mlc::GetCompatibilityRating(I16(b), I16(a))) << a << " and " << b;
+            EXPECT_EQ(ab == kVery, group(a) == group(b)) << a << " and " << b;
+            if (a <= b) ++unorderedCounts[ab];
+        }
+    }
+    EXPECT_EQ(unorderedCounts, (std::map<std::string_view, int>{
+                                   {kVery, 18}, {kCompatible, 9}, {kNeutral, 4}, {kDifficult, 14}}));
+}
+
+TEST(Rating, NamedPairs) {
+    for (int n = 1; n <= 9; ++n) {
+        EXPECT_EQ(mlc::GetCompatibilityRating(I16(n), I16(n)), kVery) << n;
+    }
+    EXPECT_EQ(mlc::GetCompatibilityRating(1, 8), kNeutral);
+    EXPECT_EQ(mlc::GetCompatibilityRating(8, 1), kNeutral);
+    EXPECT_EQ(mlc::GetCompatibilityRating(4, 9), kDifficult);
+    EXPECT_EQ(mlc::GetCompatibilityRating(9, 4), kDifficult);
+    EXPECT_EQ(mlc::GetCompatibilityRating(7, 9), kNeutral);
+}
+
+TEST(Rating, NumbersOutsideOneToNine) {
+    // First outside 1..9: empty, whatever the second; second outside with a
+    // valid first: Difficult.
+    EXPECT_EQ(mlc::GetCompatibilityRating(0, 5), "");
+    EXPECT_EQ(mlc::GetCompatibilityRating(5, 0), kDifficult);
+    const std::vector<int> outside = {-32768, -1, 0, 10, 11, 22, 32767};
+    for (const int bad : outside) {
+        for (int n = -1; n <= 12; ++n) {
+            EXPECT_EQ(mlc::GetCompatibilityRating(I16(bad), I16(n)), "") << bad << " then " << n;
+        }
+        for (int first = 1; first <= 9; ++first) {
+            EXPECT_EQ(mlc::GetCompatibilityRating(I16(first), I16(bad)), kDifficult)
+                << first << " then " << bad;
+        }
+    }
+}
+
+// ------------------------------------------------------------ Short reading
+
+TEST(ShortReading, EveryKeyFindsItsOwnRow) {
+    for (int a = 1; a <= 9; ++a) {
+        for (int b = 1; b <= 9; ++b) {
+            const std::string key = Key(a, b);
+            const auto text = mlc::GetShortReading(key);
+            EXPECT_FALSE(text.empty()) << key;
+            EXPECT_EQ(text, ShortRowText(key)) << key;
+        }
+    }
+}
+
+TEST(ShortReading, MirroredKeysShareOneTextExceptTwelveAndTwentyOne) {
+    EXPECT_NE(mlc::GetShortReading("12"), mlc::GetShortReading("21"));
+    EXPECT_EQ(mlc::GetShortReading("19"), mlc::GetShortReading("91"));
+    EXPECT_EQ(mlc::GetShortReading("47"), mlc::GetShortReading("74"));
+    // The three equal pairs named in the tables each have a text of their own.
+    const std::set<std::string_view> own = {mlc::GetShortReading("11"), mlc::GetShortReading("55"),
+                                            mlc::GetShortReading("99")};
+    EXPECT_EQ(own.size(), 3u);
+}
+
+TEST(ShortReading, KeysOutsideTheTableGiveNothing) {
+    using namespace std::string_view_literals;
+    for (const std::string_view key :
+         {""sv, "1"sv, "9"sv, "05"sv, "50"sv, "00"sv, "10"sv, " 12"sv, "12 "sv, " 1"sv, "123"sv,
+          "113"sv, "1 2"sv, "1a"sv, "a1"sv, "-1"sv, "1:"sv, ":1"sv, "\x31\x00"sv, "\x00\x32"sv,
+          "\xb9\xb9"sv, "\xef\xbc\x91\xef\xbc\x92"sv /* full-width 1 2 */}) {
+        EXPECT_EQ(mlc::GetShortReading(key), "") << '"' << key << '"' << " size " << key.size();
+    }
+    // A valid key followed by more text, as a view over a longer buffer.
+    const std::string longer = "123";
+    EXPECT_EQ(mlc::GetShortReading(std::string_view(longer)), "");
+    EXPECT_NE(mlc::GetShortReading(std::string_view(longer).substr(0, 2)), "");
+}
+
+// ------------------------------------------------------------- Long reading
+
+TEST(LongReading, EitherOrderFindsTheRowOfTheSortedPair) {
+    constexpr std::string_view kReading14 =
+        "4's desire for control is a tough sell on the 1. The 1's need to make things happen now, "
+        "frustrates the meticulous 4. Opposites in many ways, these two should not expect easy "
+        "compromise. If they ever can accept one another for who they are, their respective "
+        "strengths will make a solid relationship.";
+    EXPECT_EQ(mlc::GetPairReading(1, 4), kReading14);
+    EXPECT_EQ(mlc::GetPairReading(4, 1), kReading14);
+    EXPECT_EQ(mlc::GetPairReading(7, 7), LongRowText("77"));
+    for (int a = 1; a <= 9; ++a) {
+        for (int b = 1; b <= 9; ++b) {
+            const auto text = mlc::GetPairReading(I16(a), I16(b));
+            EXPECT_FALSE(text.empty()) << a << " and " << b;
+            EXPECT_EQ(text, LongRowText(Key(std::min(a, b), std::max(a, b)))) << a << " and " << b;
+        }
+    }
+}
+
+TEST(LongReading, ZeroOrNumbersAboveNineGiveNothing) {
+    const std::vector<std::pair<int, int>> pairs = {
+        {0, 0}, {0, 5}, {5, 0}, {0, 9}, {10, 1}, {1, 10}, {9, 10}, {11, 2}, {2, 22},
+        {-1, 5}, {5, -1}, {-32768, 1}, {1, 32767}, {32767, -32768}};
+    for (const auto& [a, b] : pairs) {
+        EXPECT_EQ(mlc::GetPairReading(I16(a), I16(b)), "") << a << " and " << b;
+    }
+}
+
+}  // namespace
