@@ -18,7 +18,8 @@ QUrl Page(const char* endpoint, const char* path) {
 
 QUrl OnlineHelpAddress() { return Page(kivo::endpoints::kProductSite, "/kivo-love-numerology-help.html"); }
 QUrl DownloadPageAddress() { return Page(kivo::endpoints::kProductSite, "/download-kivo-love-numerology.html"); }
-QUrl HomePageAddress() { return Page(kivo::endpoints::kMakerSite, "/"); }
+// The home page is the site address itself, with no path of its own.
+QUrl HomePageAddress() { return Page(kivo::endpoints::kMakerSite, ""); }
 QUrl SoftwaresPageAddress() { return Page(kivo::endpoints::kMakerSite, "/arvellasoftwares"); }
 QUrl DonatePageAddress() { return Page(kivo::endpoints::kHelpSite, "/donate.html"); }
 QUrl FullBrandPageAddress() { return Page(kivo::endpoints::kHelpSite, "/fully-branded.html"); }
@@ -37,7 +38,9 @@ void OpenFullBrandPage() { kivo::platform::OpenUrl(FullBrandPageAddress()); }
 void OpenCoBrandPage() { kivo::platform::OpenUrl(CoBrandPageAddress()); }
 
 void OpenTellAFriendURL() {
-    kivo::platform::OpenUrl(QUrl(modTellAFriend::strTafAddress, QUrl::StrictMode));
+    // Tolerant on purpose: the address carries the user's own words, and a
+    // space or a line break in them must not turn it into no address at all.
+    kivo::platform::OpenUrl(QUrl(modTellAFriend::strTafAddress, QUrl::TolerantMode));
 }
 
 }  // namespace modHelp

@@ -13,6 +13,7 @@
 #include <shellapi.h>
 #else
 #include <QDesktopServices>
+#include <unistd.h>
 #endif
 
 namespace kivo::platform {
@@ -39,11 +40,21 @@ void SystemPlatform::openUrl(const QUrl& address) {
 }
 
 QString SystemPlatform::lockFilePath() {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty() || !QDir(folder).exists()) {
-        folder = QDir::tempPath();
+    const QString name = QStringLiteral("kivo-love-numerology.lock");
+#ifdef Q_OS_WIN
+    // The temporary folder is per user on Windows; the "runtime" folder Qt
+    // offers there is the profile folder itself.
+    return QDir(QDir::tempPath()).filePath(name);
+#else
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (!runtime.isEmpty() && QDir(runtime).exists()) {
+        return QDir(runtime).filePath(name);
     }
-    return QDir(folder).filePath(QStringLiteral("kivo-love-numerology.lock"));
+    // The shared temporary folder: the user id in the name keeps one user's
+    // copy from refusing another user's.
+    return QDir(QDir::tempPath())
+        .filePath(QStringLiteral("kivo-love-numerology-%1.lock").arg(static_cast<qulonglong>(::getuid())));
+#endif
 }
 
 bool SystemPlatform::acquireSingleInstanceLock() {

@@ -1,0 +1,98 @@
+// The web-link launchers: each hands exactly its own page to the platform,
+// built from the configured endpoint and the page's fixed path.
+
+#include "app/modHelp.h"
+#include "kivo_endpoints.h"
+#include "tests/support/RecordingPlatform.h"
+
+#include <QtTest>
+
+#include <functional>
+
+using Launcher = std::function<void()>;
+Q_DECLARE_METATYPE(Launcher)
+
+namespace {
+
+QString Endpoint(const char* site) { return QString::fromUtf8(site); }
+
+}  // namespace
+
+class ModHelpTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void endpointsAreSecureSiteRoots_data() {
+        QTest::addColumn<QString>("endpoint");
+        QTest::newRow("maker") << Endpoint(kivo::endpoints::kMakerSite);
+        QTest::newRow("help") << Endpoint(kivo::endpoints::kHelpSite);
+        QTest::newRow("product") << Endpoint(kivo::endpoints::kProductSite);
+    }
+
+    void endpointsAreSecureSiteRoots() {
+        QFETCH(QString, endpoint);
+        const QUrl url(endpoint, QUrl::StrictMode);
+        QVERIFY2(url.isValid(), qPrintable(url.errorString()));
+        QCOMPARE(url.scheme(), QStringLiteral("https"));
+        QVERIFY(!url.host().isEmpty());
+        QVERIFY(url.path().isEmpty());
+        QVERIFY(!url.hasQuery() && !url.hasFragment());
+    }
+
+    void eachLauncherOpensExactlyItsPage_data() {
+        using namespace kivo::endpoints;
+        QTest::addColumn<Launcher>("launcher");
+        QTest::addColumn<QString>("address");
+        QTest::newRow("OpenOnlineHelp") << Launcher(modHelp::OpenOnlineHelp)
+                                        << Endpoint(kProductSite) + "/kivo-love-numerology-help.html";
+        QTest::newRow("OpenDownloadPage") << Launcher(modHelp::OpenDownloadPage)
+                                          << Endpoint(kProductSite) + "/download-kivo-love-numerology.html";
+        QTest::newRow("OpenHomePage") << Launcher(modHelp::OpenHomePage) << Endpoint(kMakerSite);
+        QTest::newRow("OpenSoftwaresPage") << Launcher(modHelp::OpenSoftwaresPage)
+                                           << Endpoint(kMakerSite) + "/arvellasoftwares";
+        QTest::newRow("OpenDonatePage") << Launcher(modHelp::OpenDonatePage) << Endpoint(kHelpSite) + "/donate.html";
+        QTest::newRow("OpenFullBrandPage") << Launcher(modHelp::OpenFullBrandPage)
+                                           << Endpoint(kHelpSite) + "/fully-branded.html";
+        QTest::newRow("OpenCoBrandPage") << Launcher(modHelp::OpenCoBrandPage)
+                                         << Endpoint(kHelpSite) + "/co-brand.html";
+    }
+
+    void eachLauncherOpensExactlyItsPage() {
+        QFETCH(Launcher, launcher);
+        QFETCH(QString, address);
+        kivo::testing::RecordingPlatform platform;
+        launcher();
+        QCOMPARE(platform.openedUrls.size(), 1);
+        QVERIFY(platform.openedUrls.first().isValid());
+        QCOMPARE(platform.openedUrls.first().toString(), address);
+        QVERIFY(platform.messages.isEmpty());
+    }
+
+    void tellAFriendOpensTheComposedAddress_data() {
+        QTest::addColumn<QString>("address");
+        QTest::newRow("percent-encoded")
+            << QStringLiteral("https://www.arvella.example/tavik-refer-a-friend.php?taf1=Ann%20Lee&taf2=a%40b.example"
+                              "&taf6=https%3A%2F%2Fwww.kivolove.example%2F");
+        // The user's own words, raw: spaces, a line break, non-ASCII letters
+        // and a "#" must still reach the browser as one address.
+        QTest::newRow("raw") << QString::fromUtf8(
+            "https://www.arvella.example/tavik-refer-a-friend.php?taf1=Zoë Lee&taf3=Your Message\r\n"
+            "&taf4=Bo #1&taf6=https://www.kivolove.example/");
+    }
+
+    void tellAFriendOpensTheComposedAddress() {
+        QFETCH(QString, address);
+        kivo::testing::RecordingPlatform platform;
+        modTellAFriend::strTafAddress = address;
+        modHelp::OpenTellAFriendURL();
+        QCOMPARE(platform.openedUrls.size(), 1);
+        const QUrl opened = platform.openedUrls.first();
+        QVERIFY2(opened.isValid(), qPrintable(opened.errorString()));
+        QCOMPARE(QUrl::fromPercentEncoding(opened.toEncoded()), QUrl::fromPercentEncoding(address.toUtf8()));
+        // The module value is the form's; opening it leaves it as it was.
+        QCOMPARE(modTellAFriend::strTafAddress, address);
+    }
+};
+
+QTEST_GUILESS_MAIN(ModHelpTest)
+#include "ModHelpTest.moc"
