@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QColor>
+#include <QWidget>
+
+// The classic framed box: a filled panel with an etched border whose top edge
+// is broken by the caption at the top left. Children are placed relative to
+// the panel's top-left corner and clipped to it.
+class ClassicFrame : public QWidget {
+    Q_OBJECT
+public:
+    ClassicFrame(const QString& caption, const QColor& background, const QColor& captionColour,
+                 QWidget* parent = nullptr);
+
+    QString caption() const { return caption_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString caption_;
+    QColor background_;
+    QColor captionColour_;
+};

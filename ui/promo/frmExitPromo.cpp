@@ -1,0 +1,472 @@
+#include "ui/promo/frmExitPromo.h"
+
+#include "app/ClassicLook.h"
+#include "app/EndApplication.h"
+#include "app/LinkLabel.h"
+#include "app/modHelp.h"
+#include "app/platform/Platform.h"
+#include "ui/promo/ClassicFrame.h"
+#include "ui/promo/modTellAFriend.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFocusEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+
+#include <algorithm>
+#include <cmath>
+
+QPointer<frmExitPromo> frmExitPromo::instance_;
+
+namespace {
+
+using kivo::look::Family;
+using kivo::look::Font;
+using modTellAFriend::TrimSpaces;
+
+constexpr QSize kClientSize{741, 315};
+constexpr int kSmallestFittedPixelSize = 7;
+
+const QString kSpaceRefused = QStringLiteral("Email Address Cannot Contain Space");
+
+// The window's default font: the text fields and the Exit button use it.
+QFont DefaultFont() { return Font(8.25, false, Family::MsSansSerif); }
+
+void SetTextColour(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    widget->setPalette(palette);
+}
+
+void SetBackground(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+bool LabelFits(const QLabel* label) {
+    if (label->wordWrap()) {
+        return label->heightForWidth(label->width()) <= label->height();
+    }
+    return label->sizeHint().width() <= label->width();
+}
+
+// The layout was drawn for Verdana and MS Sans Serif. Where only a wider
+// replacement is installed, the text is made smaller by whole pixels until it
+// fits its fixed box, instead of being clipped; with the real fonts nothing
+// changes.
+void FitLabel(QLabel* label) {
+    QFont font = label->font();
+    while (!LabelFits(label) && font.pixelSize() > kSmallestFittedPixelSize) {
+        font.setPixelSize(font.pixelSize() - 1);
+        label->setFont(font);
+    }
+}
+
+void FitCheckBox(QCheckBox* box) {
+    const QStyle* style = box->style();
+    const int room = box->width() - style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box) -
+                     style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, box) - 4;
+    QFont font = box->font();
+    while (QFontMetrics(font).horizontalAdvance(box->text()) > room &&
+           font.pixelSize() > kSmallestFittedPixelSize) {
+        font.setPixelSize(font.pixelSize() - 1);
+    }
+    box->setFont(font);
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QRect place, const QFont& font) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(place);
+    label->setFont(font);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QLineEdit* MakeField(QWidget* parent, const char* name, const QString& text, QRect place) {
+    auto* field = new QLineEdit(text, parent);
+    field->setObjectName(QString::fromLatin1(name));
+    field->setGeometry(place);
+    field->setFont(DefaultFont());
+    field->setAccessibleName(text);
+    return field;
+}
+
+void ClearPlaceholder(QLineEdit* field, const QString& placeholder) {
+    if (TrimSpaces(field->text()) == placeholder) {
+        field->clear();
+    }
+}
+
+void RestorePlaceholder(QLineEdit* field, const QString& placeholder) {
+    if (TrimSpaces(field->text()).isEmpty()) {
+        field->setText(placeholder);
+    }
+}
+
+// The two paragraphs of the catalogue. A line break starts the second one on
+// a new line; a run of spaces would only do that for one font and width.
+QString CatalogueText() {
+    return QString::fromUtf8(
+               "If you have enjoyed this software you will surely be interested in our other Arvella "
+               "Softwares. From a single software, we have now grown to become the world\u2019s largest "
+               "resource of Arvella softwares. Be it astrology, psychic, tarot, numerology or occult, we "
+               "have programs in all fields thus giving our users a wide choice depending on their "
+               "interests.") +
+           QLatin1Char('\n') +
+           QString::fromUtf8(
+               "All the programs in the Arvella Softwares suite are simple and easy to use. They are not "
+               "only fun to use but also very informative. Try them out today and share your experience "
+               "with your friends and family.");
+}
+
+}  // namespace
+
+frmExitPromo::frmExitPromo()
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
+    instance_ = this;
+    setObjectName(QStringLiteral("frmExitPromo"));
+    setWindowTitle(QString::fromLatin1(kivo::platform::kWindowCaption));
+    setWindowIcon(QGuiApplication::windowIcon());
+    setFixedSize(kClientSize);
+    setFont(DefaultFont());
+    SetBackground(this, Qt::white);
+
+    createControls();
+    setTabOrder();
+    cmdClose_->setFocus();
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.center() - QPoint(width() / 2, height() / 2));
+    }
+
+    Form_Load();
+}
+
+frmExitPromo::~frmExitPromo() = default;
+
+frmExitPromo* frmExitPromo::ShowExitPromotion() {
+    if (instance_ == nullptr) {
+        auto* window = new frmExitPromo;
+        window->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    frmExitPromo* window = instance_;
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return window;
+}
+
+frmExitPromo* frmExitPromo::Instance() { return instance_; }
+
+QString frmExitPromo::SupportText(int number) {
+    const QString site = modHelp::MakerSiteDisplayName();
+    switch (number) {
+    case 0:
+        return tr("Arvella Softwares can be created and maintained only with your support. The best "
+                  "way to support us is to visit %1 regularly and take part in its discussions and "
+                  "other activities. Every visit helps us keep going.")
+            .arg(site);
+    case 1:
+        return tr("Please visit %1 regularly and take part in the discussions there. Without your "
+                  "visits we cannot support and maintain these programs, so do drop by whenever you "
+                  "have a moment to spare")
+            .arg(site);
+    case 2:
+        return tr("%1 is a free online discussion forum for all things Arvella. Visiting it regularly "
+                  "helps us develop and maintain this program for you.")
+            .arg(site);
+    default:
+        return tr("%1 needs your help. Visit it regularly and take part in its discussions: your "
+                  "visits let us maintain this program and develop many more Arvella Softwares for "
+                  "you.")
+            .arg(site);
+    }
+}
+
+void frmExitPromo::createControls() {
+    using namespace kivo::look;
+
+    cmdClose_ = new QPushButton(tr("E&xit"), this);
+    cmdClose_->setObjectName(QStringLiteral("cmdClose"));
+    cmdClose_->setGeometry(400, 184, 83, 25);
+    cmdClose_->setFont(DefaultFont());
+
+    Check1_ = new QCheckBox(tr("Click Here To Visit %1 Now").arg(modHelp::MakerSiteDisplayName()), this);
+    Check1_->setObjectName(QStringLiteral("Check1"));
+    Check1_->setGeometry(2, 136, 479, 37);
+    Check1_->setFont(Font(14.25));
+    Check1_->setCursor(LinkLabel::LinkCursor());
+    SetTextColour(Check1_, kLinkBlue);
+    SetBackground(Check1_, Check1_->palette().color(QPalette::Button));
+    FitCheckBox(Check1_);
+
+    Picture1_ = new QLabel(this);
+    Picture1_->setObjectName(QStringLiteral("Picture1"));
+    Picture1_->setGeometry(24, 8, 36, 36);
+    Picture1_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Picture1_->setLineWidth(2);
+    Picture1_->setAlignment(Qt::AlignCenter);
+    QPixmap icon(QStringLiteral(":/icons/kivo.png"));
+    if (icon.isNull()) {
+        icon = QGuiApplication::windowIcon().pixmap(32, 32);
+    }
+    Picture1_->setPixmap(icon.isNull() ? icon : icon.scaled(32, 32, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    Picture1_->setAccessibleName(tr("Program icon"));
+
+    Label1_ = MakeLabel(this, "Label1", QString::fromLatin1(kivo::platform::kWindowCaption), {72, 16, 281, 29},
+                        Font(18, false, Family::MsSansSerif));
+    FitLabel(Label1_);
+
+    Label2_ = MakeLabel(this, "Label2", SupportText(1), {8, 56, 465, 73}, Font(9.75, true));
+    Label2_->setWordWrap(true);
+    SetBackground(Label2_, Qt::white);
+
+    Frame2_ = new ClassicFrame(tr("Refer A Friend"), kNavy, Qt::white, this);
+    Frame2_->setObjectName(QStringLiteral("Frame2"));
+    Frame2_->setGeometry(8, 216, 471, 97);
+    Frame2_->setFont(Font(9.75, true));
+
+    txtName_ = MakeField(Frame2_, "txtName", modTellAFriend::kNamePlaceholder, {6, 24, 225, 19});
+
+    cmdSubmit_ = new QPushButton(tr("Refer A Friend &Now"), Frame2_);
+    cmdSubmit_->setObjectName(QStringLiteral("cmdSubmit"));
+    cmdSubmit_->setGeometry(128, 72, 225, 19);
+    cmdSubmit_->setFont(Font(8.25, true));
+
+    txtEmail_ = MakeField(Frame2_, "txtEmail", modTellAFriend::kEmailPlaceholder, {240, 24, 225, 19});
+    txtFriendEmail_ =
+        MakeField(Frame2_, "txtFriendEmail", modTellAFriend::kFriendEmailPlaceholder, {240, 48, 225, 19});
+    txtFriendName_ =
+        MakeField(Frame2_, "txtFriendName", modTellAFriend::kFriendNamePlaceholder, {6, 48, 225, 19});
+
+    // Deliberately placed below the frame's bottom edge: the frame clips it,
+    // so it is never seen, yet Tab still reaches it.
+    txtMessage_ = new QPlainTextEdit(Frame2_);
+    txtMessage_->setObjectName(QStringLiteral("txtMessage"));
+    txtMessage_->setGeometry(320, 240, 121, 33);
+    txtMessage_->setFont(DefaultFont());
+    txtMessage_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtMessage_->setTabChangesFocus(true);
+    txtMessage_->setAccessibleName(modTellAFriend::kMessagePlaceholder);
+    setTxtMessageText(modTellAFriend::kMessagePlaceholder + QStringLiteral("\r\n"));
+
+    Frame6_ = new ClassicFrame(tr("Download Arvella Softwares"), kNavy, Qt::white, this);
+    Frame6_->setObjectName(QStringLiteral("Frame6"));
+    Frame6_->setGeometry(488, 8, 249, 305);
+    Frame6_->setFont(Font(9.75, true));
+
+    Label3_ = MakeLabel(Frame6_, "Label3", CatalogueText(), {8, 24, 233, 257}, Font(9));
+    Label3_->setWordWrap(true);
+    SetTextColour(Label3_, Qt::white);
+    FitLabel(Label3_);
+
+    lblGoToHome_ = new LinkLabel(tr("Click Here To Visit Arvella Softwares"), Frame6_);
+    lblGoToHome_->setObjectName(QStringLiteral("lblGoToHome"));
+    lblGoToHome_->setGeometry(5, 283, 239, 14);
+    lblGoToHome_->setTextFormat(Qt::PlainText);
+    lblGoToHome_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QFont linkFont = Font(9, true);
+    linkFont.setUnderline(true);
+    lblGoToHome_->setFont(linkFont);
+    SetTextColour(lblGoToHome_, kYellow);
+    FitLabel(lblGoToHome_);
+
+    for (QWidget* field : {static_cast<QWidget*>(txtName_), static_cast<QWidget*>(txtEmail_),
+                           static_cast<QWidget*>(txtMessage_), static_cast<QWidget*>(txtFriendName_),
+                           static_cast<QWidget*>(txtFriendEmail_)}) {
+        field->installEventFilter(this);
+    }
+
+    connect(cmdClose_, &QPushButton::clicked, this, &frmExitPromo::cmdClose_Click);
+    // toggled also fires when the handler itself unticks the box, as a click
+    // event on a changed value would.
+    connect(Check1_, &QCheckBox::toggled, this, &frmExitPromo::Check1_Click);
+    connect(lblGoToHome_, &LinkLabel::clicked, this, &frmExitPromo::lblGoToHome_Click);
+    connect(cmdSubmit_, &QPushButton::clicked, this, &frmExitPromo::cmdSubmit_Click);
+}
+
+void frmExitPromo::setTabOrder() {
+    for (QWidget* passive : {static_cast<QWidget*>(Picture1_), static_cast<QWidget*>(Label1_),
+                             static_cast<QWidget*>(Label2_), static_cast<QWidget*>(Frame2_),
+                             static_cast<QWidget*>(Frame6_), static_cast<QWidget*>(Label3_),
+                             static_cast<QWidget*>(lblGoToHome_)}) {
+        passive->setFocusPolicy(Qt::NoFocus);
+    }
+    const QWidget* order[] = {cmdClose_, Check1_, txtName_, cmdSubmit_, txtEmail_,
+                              txtFriendEmail_, txtFriendName_, txtMessage_};
+    for (std::size_t i = 1; i < std::size(order); ++i) {
+        QWidget::setTabOrder(const_cast<QWidget*>(order[i - 1]), const_cast<QWidget*>(order[i]));
+    }
+}
+
+QString frmExitPromo::txtMessageText() const {
+    // The text document keeps paragraphs, not line-break characters; the
+    // form's values carry Windows line breaks, so each break reads as CR LF.
+    QString text = txtMessage_->toPlainText();
+    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return text;
+}
+
+void frmExitPromo::setTxtMessageText(const QString& text) {
+    // setPlainText takes CR LF as one paragraph break, so the text reads back
+    // unchanged through txtMessageText.
+    txtMessage_->setPlainText(text);
+}
+
+void frmExitPromo::Form_Load() {
+    kivo::platform::Platform& platform = kivo::platform::current();
+    platform.seedRandomFromClock();
+    const float r = platform.nextRandom();
+    // Clamped so a generator that ever returned 1 still picks a text.
+    const int i = std::clamp(static_cast<int>(std::floor(r * 4.0F)), 0, kSupportTextCount - 1);
+    Label2_->setFont(Font(9.75, true));
+    Label2_->setText(SupportText(i));
+    FitLabel(Label2_);
+    platform.makeTopmost(this);
+}
+
+void frmExitPromo::Form_Unload() { EndApplication(); }
+
+void frmExitPromo::closeEvent(QCloseEvent* event) {
+    Form_Unload();
+    event->accept();
+}
+
+void frmExitPromo::cmdClose_Click() { EndApplication(); }
+
+void frmExitPromo::Check1_Click() {
+    if (Check1_->isChecked()) {
+        Check1_->setChecked(false);
+        modHelp::OpenHomePage();
+    }
+}
+
+void frmExitPromo::lblGoToHome_Click() { modHelp::OpenSoftwaresPage(); }
+
+void frmExitPromo::cmdSubmit_Click() {
+    using namespace modTellAFriend;
+    strTafName = TrimSpaces(txtName_->text());
+    strTafEmail = TrimSpaces(txtEmail_->text());
+    strTafMessage = TrimSpaces(txtMessageText());
+    strTafFriendName = TrimSpaces(txtFriendName_->text());
+    strTafFriendEmail = TrimSpaces(txtFriendEmail_->text());
+
+    if (strTafEmail == strTafFriendEmail) {
+        kivo::platform::ShowMessage(this, tr("Please Enter Distinct Email Addresses"),
+                                    kivo::platform::MessageIcon::Error);
+        return;
+    }
+    // Only the presence of "@" and "." is asked for, anywhere in the text.
+    const QLatin1Char at('@');
+    const QLatin1Char dot('.');
+    if (!strTafEmail.contains(at) || !strTafFriendEmail.contains(at) || !strTafEmail.contains(dot) ||
+        !strTafFriendEmail.contains(dot)) {
+        kivo::platform::ShowMessage(this, tr("Please Enter Proper Email Address"),
+                                    kivo::platform::MessageIcon::Error);
+        return;
+    }
+    SubmitReferral();
+}
+
+void frmExitPromo::txtName_GotFocus() { ClearPlaceholder(txtName_, modTellAFriend::kNamePlaceholder); }
+void frmExitPromo::txtName_LostFocus() { RestorePlaceholder(txtName_, modTellAFriend::kNamePlaceholder); }
+void frmExitPromo::txtEmail_GotFocus() { ClearPlaceholder(txtEmail_, modTellAFriend::kEmailPlaceholder); }
+void frmExitPromo::txtEmail_LostFocus() { RestorePlaceholder(txtEmail_, modTellAFriend::kEmailPlaceholder); }
+void frmExitPromo::txtFriendName_GotFocus() {
+    ClearPlaceholder(txtFriendName_, modTellAFriend::kFriendNamePlaceholder);
+}
+void frmExitPromo::txtFriendName_LostFocus() {
+    RestorePlaceholder(txtFriendName_, modTellAFriend::kFriendNamePlaceholder);
+}
+void frmExitPromo::txtFriendEmail_GotFocus() {
+    ClearPlaceholder(txtFriendEmail_, modTellAFriend::kFriendEmailPlaceholder);
+}
+void frmExitPromo::txtFriendEmail_LostFocus() {
+    RestorePlaceholder(txtFriendEmail_, modTellAFriend::kFriendEmailPlaceholder);
+}
+
+void frmExitPromo::txtMessage_GotFocus() {
+    if (TrimSpaces(txtMessageText()) == modTellAFriend::kMessagePlaceholder) {
+        setTxtMessageText(QString());
+    }
+}
+
+void frmExitPromo::txtMessage_LostFocus() {
+    if (TrimSpaces(txtMessageText()).isEmpty()) {
+        setTxtMessageText(modTellAFriend::kMessagePlaceholder);
+    }
+}
+
+bool frmExitPromo::txtEmail_KeyPress(const QString& typed) {
+    if (typed != QLatin1String(" ")) {
+        return false;
+    }
+    RefuseSpace(txtEmail_);
+    return true;
+}
+
+bool frmExitPromo::txtFriendEmail_KeyPress(const QString& typed) {
+    if (typed != QLatin1String(" ")) {
+        return false;
+    }
+    RefuseSpace(txtFriendEmail_);
+    return true;
+}
+
+void frmExitPromo::RefuseSpace(QWidget* field) {
+    kivo::platform::ShowMessage(this, kSpaceRefused, kivo::platform::MessageIcon::Error);
+    field->setFocus(Qt::OtherFocusReason);
+}
+
+bool frmExitPromo::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::FocusIn:
+    case QEvent::FocusOut: {
+        // Another window coming forward, a message box included, or a context
+        // menu opening is not a move between the form's controls.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) {
+            break;
+        }
+        const bool gained = event->type() == QEvent::FocusIn;
+        if (watched == txtName_) {
+            gained ? txtName_GotFocus() : txtName_LostFocus();
+        } else if (watched == txtEmail_) {
+            gained ? txtEmail_GotFocus() : txtEmail_LostFocus();
+        } else if (watched == txtMessage_) {
+            gained ? txtMessage_GotFocus() : txtMessage_LostFocus();
+        } else if (watched == txtFriendName_) {
+            gained ? txtFriendName_GotFocus() : txtFriendName_LostFocus();
+        } else if (watched == txtFriendEmail_) {
+            gained ? txtFriendEmail_GotFocus() : txtFriendEmail_LostFocus();
+        }
+        break;
+    }
+    case QEvent::KeyPress: {
+        const QString typed = static_cast<QKeyEvent*>(event)->text();
+        if (watched == txtEmail_ && txtEmail_KeyPress(typed)) {
+            return true;
+        }
+        if (watched == txtFriendEmail_ && txtFriendEmail_KeyPress(typed)) {
+            return true;
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}

@@ -1,0 +1,89 @@
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+class ClassicFrame;
+class LinkLabel;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+// The exit promotion window: the last window of a run. It shows one of four
+// appeals for the maker's forum site, the maker's catalogue and the
+// refer-a-friend form; leaving it in any way ends the program.
+class frmExitPromo : public QWidget {
+    Q_OBJECT
+public:
+    frmExitPromo();
+    ~frmExitPromo() override;
+
+    // Shut-down entry point: creates the window if there is none yet and shows
+    // it non-modal, with no owner. The window deletes itself when it closes.
+    static frmExitPromo* ShowExitPromotion();
+
+    // The window that exists now, if any; the refer-a-friend messages are
+    // shown over it.
+    static frmExitPromo* Instance();
+
+    // The appeals for the forum site, numbered 0 to 3.
+    static constexpr int kSupportTextCount = 4;
+    static QString SupportText(int number);
+
+    // The message field's text with each line break as CR LF, the way the
+    // form hands it on.
+    QString txtMessageText() const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createControls();
+    void setTabOrder();
+
+    void Form_Load();
+    void Form_Unload();
+    void cmdClose_Click();
+    void Check1_Click();
+    void lblGoToHome_Click();
+    void cmdSubmit_Click();
+
+    void txtName_GotFocus();
+    void txtName_LostFocus();
+    void txtEmail_GotFocus();
+    void txtEmail_LostFocus();
+    void txtMessage_GotFocus();
+    void txtMessage_LostFocus();
+    void txtFriendName_GotFocus();
+    void txtFriendName_LostFocus();
+    void txtFriendEmail_GotFocus();
+    void txtFriendEmail_LostFocus();
+    // True when the key is to be discarded.
+    bool txtEmail_KeyPress(const QString& typed);
+    bool txtFriendEmail_KeyPress(const QString& typed);
+
+    void setTxtMessageText(const QString& text);
+    void RefuseSpace(QWidget* field);
+
+    QPushButton* cmdClose_ = nullptr;
+    QCheckBox* Check1_ = nullptr;
+    QLabel* Picture1_ = nullptr;
+    QLabel* Label1_ = nullptr;
+    QLabel* Label2_ = nullptr;
+    ClassicFrame* Frame2_ = nullptr;
+    QLineEdit* txtName_ = nullptr;
+    QPushButton* cmdSubmit_ = nullptr;
+    QLineEdit* txtEmail_ = nullptr;
+    QLineEdit* txtFriendEmail_ = nullptr;
+    QLineEdit* txtFriendName_ = nullptr;
+    QPlainTextEdit* txtMessage_ = nullptr;
+    ClassicFrame* Frame6_ = nullptr;
+    QLabel* Label3_ = nullptr;
+    LinkLabel* lblGoToHome_ = nullptr;
+
+    static QPointer<frmExitPromo> instance_;
+};
