@@ -89,13 +89,15 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(tr("Kivo Love Numerology v1.0"));
     setFont(kivo::look::StandardFont());
-    Paint(this, kGrey, Qt::white);
 
     createMenus();
 
+    // The client area carries the window's grey; the menu bar keeps the
+    // system's colours.
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(kClientSize);
+    Paint(client, kGrey, Qt::white);
     setCentralWidget(client);
 
     Label14_ = MakeLink(client, "Label14",
@@ -120,9 +122,6 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
 void frmMain::createMenus() {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("menuBar"));
-    // The menu bar keeps the system's own colours, not the window's grey.
-    bar->setAutoFillBackground(true);
-    bar->setPalette(QPalette());
 
     mnuFile_ = bar->addMenu(tr("&File"));
     mnuFile_->setObjectName(QStringLiteral("mnuFile"));
@@ -159,7 +158,7 @@ void frmMain::createMenus() {
 void frmMain::createEntryPage(QWidget* page) {
     Picture1_ = new QLabel(page);
     Picture1_->setObjectName(QStringLiteral("Picture1"));
-    Picture1_->setGeometry(68, 12, 176, 176);
+    Picture1_->setGeometry(58, 14, 196, 196);
     Picture1_->setPixmap(QPixmap(QStringLiteral(":/images/picture1.png")));
     Picture1_->setScaledContents(true);
     Picture1_->setAccessibleName(tr("Two hearts with their numbers"));
@@ -169,7 +168,7 @@ void frmMain::createEntryPage(QWidget* page) {
                         tr("Know more about the love of your life with Kivo Love Numerology. Know more "
                            "about the level of your compatibility based on numerological calculations. "
                            "Be the first to analyze your relationship and make it work!"),
-                        {14, 200, 284, 148});
+                        {14, 226, 284, 124});
     intro->setFont(kivo::look::StandardFont(true));
     intro->setWordWrap(true);
     intro->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -202,6 +201,16 @@ void frmMain::createPersonFrame(QWidget* page, std::size_t i) {
     frame->setGeometry(312, 12 + static_cast<int>(i) * 144, 298, 134);
     frame->setFont(kivo::look::StandardFont(true));
     Paint(frame, kGrey, Qt::white);
+    // A rounded grey card with its title inside the top edge.
+    frame->setStyleSheet(QStringLiteral(
+        "QGroupBox { background-color: rgb(%1, %2, %3); border: 1px solid rgb(150, 154, 164);"
+        " border-radius: 6px; margin-top: 0px; }"
+        "QGroupBox::title { subcontrol-origin: padding; subcontrol-position: top left;"
+        " left: 10px; top: 5px; color: white; }"
+        "QLabel { color: white; }")
+                             .arg(kGrey.red())
+                             .arg(kGrey.green())
+                             .arg(kGrey.blue()));
 
     const std::array<QString, 4> captions{tr("Name"), tr("Date"), tr("Month"), tr("Year")};
     const std::array<QRect, 4> captionPlaces{QRect{12, 26, 120, 16}, QRect{12, 78, 60, 16},
@@ -269,7 +278,7 @@ void frmMain::createResultPage(QWidget* page) {
         QLabel* label = MakeCaption(frame, Indexed("lblResult", k), tr("Reading"), readingPlace);
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setFont(kivo::look::Font(9.75));
+        label->setFont(kivo::look::StandardFont());
         SetTextColour(label, kivo::look::kLightYellow);
         lblResult_[k] = label;
     };
@@ -317,6 +326,8 @@ void frmMain::createBrandFrame(QWidget* client) {
     for (LinkLabel* link : {lblCobrand_, lblFullBrand_}) {
         link->setWordWrap(true);
         link->setAlignment(Qt::AlignCenter);
+        // Opaque, so the label in front covers the other one completely.
+        Paint(link, kivo::look::kBrandGrey, Qt::white);
     }
 }
 
