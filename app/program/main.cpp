@@ -1,6 +1,8 @@
+#include "app/program/Startup.h"
+
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    return 0;
+    return RunProgram(app);
 }

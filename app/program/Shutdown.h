@@ -1,0 +1,11 @@
+#pragma once
+// The way from closing the main window to the exit promotion window.
+
+class frmMain;
+
+// Makes the main window's unload open the exit promotion window.
+void ConnectShutdown(frmMain& window);
+
+// What the main window's unload does: shows the exit promotion window, unless
+// the program is already ending, when no new window may appear.
+void MainWindowUnloading();

@@ -1,0 +1,21 @@
+#pragma once
+// The program's start-up: the single-instance guard, the main window and the
+// choice of the promotional label in front. Kept apart from main() so the
+// tests can run it with a recording platform.
+
+#include <QIcon>
+
+class QApplication;
+class frmMain;
+
+// The whole run from start to end; returns the process's exit status.
+int RunProgram(QApplication& app);
+
+// A die roll from the platform's random generator: 1 to 6, each equally likely.
+int DrawBrandRoll();
+
+// Brings lblFullBrand in front for an even roll r, lblCobrand for an odd one.
+void ChooseBrandLabel(frmMain& window, int r);
+
+// The program's icon in every size we draw it in.
+QIcon ProgramIcon();
