@@ -60,7 +60,9 @@ void frmAbout::createControls() {
     picIcon_->setPixmap(QIcon(QStringLiteral(":/icons/kivo.png")).pixmap(32, 32));
     picIcon_->setAccessibleName(tr("Program icon"));
 
-    Label2_ = MakeLabel(this, "Label2", tr("Kivo Love Numerology v1.0"), {50, 8, 228, 18},
+    // As wide as the text below it: 228 pixels only hold the title in the
+    // narrowest Verdana, and a clipped "v1." is worse than a wider label.
+    Label2_ = MakeLabel(this, "Label2", tr("Kivo Love Numerology v1.0"), {50, 8, 351, 18},
                         Font(12, true), kYellow);
     Label1_ = MakeLabel(this, "Label1",
                         tr("Kivo Love Numerology calculates the numerology compatibility between two "

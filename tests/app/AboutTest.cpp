@@ -1,0 +1,188 @@
+// The About window: application-modal over the main window, built afresh and
+// alike each time, its links and its ways to close, and text that fits.
+
+#include "app/LinkLabel.h"
+#include "app/frmAbout.h"
+#include "app/modHelp.h"
+#include "tests/support/RecordingPlatform.h"
+#include "ui/main/frmMain.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <QWindow>
+#include <QtTest>
+
+#include <functional>
+
+namespace {
+
+// Runs `inside` while ShowModal's own event loop is running, then returns
+// whether ShowModal came back (it does once the window is closed). A window
+// left open is closed by force after a while, so a fault fails the test
+// instead of hanging it.
+bool WhileShown(const std::function<void(frmAbout&)>& inside) {
+    bool ranInside = false;
+    QTimer::singleShot(0, [&] {
+        auto* about = qobject_cast<frmAbout*>(QApplication::activeModalWidget());
+        if (about == nullptr) {
+            return;
+        }
+        ranInside = true;
+        inside(*about);
+    });
+    QTimer rescue;
+    bool rescued = false;
+    QObject::connect(&rescue, &QTimer::timeout, [&] {
+        if (QWidget* w = QApplication::activeModalWidget()) {
+            rescued = true;
+            w->close();
+        }
+    });
+    rescue.start(5000);
+    frmAbout::ShowModal();
+    return ranInside && !rescued;
+}
+
+void ClickInWindow(QWidget& topLevel, QWidget* target) {
+    const QPoint at = target->mapTo(&topLevel, target->rect().center());
+    QTest::mouseClick(topLevel.windowHandle(), Qt::LeftButton, {}, at);
+}
+
+}  // namespace
+
+class AboutTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void blocksTheMainWindowUntilClosed() {
+        kivo::testing::RecordingPlatform platform;
+        frmMain main;
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+
+        // The click reaches the link while nothing is in the way.
+        ClickInWindow(main, main.Label14());
+        QCOMPARE(platform.openedUrls.size(), 1);
+
+        const bool closed = WhileShown([&](frmAbout& about) {
+            QCOMPARE(about.windowModality(), Qt::ApplicationModal);
+            QVERIFY(about.isVisible());
+            ClickInWindow(main, main.Label14());
+            ClickInWindow(main, main.cmdProceed());
+            QCOMPARE(platform.openedUrls.size(), 1);
+            QVERIFY(platform.messages.isEmpty());
+            QTest::mouseClick(about.findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
+        });
+        QVERIFY(closed);
+
+        ClickInWindow(main, main.Label14());
+        QCOMPARE(platform.openedUrls.size(), 2);
+    }
+
+    void looksTheSameEachTime() {
+        QImage first;
+        QPointer<frmAbout> firstWindow;
+        QVERIFY(WhileShown([&](frmAbout& about) {
+            QVERIFY(QTest::qWaitForWindowExposed(&about));
+            first = about.grab().toImage();
+            firstWindow = &about;
+            about.close();
+        }));
+        // Closed means gone: the next one is loaded afresh.
+        QVERIFY(firstWindow.isNull());
+
+        QImage second;
+        QVERIFY(WhileShown([&](frmAbout& about) {
+            QVERIFY(QTest::qWaitForWindowExposed(&about));
+            second = about.grab().toImage();
+            about.close();
+        }));
+        QVERIFY(!first.isNull());
+        QCOMPARE(first.size(), QSize(407, 226));
+        QVERIFY(first == second);
+    }
+
+    void closesByOkAndByCloseBox_data() {
+        QTest::addColumn<bool>("byOk");
+        QTest::newRow("OK") << true;
+        QTest::newRow("close box") << false;
+    }
+
+    void closesByOkAndByCloseBox() {
+        QFETCH(bool, byOk);
+        kivo::testing::RecordingPlatform platform;
+        QVERIFY(WhileShown([&](frmAbout& about) {
+            if (byOk) {
+                QTest::mouseClick(about.findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
+            } else {
+                about.windowHandle()->close();
+            }
+        }));
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+        QVERIFY(platform.openedUrls.isEmpty());
+    }
+
+    void linksOpenTheirPages_data() {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QUrl>("address");
+        QTest::newRow("lblHomePage") << QStringLiteral("lblHomePage") << modHelp::HomePageAddress();
+        QTest::newRow("lblCoBrand") << QStringLiteral("lblCoBrand") << modHelp::FullBrandPageAddress();
+    }
+
+    void linksOpenTheirPages() {
+        QFETCH(QString, label);
+        QFETCH(QUrl, address);
+        kivo::testing::RecordingPlatform platform;
+        frmAbout about;
+        about.show();
+        auto* link = about.findChild<LinkLabel*>(label);
+        QVERIFY(link != nullptr);
+        QTest::mouseClick(link, Qt::LeftButton);
+        QCOMPARE(platform.openedUrls, QList<QUrl>{address});
+        // A right click is not a click on a link.
+        QTest::mouseClick(link, Qt::RightButton);
+        QCOMPARE(platform.openedUrls.size(), 1);
+
+        // Our own hand, with its fingertip as the hot spot.
+        QCOMPARE(link->cursor().pixmap().size(), QSize(32, 32));
+        QCOMPARE(link->cursor().hotSpot(), QPoint(8, 1));
+    }
+
+    void centredWithItsIconAndNoClippedText() {
+        frmAbout about;
+        QCOMPARE(about.size(), QSize(407, 226));
+        QCOMPARE(about.minimumSize(), about.maximumSize());
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY((about.geometry().center() - screen.center()).manhattanLength() <= 2);
+
+        auto* icon = about.findChild<QLabel*>(QStringLiteral("picIcon"));
+        QVERIFY(icon != nullptr);
+        QCOMPARE(icon->pixmap().size(), QSize(32, 32));
+
+        const QList<QLabel*> labels = about.findChildren<QLabel*>();
+        QCOMPARE(labels.size(), 6);
+        for (const QLabel* label : labels) {
+            if (label->text().isEmpty()) {
+                continue;
+            }
+            const QString name = label->objectName();
+            QVERIFY2(about.rect().contains(label->geometry()), qPrintable(name));
+            if (label->wordWrap()) {
+                QVERIFY2(label->heightForWidth(label->width()) <= label->height(), qPrintable(name));
+            } else {
+                // The ink of the one line, drawn from the label's top edge.
+                const QFontMetrics metrics(label->font());
+                const QRect ink = metrics.tightBoundingRect(label->text());
+                QVERIFY2(metrics.horizontalAdvance(label->text()) <= label->width(), qPrintable(name));
+                QVERIFY2(metrics.ascent() + ink.bottom() < label->height(), qPrintable(name));
+            }
+        }
+    }
+};
+
+QTEST_MAIN(AboutTest)
+#include "AboutTest.moc"
