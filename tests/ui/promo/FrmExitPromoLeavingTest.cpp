@@ -1,0 +1,34 @@
+// Every way of leaving the exit promotion window ends the program once, with
+// status 0 and no message. Each way runs as its own process
+// (kivo_promo_leaving): EndApplication acts once per process and for good.
+
+#include <QProcess>
+#include <QtTest>
+
+class FrmExitPromoLeavingTest : public QObject {
+    Q_OBJECT
+private slots:
+    void leavingEndsTheProgramOnce_data() {
+        QTest::addColumn<QString>("scenario");
+        QTest::newRow("Exit button") << QStringLiteral("exit-button");
+        QTest::newRow("close box") << QStringLiteral("close-box");
+        QTest::newRow("end routine called elsewhere") << QStringLiteral("end-routine");
+    }
+
+    void leavingEndsTheProgramOnce() {
+        QFETCH(QString, scenario);
+        QProcess process;
+        process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process.start(QStringLiteral(KIVO_PROMO_LEAVING), {scenario});
+        QVERIFY(process.waitForFinished(15000));
+        const QStringList lines =
+            QString::fromLocal8Bit(process.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process.exitCode(), 0);
+        QCOMPARE(lines, (QStringList{"ending 1", "closed 1 visible 0", "messages 0", "deleted 1"}));
+    }
+};
+
+QTEST_GUILESS_MAIN(FrmExitPromoLeavingTest)
+#include "FrmExitPromoLeavingTest.moc"

@@ -1,0 +1,467 @@
+// The exit promotion window: its first state, the focus and tab order, the
+// placeholder and space rules of its fields, its links and the checks of the
+// refer-a-friend button. Leaving the window ends the program, which can
+// happen only once per process; FrmExitPromoLeavingTest covers that.
+
+#include "app/modHelp.h"
+#include "tests/support/RecordingPlatform.h"
+#include "ui/promo/ClassicFrame.h"
+#include "ui/promo/frmExitPromo.h"
+#include "ui/promo/modTellAFriend.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QUrlQuery>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+using kivo::platform::MessageIcon;
+using kivo::testing::RecordingPlatform;
+
+const QString kSpaceRefused = QStringLiteral("Email Address Cannot Contain Space");
+
+template <typename T>
+T* Child(const QWidget& window, const char* name) {
+    T* child = window.findChild<T*>(QString::fromLatin1(name));
+    if (child == nullptr) {
+        qFatal("no control %s", name);
+    }
+    return child;
+}
+
+QString FocusName() {
+    const QWidget* focus = QApplication::focusWidget();
+    return focus != nullptr ? focus->objectName() : QStringLiteral("<none>");
+}
+
+}  // namespace
+
+class FrmExitPromoTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void showExitPromotionMakesOneWindow();
+    void opensTopmostWithFocusOnExit();
+    void supportTextFollowsTheDraw_data();
+    void supportTextFollowsTheDraw();
+    void textsOfTheWindow();
+    void tabReachesTheHiddenMessageLast();
+    void messageFieldIsNeverSeen();
+
+    void placeholderRules_data();
+    void placeholderRules();
+    void messageFieldKeepsItsLineBreak();
+    void emailFieldsRefuseSpaces_data();
+    void emailFieldsRefuseSpaces();
+    void nameFieldsAcceptSpaces();
+
+    void checkBoxOpensHomePageAndUnticks();
+    void catalogueLinkOpensCataloguePage();
+
+    void submitChecks_data();
+    void submitChecks();
+    void submitSendsTrimmedValuesAndTheDefaultMessage();
+
+private:
+    // Shows a fresh window and waits until it is active; the first random
+    // number drawn by the window is `draw`.
+    void openWindow(float draw = 0.0F);
+    void fill(const QString& name, const QString& email, const QString& friendName, const QString& friendEmail);
+    // Moves the focus into `field` and out again, by the Tab key's reason.
+    static void focusIn(QWidget* field) { field->setFocus(Qt::TabFocusReason); }
+    void focusOut() { Child<QPushButton>(*window_, "cmdClose")->setFocus(Qt::TabFocusReason); }
+
+    std::unique_ptr<RecordingPlatform> platform_;
+    std::unique_ptr<frmExitPromo> window_;
+};
+
+void FrmExitPromoTest::init() { platform_ = std::make_unique<RecordingPlatform>(); }
+
+void FrmExitPromoTest::cleanup() {
+    window_.reset();
+    platform_.reset();
+}
+
+void FrmExitPromoTest::openWindow(float draw) {
+    platform_->randomValues = {draw};
+    window_ = std::make_unique<frmExitPromo>();
+    window_->show();
+    window_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+}
+
+void FrmExitPromoTest::fill(const QString& name, const QString& email, const QString& friendName,
+                            const QString& friendEmail) {
+    Child<QLineEdit>(*window_, "txtName")->setText(name);
+    Child<QLineEdit>(*window_, "txtEmail")->setText(email);
+    Child<QLineEdit>(*window_, "txtFriendName")->setText(friendName);
+    Child<QLineEdit>(*window_, "txtFriendEmail")->setText(friendEmail);
+}
+
+void FrmExitPromoTest::showExitPromotionMakesOneWindow() {
+    QCOMPARE(frmExitPromo::Instance(), nullptr);
+    QPointer<frmExitPromo> first = frmExitPromo::ShowExitPromotion();
+    QVERIFY(first != nullptr);
+    QVERIFY(first->isVisible());
+    QVERIFY(first->isWindow());
+    QCOMPARE(first->parentWidget(), nullptr);
+    QCOMPARE(first->windowModality(), Qt::NonModal);
+    QVERIFY(first->testAttribute(Qt::WA_DeleteOnClose));
+
+    // A second call shows the same window; it is loaded only once.
+    QCOMPARE(frmExitPromo::ShowExitPromotion(), first.data());
+    QCOMPARE(platform_->seedCount, 1);
+    delete first.data();
+    QCOMPARE(frmExitPromo::Instance(), nullptr);
+}
+
+void FrmExitPromoTest::opensTopmostWithFocusOnExit() {
+    openWindow();
+    QCOMPARE(platform_->topmostWindows.size(), 1);
+    QCOMPARE(platform_->topmostWindows.constFirst().data(), window_.get());
+    QCOMPARE(FocusName(), QStringLiteral("cmdClose"));
+    QCOMPARE(window_->size(), QSize(741, 315));
+    QCOMPARE(window_->minimumSize(), window_->maximumSize());
+    QVERIFY(!(window_->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    QCOMPARE(window_->windowTitle(), QStringLiteral("Kivo Love Numerology v1.0"));
+    QCOMPARE(frmExitPromo::Instance(), window_.get());
+    QVERIFY(platform_->messages.isEmpty());
+}
+
+void FrmExitPromoTest::supportTextFollowsTheDraw_data() {
+    QTest::addColumn<float>("draw");
+    QTest::addColumn<int>("text");
+    QTest::newRow("0") << 0.0F << 0;
+    QTest::newRow("just below a quarter") << 0.2499999F << 0;
+    QTest::newRow("a quarter") << 0.25F << 1;
+    QTest::newRow("a half") << 0.5F << 2;
+    QTest::newRow("three quarters") << 0.75F << 3;
+    QTest::newRow("largest below 1") << 0.99999994F << 3;
+}
+
+void FrmExitPromoTest::supportTextFollowsTheDraw() {
+    QFETCH(float, draw);
+    QFETCH(int, text);
+    openWindow(draw);
+    QCOMPARE(platform_->seedCount, 1);
+    QCOMPARE(Child<QLabel>(*window_, "Label2")->text(), frmExitPromo::SupportText(text));
+
+    // Every load seeds afresh and draws again.
+    platform_->randomValues = {0.5F};
+    frmExitPromo second;
+    QCOMPARE(platform_->seedCount, 2);
+    QCOMPARE(Child<QLabel>(second, "Label2")->text(), frmExitPromo::SupportText(2));
+}
+
+void FrmExitPromoTest::textsOfTheWindow() {
+    openWindow();
+    const QString site = modHelp::MakerSiteDisplayName();
+    QVERIFY(!site.isEmpty());
+
+    // Four appeals of about the agreed lengths, each naming the forum site;
+    // only the second lacks a closing full stop.
+    const int lengths[] = {230, 210, 160, 195};
+    QSet<QString> distinct;
+    for (int i = 0; i < frmExitPromo::kSupportTextCount; ++i) {
+        const QString text = frmExitPromo::SupportText(i);
+        distinct.insert(text);
+        QVERIFY2(text.contains(site), qPrintable(text));
+        QVERIFY2(!text.contains(QLatin1Char('\n')), qPrintable(text));
+        QVERIFY2(qAbs(text.size() - lengths[i]) <= lengths[i] / 5, qPrintable(QString::number(text.size())));
+        QCOMPARE(text.endsWith(QLatin1Char('.')), i != 1);
+    }
+    QCOMPARE(distinct.size(), 4);
+
+    QCOMPARE(Child<QCheckBox>(*window_, "Check1")->text(), QStringLiteral("Click Here To Visit %1 Now").arg(site));
+    QCOMPARE(Child<QPushButton>(*window_, "cmdClose")->text(), QStringLiteral("E&xit"));
+    QCOMPARE(Child<QPushButton>(*window_, "cmdSubmit")->text(), QStringLiteral("Refer A Friend &Now"));
+    QCOMPARE(Child<ClassicFrame>(*window_, "Frame2")->caption(), QStringLiteral("Refer A Friend"));
+    QCOMPARE(Child<ClassicFrame>(*window_, "Frame6")->caption(), QStringLiteral("Download Arvella Softwares"));
+    QCOMPARE(Child<QLabel>(*window_, "lblGoToHome")->text(), QStringLiteral("Click Here To Visit Arvella Softwares"));
+
+    const QStringList paragraphs = Child<QLabel>(*window_, "Label3")->text().split(QLatin1Char('\n'));
+    QCOMPARE(paragraphs.size(), 2);
+    QCOMPARE(paragraphs.at(0),
+             QString::fromUtf8("If you have enjoyed this software you will surely be interested in our other "
+                               "Arvella Softwares. From a single software, we have now grown to become the "
+                               "world\u2019s largest resource of Arvella softwares. Be it astrology, psychic, "
+                               "tarot, numerology or occult, we have programs in all fields thus giving our "
+                               "users a wide choice depending on their interests."));
+    QCOMPARE(paragraphs.at(1),
+             QStringLiteral("All the programs in the Arvella Softwares suite are simple and easy to use. They "
+                            "are not only fun to use but also very informative. Try them out today and share "
+                            "your experience with your friends and family."));
+}
+
+void FrmExitPromoTest::tabReachesTheHiddenMessageLast() {
+    openWindow();
+    QStringList visited;
+    for (int i = 0; i < 8; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited.append(FocusName());
+    }
+    QCOMPARE(visited, (QStringList{"Check1", "txtName", "cmdSubmit", "txtEmail", "txtFriendEmail",
+                                   "txtFriendName", "txtMessage", "cmdClose"}));
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QCOMPARE(FocusName(), QStringLiteral("txtMessage"));
+}
+
+void FrmExitPromoTest::messageFieldIsNeverSeen() {
+    openWindow();
+    auto* frame = Child<QWidget>(*window_, "Frame2");
+    auto* message = Child<QPlainTextEdit>(*window_, "txtMessage");
+    QCOMPARE(message->parentWidget(), frame);
+    QVERIFY(message->isVisible());
+    QVERIFY(!frame->rect().intersects(message->geometry()));
+    QVERIFY(message->visibleRegion().isEmpty());
+
+    // Not even with the focus on it.
+    focusIn(message);
+    QCOMPARE(FocusName(), QStringLiteral("txtMessage"));
+    QVERIFY(message->visibleRegion().isEmpty());
+}
+
+void FrmExitPromoTest::placeholderRules_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("placeholder");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("onFocus");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("onLeave");
+
+    const QList<std::pair<const char*, QString>> fields{
+        {"txtName", "Your Name"},
+        {"txtEmail", "Your Email Address"},
+        {"txtFriendName", "Friend's Name"},
+        {"txtFriendEmail", "Friend's Email Address"},
+    };
+    for (const auto& [field, placeholder] : fields) {
+        auto row = [&](const char* what) -> QTestData& { return QTest::addRow("%s: %s", field, what); };
+        const QString p = placeholder;
+        const QString name = QString::fromLatin1(field);
+        row("placeholder cleared") << name << p << p << "" << "" << p;
+        row("placeholder in spaces cleared") << name << p << "  " + p + " " << "" << "" << p;
+        row("other case kept") << name << p << p.toLower() << p.toLower() << "" << p.toLower();
+        row("tab counts as content") << name << p << p + "\t" << p + "\t" << "" << p + "\t";
+        row("only spaces restored") << name << p << "   " << "   " << "" << p;
+        row("own text kept with its spaces") << name << p << p << "" << "x.y@z" << "x.y@z";
+        // Spaces around a typed text stay; the e-mail fields refuse typed
+        // spaces, so the text is put there directly.
+        row("typed text keeps surrounding spaces") << name << p << " ab " << " ab " << "" << " ab ";
+    }
+}
+
+void FrmExitPromoTest::placeholderRules() {
+    QFETCH(QString, field);
+    QFETCH(QString, placeholder);
+    QFETCH(QString, before);
+    QFETCH(QString, onFocus);
+    QFETCH(QString, typed);
+    QFETCH(QString, onLeave);
+    openWindow();
+    auto* edit = Child<QLineEdit>(*window_, field.toLatin1().constData());
+
+    edit->setText(before);
+    focusIn(edit);
+    QCOMPARE(edit->text(), onFocus);
+    QTest::keyClicks(edit, typed);
+    focusOut();
+    QCOMPARE(edit->text(), onLeave);
+
+    // Deleted and left, the field shows its prompt; back in, it is empty.
+    focusIn(edit);
+    edit->clear();
+    focusOut();
+    QCOMPARE(edit->text(), placeholder);
+    focusIn(edit);
+    QCOMPARE(edit->text(), QString());
+    QVERIFY(platform_->messages.isEmpty());
+}
+
+void FrmExitPromoTest::messageFieldKeepsItsLineBreak() {
+    openWindow();
+    auto* message = Child<QPlainTextEdit>(*window_, "txtMessage");
+    QCOMPARE(window_->txtMessageText(), QStringLiteral("Your Message\r\n"));
+
+    // Its first text differs from the prompt, so the focus leaves it alone.
+    focusIn(message);
+    QCOMPARE(window_->txtMessageText(), QStringLiteral("Your Message\r\n"));
+    focusOut();
+    QCOMPARE(window_->txtMessageText(), QStringLiteral("Your Message\r\n"));
+
+    // Emptied and left: the prompt without the line break, cleared on return.
+    focusIn(message);
+    message->clear();
+    focusOut();
+    QCOMPARE(window_->txtMessageText(), QStringLiteral("Your Message"));
+    focusIn(message);
+    QCOMPARE(window_->txtMessageText(), QString());
+
+    // Typed line breaks read back as CR LF; Tab leaves the field.
+    QTest::keyClicks(message, QStringLiteral("Hi"));
+    QTest::keyClick(message, Qt::Key_Return);
+    QTest::keyClicks(message, QStringLiteral("there"));
+    QTest::keyClick(message, Qt::Key_Tab);
+    QCOMPARE(window_->txtMessageText(), QStringLiteral("Hi\r\nthere"));
+    QCOMPARE(FocusName(), QStringLiteral("cmdClose"));
+}
+
+void FrmExitPromoTest::emailFieldsRefuseSpaces_data() {
+    QTest::addColumn<QString>("field");
+    QTest::newRow("sender") << "txtEmail";
+    QTest::newRow("friend") << "txtFriendEmail";
+}
+
+void FrmExitPromoTest::emailFieldsRefuseSpaces() {
+    QFETCH(QString, field);
+    openWindow();
+    auto* edit = Child<QLineEdit>(*window_, field.toLatin1().constData());
+    focusIn(edit);
+    // While the message is up the focus is elsewhere, as with a real box.
+    QStringList focusDuringMessage;
+    platform_->onMessage = [this, &focusDuringMessage](const kivo::testing::RecordedMessage&) {
+        focusDuringMessage.append(FocusName());
+        Child<QCheckBox>(*window_, "Check1")->setFocus(Qt::TabFocusReason);
+    };
+
+    QTest::keyClicks(edit, QStringLiteral("a b c"));
+    QTest::keyClick(edit, Qt::Key_Space, Qt::ShiftModifier);
+
+    QCOMPARE(edit->text(), QStringLiteral("abc"));
+    QCOMPARE(platform_->messageTexts(), QStringList(3, kSpaceRefused));
+    for (const kivo::testing::RecordedMessage& message : platform_->messages) {
+        QCOMPARE(message.icon, MessageIcon::Error);
+        QCOMPARE(message.parent.data(), window_.get());
+    }
+    QCOMPARE(focusDuringMessage, QStringList(3, field));
+    QCOMPARE(FocusName(), field);
+
+    // Pasted text is not examined.
+    edit->insert(QStringLiteral(" d"));
+    QCOMPARE(edit->text(), QStringLiteral("abc d"));
+    QCOMPARE(platform_->messages.size(), 3);
+}
+
+void FrmExitPromoTest::nameFieldsAcceptSpaces() {
+    openWindow();
+    for (const char* name : {"txtName", "txtFriendName"}) {
+        auto* edit = Child<QLineEdit>(*window_, name);
+        focusIn(edit);
+        QTest::keyClicks(edit, QStringLiteral("Ann Lee "));
+        QCOMPARE(edit->text(), QStringLiteral("Ann Lee "));
+    }
+    QVERIFY(platform_->messages.isEmpty());
+}
+
+void FrmExitPromoTest::checkBoxOpensHomePageAndUnticks() {
+    openWindow();
+    auto* box = Child<QCheckBox>(*window_, "Check1");
+    QTest::mouseClick(box, Qt::LeftButton);
+    QVERIFY(!box->isChecked());
+    QCOMPARE(platform_->openedUrls, QList<QUrl>{modHelp::HomePageAddress()});
+
+    // By the keyboard too, and every time.
+    box->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(box, Qt::Key_Space);
+    QVERIFY(!box->isChecked());
+    QCOMPARE(platform_->openedUrls, (QList<QUrl>{modHelp::HomePageAddress(), modHelp::HomePageAddress()}));
+    QVERIFY(platform_->messages.isEmpty());
+}
+
+void FrmExitPromoTest::catalogueLinkOpensCataloguePage() {
+    openWindow();
+    QTest::mouseClick(Child<QLabel>(*window_, "lblGoToHome"), Qt::LeftButton);
+    QCOMPARE(platform_->openedUrls, QList<QUrl>{modHelp::SoftwaresPageAddress()});
+}
+
+void FrmExitPromoTest::submitChecks_data() {
+    QTest::addColumn<QStringList>("fields");  // name, e-mail, friend's name, friend's e-mail
+    QTest::addColumn<QString>("message");     // empty: the page is opened
+
+    const QString proper = QStringLiteral("Please Enter Proper Email Address");
+    const QString distinct = QStringLiteral("Please Enter Distinct Email Addresses");
+    QTest::newRow("both e-mails still prompts")
+        << QStringList{"Ann", "Your Email Address", "Bob", "Friend's Email Address"} << proper;
+    QTest::newRow("same address") << QStringList{"Ann", "a@b.c", "Bob", "a@b.c"} << distinct;
+    QTest::newRow("same address, extra spaces") << QStringList{"Ann", "  a@b.c", "Bob", "a@b.c   "} << distinct;
+    QTest::newRow("two empty addresses") << QStringList{"Ann", "", "Bob", "   "} << distinct;
+    QTest::newRow("case differs") << QStringList{"Ann", "A@b.c", "Bob", "a@b.c"} << "";
+    QTest::newRow("sender without @") << QStringList{"Ann", "a.b.c", "Bob", "b@c.d"} << proper;
+    QTest::newRow("friend without @") << QStringList{"Ann", "a@b.c", "Bob", "b.c.d"} << proper;
+    QTest::newRow("sender without dot") << QStringList{"Ann", "a@b", "Bob", "b@c.d"} << proper;
+    QTest::newRow("friend without dot") << QStringList{"Ann", "a@b.c", "Bob", "b@cd"} << proper;
+    QTest::newRow("dot before @") << QStringList{"Ann", "a.b@c", "Bob", ".@"} << "";
+    QTest::newRow("dot last") << QStringList{"Ann", "a@b.", "Bob", "@@.."} << "";
+    QTest::newRow("e-mail checks before the name")
+        << QStringList{"Your Name", "a@b", "Friend's Name", "b@c.d"} << proper;
+    QTest::newRow("name still its prompt") << QStringList{"Your Name", "a@b.c", "Bob", "b@c.d"}
+                                           << "Please Enter Your Name";
+    QTest::newRow("name only spaces") << QStringList{"    ", "a@b.c", "Bob", "b@c.d"} << "Please Enter Your Name";
+    QTest::newRow("friend's name still its prompt")
+        << QStringList{"Ann", "a@b.c", "Friend's Name", "b@c.d"} << "Please Enter Your Friend's Name";
+    QTest::newRow("name first of two failures")
+        << QStringList{"", "a@b.c", "Friend's Name", "b@c.d"} << "Please Enter Your Name";
+}
+
+void FrmExitPromoTest::submitChecks() {
+    QFETCH(QStringList, fields);
+    QFETCH(QString, message);
+    openWindow();
+    fill(fields.at(0), fields.at(1), fields.at(2), fields.at(3));
+    modTellAFriend::strTafName = QStringLiteral("stale");
+
+    QTest::mouseClick(Child<QPushButton>(*window_, "cmdSubmit"), Qt::LeftButton);
+
+    // The values are taken before any check, trimmed.
+    QCOMPARE(modTellAFriend::strTafName, modTellAFriend::TrimSpaces(fields.at(0)));
+    QCOMPARE(modTellAFriend::strTafFriendEmail, modTellAFriend::TrimSpaces(fields.at(3)));
+    if (message.isEmpty()) {
+        QVERIFY(platform_->messages.isEmpty());
+        QCOMPARE(platform_->openedUrls.size(), 1);
+    } else {
+        QCOMPARE(platform_->messageTexts(), QStringList{message});
+        QCOMPARE(platform_->messages.constFirst().icon, MessageIcon::Error);
+        QCOMPARE(platform_->messages.constFirst().parent.data(), window_.get());
+        QVERIFY(platform_->openedUrls.isEmpty());
+    }
+    // The form keeps what it held.
+    QCOMPARE(Child<QLineEdit>(*window_, "txtName")->text(), fields.at(0));
+    QCOMPARE(Child<QLineEdit>(*window_, "txtFriendEmail")->text(), fields.at(3));
+}
+
+void FrmExitPromoTest::submitSendsTrimmedValuesAndTheDefaultMessage() {
+    openWindow();
+    fill(QStringLiteral("  Ann & Lee "), QStringLiteral(" ann+1@home.example"), QStringLiteral("\tBob "),
+         QStringLiteral("bob@home.example  "));
+    auto* submit = Child<QPushButton>(*window_, "cmdSubmit");
+    QTest::mouseClick(submit, Qt::LeftButton);
+    QTest::mouseClick(submit, Qt::LeftButton);
+
+    QVERIFY(platform_->messages.isEmpty());
+    QCOMPARE(platform_->openedUrls.size(), 2);
+    QCOMPARE(platform_->openedUrls.at(0), platform_->openedUrls.at(1));
+    const QUrlQuery query(platform_->openedUrls.constFirst());
+    QCOMPARE(query.queryItemValue(QStringLiteral("taf1"), QUrl::FullyDecoded), QStringLiteral("Ann & Lee"));
+    QCOMPARE(query.queryItemValue(QStringLiteral("taf2"), QUrl::FullyDecoded), QStringLiteral("ann+1@home.example"));
+    QCOMPARE(query.queryItemValue(QStringLiteral("taf3"), QUrl::FullyDecoded), QStringLiteral("Your Message\r\n"));
+    QCOMPARE(query.queryItemValue(QStringLiteral("taf4"), QUrl::FullyDecoded), QStringLiteral("\tBob"));
+    QCOMPARE(query.queryItemValue(QStringLiteral("taf5"), QUrl::FullyDecoded), QStringLiteral("bob@home.example"));
+    QCOMPARE(query.queryItemValue(QStringLiteral("taf6"), QUrl::FullyDecoded),
+             modHelp::ProductHomeAddress().toString());
+    // The fields are left as they were.
+    QCOMPARE(Child<QLineEdit>(*window_, "txtName")->text(), QStringLiteral("  Ann & Lee "));
+    QCOMPARE(window_->txtMessageText(), QStringLiteral("Your Message\r\n"));
+}
+
+QTEST_MAIN(FrmExitPromoTest)
+#include "FrmExitPromoTest.moc"
