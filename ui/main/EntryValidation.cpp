@@ -193,18 +193,6 @@ bool NameKeyFilter::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
     switch (event->type()) {
-    case QEvent::ShortcutOverride: {
-        // A key the handler would refuse must not fire a shortcut either: the
-        // field claims it, and the press that follows comes to the handler.
-        const QString typed = TypedCharacters(*static_cast<QKeyEvent*>(event));
-        for (const QChar c : typed) {
-            if (!entry::IsNameCharacterAccepted(c.unicode())) {
-                event->accept();
-                return true;
-            }
-        }
-        return false;
-    }
     case QEvent::KeyPress: {
         const QString typed = TypedCharacters(*static_cast<QKeyEvent*>(event));
         if (typed.isEmpty()) {

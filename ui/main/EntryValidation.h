@@ -70,7 +70,8 @@ QString RefusedCharacterMessage();
 // setting its code to 0. Keys that type nothing (arrows, Home, End, Delete,
 // Tab, modifiers) are not the handler's business and pass untouched. A
 // Ctrl+letter press counts as typing its control character, so the clipboard
-// shortcuts of a field reach the handler and are refused there.
+// keys of a field reach the handler and are refused there; the field itself
+// claims them before any window shortcut could.
 class NameKeyFilter : public QObject {
     Q_OBJECT
 public:

@@ -1,0 +1,301 @@
+// The main window as the user meets it: its start state, keyboard order and
+// looks, the proceed, back and tab actions, and where every menu entry and
+// link label leads.
+
+#include "tests/ui/main/WindowDriver.h"
+#include "app/LinkLabel.h"
+#include "app/modHelp.h"
+#include "engine/modLoveCompatibility.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTextEdit>
+#include <QTimer>
+
+using kivo::testing::FrontPage;
+using kivo::testing::FrontResultFrame;
+using kivo::testing::ReportLine;
+using kivo::testing::ReportLines;
+using kivo::testing::ShownWindow;
+
+namespace {
+
+QString Text(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+
+QStringList Items(const QComboBox* list) {
+    QStringList items;
+    for (int k = 0; k < list->count(); ++k) {
+        items.append(list->itemText(k));
+    }
+    return items;
+}
+
+QStringList VisibleTexts(const QList<QAction*>& actions) {
+    QStringList texts;
+    for (const QAction* action : actions) {
+        if (action->isVisible()) {
+            texts.append(action->isSeparator() ? QStringLiteral("-") : action->text());
+        }
+    }
+    return texts;
+}
+
+// Types the example couple of the program's documentation and proceeds.
+void EnterAnnAndCatherine(ShownWindow& shown) {
+    QTest::keyClicks(shown.window->txtName(0), QStringLiteral("Ann"));
+    QTest::keyClicks(shown.window->txtName(1), QStringLiteral("Catherine"));
+    shown.window->cboDate(1)->setCurrentIndex(8);
+    shown.window->cboMonth(1)->setCurrentIndex(8);
+    shown.window->cboYear(1)->setCurrentIndex(98);
+    QTest::mouseClick(shown.window->cmdProceed(), Qt::LeftButton);
+}
+
+}  // namespace
+
+class frmMainTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void opensOnAnEmptyEntryPageWithTheListsFilled() {
+        ShownWindow shown;
+        QVERIFY(shown.show());
+        frmMain& w = *shown.window;
+        QCOMPARE(w.windowTitle(), QStringLiteral("Kivo Love Numerology v1.0"));
+        QCOMPARE(FrontPage(w), w.fraMain());
+        QCOMPARE(QApplication::focusWidget(), w.txtName(0));
+
+        QStringList days, years;
+        for (int d = 1; d <= 31; ++d) days.append(QString::number(d));
+        for (int y = 1900; y <= 2050; ++y) years.append(QString::number(y));
+        const QStringList months{"January", "February", "March",     "April",   "May",      "June",
+                                 "July",    "August",   "September", "October", "November", "December"};
+        for (std::size_t i = 0; i < frmMain::kPersons; ++i) {
+            QVERIFY(w.txtName(i)->text().isEmpty());
+            QCOMPARE(Items(w.cboDate(i)), days);
+            QCOMPARE(Items(w.cboMonth(i)), months);
+            QCOMPARE(Items(w.cboYear(i)), years);
+            for (const QComboBox* list : {w.cboDate(i), w.cboMonth(i), w.cboYear(i)}) {
+                QCOMPARE(list->currentIndex(), 0);
+                QVERIFY(!list->isEditable());
+            }
+        }
+        QVERIFY(shown.platform.messages.isEmpty());
+    }
+
+    void tabWalksTheEntryPageInOrderAndSkipsCoveredControls() {
+        ShownWindow shown;
+        QVERIFY(shown.show());
+        frmMain& w = *shown.window;
+        const QList<QWidget*> order{w.cboDate(0),  w.cboMonth(0), w.cboYear(0),   w.txtName(1), w.cboDate(1),
+                                    w.cboMonth(1), w.cboYear(1),  w.cmdProceed(), w.txtName(0)};
+        for (QWidget* next : order) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), next);
+        }
+    }
+
+    void everyInputSaysWhatItIs() {
+        ShownWindow shown;
+        frmMain& w = *shown.window;
+        const QList<QPair<QWidget*, QString>> named{
+            {w.txtName(0), "Your name"},       {w.cboDate(0), "Your birth day"},
+            {w.cboMonth(0), "Your birth month"}, {w.cboYear(0), "Your birth year"},
+            {w.txtName(1), "Partner's name"},  {w.cboDate(1), "Partner's birth day"},
+            {w.cboMonth(1), "Partner's birth month"}, {w.cboYear(1), "Partner's birth year"}};
+        for (const auto& [widget, name] : named) {
+            QCOMPARE(widget->accessibleName(), name);
+        }
+        QCOMPARE(w.findChild<QObject*>(QStringLiteral("txtName_1")), w.txtName(1));
+        QCOMPARE(w.findChild<QObject*>(QStringLiteral("lblResult_2")), w.lblResult(2));
+    }
+
+    void linkLabelsAreBoldUnderlinedWhiteAndTheBrandLabelsCoverEachOther() {
+        ShownWindow shown;
+        frmMain& w = *shown.window;
+        for (const LinkLabel* link : {w.Label14(), w.lblCobrand(), w.lblFullBrand()}) {
+            QVERIFY(link->font().bold() && link->font().underline());
+            QCOMPARE(link->font().pixelSize(), 11);
+            QCOMPARE(link->palette().color(QPalette::WindowText), QColor(Qt::white));
+        }
+        QVERIFY(w.Label14()->text().endsWith(
+            QStringLiteral("Click Here To Visit %1 Now.").arg(modHelp::MakerSiteDisplayName())));
+        QCOMPARE(w.lblCobrand()->parentWidget(), w.fraFullBrand());
+        QCOMPARE(w.lblFullBrand()->parentWidget(), w.fraFullBrand());
+        QCOMPARE(w.lblCobrand()->geometry(), w.lblFullBrand()->geometry());
+        QVERIFY(w.lblCobrand()->autoFillBackground() && w.lblFullBrand()->autoFillBackground());
+        QCOMPARE(w.fraFullBrand()->palette().color(QPalette::Window), QColor(128, 128, 128));
+    }
+
+    void annAndCatherineGetTheirNumbersAndReport() {
+        ShownWindow shown;
+        QVERIFY(shown.show());
+        EnterAnnAndCatherine(shown);
+        frmMain& w = *shown.window;
+
+        QVERIFY(shown.platform.messages.isEmpty());
+        QCOMPARE(FrontPage(w), w.fraResult());
+        QCOMPARE(FrontResultFrame(w), w.fraLifePath());
+        QCOMPARE(w.lblResult(0)->text(), QStringLiteral("LifePath Compatibility Number is 3 + 9"));
+        QCOMPARE(w.lblResult(2)->text(), QStringLiteral("Destiny Compatibility Number is 2 + 2"));
+        QCOMPARE(w.lblResult(1)->text(), Text(modLoveCompatibility::GetShortReading("39")));
+        QCOMPARE(w.lblResult(3)->text(), Text(modLoveCompatibility::GetShortReading("22")));
+        QVERIFY(!w.lblResult(1)->text().isEmpty() && !w.lblResult(3)->text().isEmpty());
+
+        const QList<ReportLine> expected{
+            {QStringLiteral("Your Love Numerology Reading Based on Life Path Number"), 1},
+            {QStringLiteral("Very Compatible"), 1},
+            {Text(modLoveCompatibility::GetPairReading(3, 9)), 0},
+            {QString(), -1},
+            {QStringLiteral("Your Love Numerology Reading Based on Destiny Number"), 1},
+            {QStringLiteral("Very Compatible"), 1},
+            {Text(modLoveCompatibility::GetPairReading(2, 2)), 0},
+        };
+        QCOMPARE(ReportLines(*w.RTB()->document()), expected);
+
+        // Again, through the hidden File entry: the same labels, one report.
+        const QString report = w.RTB()->toHtml();
+        w.mnuCalculate()->trigger();
+        QCOMPARE(w.RTB()->toHtml(), report);
+        QCOMPARE(w.lblResult(0)->text(), QStringLiteral("LifePath Compatibility Number is 3 + 9"));
+    }
+
+    void tabsRaiseTheirOwnFrame_data() {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QString>("frame");
+        QTest::newRow("life path") << 0 << "fraLifePath";
+        QTest::newRow("destiny") << 1 << "fraDestiny";
+        QTest::newRow("report") << 2 << "fraLoveCompatibility";
+    }
+
+    void tabsRaiseTheirOwnFrame() {
+        QFETCH(int, tab);
+        QFETCH(QString, frame);
+        ShownWindow shown;
+        QVERIFY(shown.show());
+        EnterAnnAndCatherine(shown);
+        QTabBar* strip = shown.window->TS();
+        // Start from another tab, so every row sees a real switch.
+        strip->setCurrentIndex((tab + 1) % 3);
+        QTest::mouseClick(strip, Qt::LeftButton, {}, strip->tabRect(tab).center());
+        QCOMPARE(FrontResultFrame(*shown.window)->objectName(), frame);
+        QCOMPARE(FrontPage(*shown.window), shown.window->fraResult());
+    }
+
+    void backResetsTheUserAndTheListsOnlyAndKeepsTheResults() {
+        ShownWindow shown;
+        QVERIFY(shown.show());
+        EnterAnnAndCatherine(shown);
+        frmMain& w = *shown.window;
+        w.TS()->setCurrentIndex(2);
+        const QString labels = w.lblResult(0)->text() + w.lblResult(1)->text() + w.lblResult(2)->text() +
+                               w.lblResult(3)->text();
+        const QString report = w.RTB()->toHtml();
+        const modLoveCompatibility::CalculationState before = modLoveCompatibility::State();
+
+        QTest::mouseClick(w.cmdBack(), Qt::LeftButton);
+
+        QCOMPARE(FrontPage(w), w.fraMain());
+        QVERIFY(w.txtName(0)->text().isEmpty());
+        QCOMPARE(QApplication::focusWidget(), w.txtName(0));
+        QCOMPARE(w.txtName(1)->text(), QStringLiteral("Catherine"));
+        for (std::size_t i = 0; i < frmMain::kPersons; ++i) {
+            QCOMPARE(w.cboDate(i)->currentIndex(), 0);
+            QCOMPARE(w.cboMonth(i)->currentIndex(), 0);
+            QCOMPARE(w.cboYear(i)->currentIndex(), 0);
+        }
+        QCOMPARE(w.lblResult(0)->text() + w.lblResult(1)->text() + w.lblResult(2)->text() + w.lblResult(3)->text(),
+                 labels);
+        QCOMPARE(w.RTB()->toHtml(), report);
+        const modLoveCompatibility::CalculationState& after = modLoveCompatibility::State();
+        QCOMPARE(after.strName, before.strName);
+        QCOMPARE(after.intYear, before.intYear);
+        QCOMPARE(after.strDestinyReading, before.strDestinyReading);
+
+        // Proceeding without a user name is refused; with one, the Life Path
+        // frame comes first again whatever tab was chosen before.
+        w.mnuCalculate()->trigger();
+        QCOMPARE(shown.platform.messageTexts(), QStringList{QStringLiteral("Please Enter Your Name")});
+        QTest::keyClicks(w.txtName(0), QStringLiteral("Ann"));
+        w.mnuCalculate()->trigger();
+        QCOMPARE(FrontPage(w), w.fraResult());
+        QCOMPARE(FrontResultFrame(w), w.fraLifePath());
+        QCOMPARE(w.TS()->currentIndex(), 0);
+    }
+
+    void menuBarShowsOnlyItsVisibleEntries() {
+        ShownWindow shown;
+        QVERIFY(shown.show());
+        frmMain& w = *shown.window;
+        QCOMPARE(VisibleTexts(w.menuBar()->actions()), (QStringList{"&File", "&Help", "&Donate"}));
+        QCOMPARE(VisibleTexts(w.findChild<QMenu*>(QStringLiteral("mnuFile"))->actions()), QStringList{"E&xit"});
+        QCOMPARE(VisibleTexts(w.findChild<QMenu*>(QStringLiteral("mnuHelp"))->actions()),
+                 (QStringList{"&Online Help", "&Visit Us Online", "-", "Check for Software &Update", "-",
+                              "&About Software"}));
+        QVERIFY(!w.mnuCalculate()->isVisible() && !w.mnuSep1()->isVisible() && !w.mnuMakeMoney()->isVisible());
+        QCOMPARE(w.mnuDonate()->menu(), nullptr);
+        for (const QAction* action : w.findChildren<QAction*>()) {
+            QVERIFY2(action->shortcut().isEmpty(), qPrintable(action->objectName()));
+        }
+    }
+
+    void everyLinkOpensExactlyItsPage_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QUrl>("address");
+        QTest::newRow("mnuOnline") << "mnuOnline" << modHelp::OnlineHelpAddress();
+        QTest::newRow("mnuVisit") << "mnuVisit" << modHelp::HomePageAddress();
+        QTest::newRow("mnuUpdate") << "mnuUpdate" << modHelp::DownloadPageAddress();
+        QTest::newRow("mnuDonate") << "mnuDonate" << modHelp::DonatePageAddress();
+        QTest::newRow("mnuMakeMoney") << "mnuMakeMoney" << modHelp::FullBrandPageAddress();
+        QTest::newRow("Label14") << "Label14" << modHelp::HomePageAddress();
+        QTest::newRow("lblCobrand") << "lblCobrand" << modHelp::CoBrandPageAddress();
+        QTest::newRow("lblFullBrand") << "lblFullBrand" << modHelp::FullBrandPageAddress();
+    }
+
+    void everyLinkOpensExactlyItsPage() {
+        QFETCH(QString, control);
+        QFETCH(QUrl, address);
+        ShownWindow shown;
+        QVERIFY(shown.show());
+        if (auto* action = shown.window->findChild<QAction*>(control)) {
+            action->trigger();
+        } else {
+            auto* label = shown.window->findChild<LinkLabel*>(control);
+            QVERIFY(label != nullptr);
+            label->raise();  // the two brand labels share one place
+            QTest::mouseClick(label, Qt::LeftButton);
+        }
+        QCOMPARE(shown.platform.openedUrls, QList<QUrl>{address});
+        QVERIFY(shown.platform.messages.isEmpty());
+        QCOMPARE(FrontPage(*shown.window), shown.window->fraMain());
+    }
+
+    void aboutEntryOpensTheAboutWindowModally() {
+        ShownWindow shown;
+        QVERIFY(shown.show());
+        QString opened;
+        QTimer::singleShot(0, [&] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                opened = modal->objectName();
+                modal->close();
+            }
+        });
+        shown.window->mnuAbout()->trigger();
+        QCOMPARE(opened, QStringLiteral("frmAbout"));
+        QVERIFY(shown.platform.openedUrls.isEmpty());
+    }
+
+    void exitClosesTheWindowAndAnnouncesTheUnload() {
+        ShownWindow shown;
+        QVERIFY(shown.show());
+        QSignalSpy unloading(shown.window.get(), &frmMain::unloading);
+        shown.window->mnuExit()->trigger();
+        QCOMPARE(unloading.count(), 1);
+        QVERIFY(!shown.window->isVisible());
+    }
+};
+
+QTEST_MAIN(frmMainTest)
+#include "frmMainTest.moc"
