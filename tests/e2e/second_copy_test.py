@@ -1,0 +1,69 @@
+#!/usr/bin/env python3
+"""End to end: a second copy of the program is refused while the first runs.
+
+Starts a private X server and the real program, waits for its main window,
+starts a second copy, sees its "already running" message box, dismisses it,
+and checks that the second copy exits with status 0 while the first keeps
+running with its window.
+
+usage: second_copy_test.py <path to kivo-love-numerology>
+"""
+
+import os
+import sys
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+from xharness import (Program, XServer, check, log, main_guard, private_runtime_dir,  # noqa: E402
+                      require_tools)
+
+MAIN_TITLE = "^Kivo Love Numerology v1.0$"
+MESSAGE_TITLE = "^Kivo Love Numerology$"
+
+
+def run(executable):
+    with XServer() as x, private_runtime_dir() as runtime:
+        first = Program(executable, x, runtime, name="first copy")
+        try:
+            main_window = x.wait_for_window(MAIN_TITLE, pid=first.pid)
+            log(f"first copy shows its main window {main_window}")
+            check(not x.find_windows(MESSAGE_TITLE, pid=first.pid),
+                  "the first copy shows a message box although it runs alone")
+
+            second = Program(executable, x, runtime, name="second copy")
+            try:
+                box = x.wait_for_window(MESSAGE_TITLE, pid=second.pid)
+                log(f"second copy shows its message box {box}")
+                check(not x.find_windows(MAIN_TITLE, pid=second.pid),
+                      "the second copy opened a main window of its own")
+                screenshots = os.environ.get("KIVO_E2E_SCREENSHOTS")
+                if screenshots:
+                    x.screenshot(os.path.join(screenshots, "second-copy-message.png"))
+                check(second.running(), "the second copy ended before its message was dismissed")
+
+                x.press_key(box, "Return")
+                status = second.wait_for_exit()
+                check(status == 0, f"the second copy exited with status {status}: {second.output()}")
+                log("second copy exited with status 0")
+            finally:
+                second.terminate()
+
+            check(first.running(), "the first copy ended when the second one was refused")
+            check(x.find_windows(MAIN_TITLE, pid=first.pid) == [main_window],
+                  "the first copy's main window is gone or another appeared")
+            log("first copy still running with its window")
+        finally:
+            first.terminate()
+
+
+def main():
+    if len(sys.argv) != 2:
+        print(__doc__)
+        return 2
+    executable = os.path.abspath(sys.argv[1])
+    require_tools("Xvfb", "xdotool")
+    return main_guard(lambda: run(executable))
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,220 @@
+"""Shared pieces of the end-to-end tests: a private X server, the program
+under test, and waiting for its windows by title.
+
+A test script does
+
+    from xharness import require_tools, XServer, Program, ...
+    require_tools("Xvfb", "xdotool")          # exits with SKIP_CODE if missing
+    with XServer() as x, private_runtime_dir() as runtime:
+        app = Program(exe, x, runtime)
+        wid = x.wait_for_window("^Kivo Love Numerology v1.0$", pid=app.pid)
+
+and returns 0 on success; any failure raises TestFailure (or any exception),
+which main_guard() turns into exit status 1 with the reason printed.
+"""
+
+import contextlib
+import os
+import select
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+# CTest reports this exit status as "skipped" (SKIP_RETURN_CODE).
+SKIP_CODE = 77
+
+DEFAULT_TIMEOUT = 20.0
+
+
+class TestFailure(Exception):
+    pass
+
+
+def log(message):
+    print(f"[e2e] {message}", flush=True)
+
+
+def require_tools(*tools):
+    """Skips the test, never passes it, when a tool it needs is missing."""
+    missing = [t for t in tools if shutil.which(t) is None]
+    if missing:
+        print(f"SKIPPED: {', '.join(missing)} not installed; "
+              "install xvfb and xdotool to run the end-to-end tests", flush=True)
+        sys.exit(SKIP_CODE)
+
+
+def check(condition, message):
+    if not condition:
+        raise TestFailure(message)
+
+
+@contextlib.contextmanager
+def private_runtime_dir():
+    """A runtime folder of our own, so the program's single-instance lock
+    never meets that of a copy the user is running."""
+    path = tempfile.mkdtemp(prefix="kivo-e2e-runtime-")
+    os.chmod(path, 0o700)
+    try:
+        yield path
+    finally:
+        shutil.rmtree(path, ignore_errors=True)
+
+
+class XServer:
+    """An Xvfb on the first free display number, which Xvfb picks itself
+    (-displayfd), so parallel tests never collide."""
+
+    def __init__(self, width=1024, height=768, timeout=DEFAULT_TIMEOUT):
+        self.size = (width, height)
+        self.timeout = timeout
+        self.process = None
+        self.display = None
+
+    def __enter__(self):
+        self.start()
+        return self
+
+    def __exit__(self, *exc):
+        self.stop()
+        return False
+
+    def start(self):
+        read_end, write_end = os.pipe()
+        width, height = self.size
+        self.process = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{width}x{height}x24",
+             "-nolisten", "tcp", "-noreset"],
+            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
+        os.close(write_end)
+        number = b""
+        deadline = time.monotonic() + self.timeout
+        try:
+            while not number.endswith(b"\n"):
+                left = deadline - time.monotonic()
+                ready, _, _ = select.select([read_end], [], [], max(left, 0))
+                if not ready:
+                    raise TestFailure("Xvfb did not report its display number in time")
+                chunk = os.read(read_end, 16)
+                if not chunk:
+                    err = self.process.stderr.read().decode(errors="replace")
+                    raise TestFailure(f"Xvfb ended before it was ready: {err.strip()}")
+                number += chunk
+        finally:
+            os.close(read_end)
+        self.display = ":" + number.decode().strip()
+        log(f"Xvfb running on display {self.display}")
+
+    def stop(self):
+        if self.process is not None and self.process.poll() is None:
+            self.process.terminate()
+            try:
+                self.process.wait(timeout=10)
+            except subprocess.TimeoutExpired:
+                self.process.kill()
+                self.process.wait()
+        self.process = None
+
+    def env(self, **extra):
+        env = dict(os.environ)
+        env["DISPLAY"] = self.display
+        env.pop("WAYLAND_DISPLAY", None)
+        env.update(extra)
+        return env
+
+    def xdotool(self, *args, timeout=None):
+        return subprocess.run(["xdotool", *args], env=self.env(), capture_output=True, text=True,
+                              timeout=timeout or self.timeout)
+
+    def find_windows(self, title_regex, pid=None):
+        """Ids of the mapped windows whose title matches, now, without waiting."""
+        # --all: every condition must hold; xdotool's default is any of them.
+        args = ["search", "--all", "--onlyvisible"]
+        if pid is not None:
+            args += ["--pid", str(pid)]
+        args += ["--name", title_regex]
+        result = self.xdotool(*args)
+        return [line for line in result.stdout.split() if line]
+
+    def wait_for_window(self, title_regex, pid=None, timeout=None):
+        """Waits until a mapped window with a matching title exists and returns
+        its id; fails the test after the timeout."""
+        timeout = timeout or self.timeout
+        args = ["search", "--sync", "--all", "--onlyvisible"]
+        if pid is not None:
+            args += ["--pid", str(pid)]
+        args += ["--name", title_regex]
+        try:
+            result = self.xdotool(*args, timeout=timeout)
+        except subprocess.TimeoutExpired:
+            raise TestFailure(f"no window titled /{title_regex}/ appeared within {timeout:.0f} s") from None
+        ids = [line for line in result.stdout.split() if line]
+        check(ids, f"xdotool found no window titled /{title_regex}/: {result.stderr.strip()}")
+        return ids[0]
+
+    def window_title(self, window):
+        return self.xdotool("getwindowname", window).stdout.rstrip("\n")
+
+    def press_key(self, window, key):
+        """Types a key into the window: focus it, then send the key through
+        XTEST as a real keyboard would."""
+        self.xdotool("windowfocus", "--sync", window)
+        result = self.xdotool("key", "--clearmodifiers", key)
+        check(result.returncode == 0, f"xdotool key {key} failed: {result.stderr.strip()}")
+
+    def screenshot(self, path):
+        """Saves the whole screen, when ImageMagick's import is there."""
+        if shutil.which("import") is None:
+            return False
+        subprocess.run(["import", "-window", "root", path], env=self.env(), capture_output=True, timeout=30)
+        return os.path.exists(path)
+
+
+class Program:
+    """One copy of the program under test, on the given X server."""
+
+    def __init__(self, executable, xserver, runtime_dir, name="program"):
+        self.name = name
+        env = xserver.env(QT_QPA_PLATFORM="xcb", XDG_RUNTIME_DIR=runtime_dir)
+        self.process = subprocess.Popen([executable], env=env, stdout=subprocess.PIPE,
+                                        stderr=subprocess.STDOUT)
+        log(f"started {name}, pid {self.process.pid}")
+
+    @property
+    def pid(self):
+        return self.process.pid
+
+    def running(self):
+        return self.process.poll() is None
+
+    def wait_for_exit(self, timeout=DEFAULT_TIMEOUT):
+        try:
+            return self.process.wait(timeout=timeout)
+        except subprocess.TimeoutExpired:
+            raise TestFailure(f"{self.name} did not exit within {timeout:.0f} s") from None
+
+    def output(self):
+        if self.running() or self.process.stdout is None:
+            return ""
+        return self.process.stdout.read().decode(errors="replace")
+
+    def terminate(self):
+        if self.running():
+            self.process.terminate()
+            try:
+                self.process.wait(timeout=10)
+            except subprocess.TimeoutExpired:
+                self.process.kill()
+                self.process.wait()
+
+
+def main_guard(test):
+    """Runs test(); prints why it failed and returns the exit status."""
+    try:
+        test()
+    except TestFailure as failure:
+        print(f"FAILED: {failure}", flush=True)
+        return 1
+    print("PASSED", flush=True)
+    return 0
