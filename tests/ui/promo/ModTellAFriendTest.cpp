@@ -91,31 +91,12 @@ QString RandomText(QRandomGenerator& random) {
 class ModTellAFriendTest : public QObject {
     Q_OBJECT
 private slots:
-    void trimsSpacesOnly_data();
-    void trimsSpacesOnly();
     void checksInOrder_data();
     void checksInOrder();
     void addressCarriesValuesUnchanged_data();
     void addressCarriesValuesUnchanged();
     void addressCarriesRandomValuesUnchanged();
 };
-
-void ModTellAFriendTest::trimsSpacesOnly_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("trimmed");
-    QTest::newRow("both ends") << "  Ann Lee   " << "Ann Lee";
-    QTest::newRow("only spaces") << "    " << "";
-    QTest::newRow("empty") << "" << "";
-    QTest::newRow("tab kept") << "\tAnn " << "\tAnn";
-    QTest::newRow("line break kept") << " Your Message\r\n" << "Your Message\r\n";
-    QTest::newRow("no-break space kept") << QString::fromUtf8("\u00A0Ann ") << QString::fromUtf8("\u00A0Ann");
-}
-
-void ModTellAFriendTest::trimsSpacesOnly() {
-    QFETCH(QString, text);
-    QFETCH(QString, trimmed);
-    QCOMPARE(modTellAFriend::TrimSpaces(text), trimmed);
-}
 
 void ModTellAFriendTest::checksInOrder_data() {
     QTest::addColumn<QStringList>("values");
