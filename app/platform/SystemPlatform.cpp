@@ -82,7 +82,12 @@ void SystemPlatform::makeTopmost(QWidget* window) {
     if (window == nullptr) {
         return;
     }
+    // Changing a window's flags hides it; a window already on screen stays there.
+    const bool visible = window->isVisible();
     window->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    if (visible) {
+        window->show();
+    }
 }
 
 }  // namespace kivo::platform
