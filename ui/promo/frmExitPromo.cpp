@@ -181,17 +181,17 @@ QString frmExitPromo::SupportText(int number) {
             .arg(site);
     case 1:
         return tr("Please visit %1 regularly and take part in the discussions there. Without your "
-                  "visits we cannot support and maintain these programs, so do drop by whenever you "
-                  "have a moment to spare")
+                  "visits we cannot support and maintain these programs, so please do drop by whenever "
+                  "you have a moment to spare")
             .arg(site);
     case 2:
         return tr("%1 is a free online discussion forum for all things Arvella. Visiting it regularly "
-                  "helps us develop and maintain this program for you.")
+                  "helps us develop and maintain this program for all of you.")
             .arg(site);
     default:
         return tr("%1 needs your help. Visit it regularly and take part in its discussions: your "
-                  "visits let us maintain this program and develop many more Arvella Softwares for "
-                  "you.")
+                  "visits are what let us maintain this program and develop many more Arvella "
+                  "Softwares for you.")
             .arg(site);
     }
 }
@@ -219,11 +219,11 @@ void frmExitPromo::createControls() {
     Picture1_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Picture1_->setLineWidth(2);
     Picture1_->setAlignment(Qt::AlignCenter);
-    QPixmap icon(QStringLiteral(":/icons/kivo.png"));
+    QPixmap icon(QStringLiteral(":/icons/kivo-32.png"));
     if (icon.isNull()) {
         icon = QGuiApplication::windowIcon().pixmap(32, 32);
     }
-    Picture1_->setPixmap(icon.isNull() ? icon : icon.scaled(32, 32, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    Picture1_->setPixmap(icon);
     Picture1_->setAccessibleName(tr("Program icon"));
 
     Label1_ = MakeLabel(this, "Label1", QString::fromLatin1(kivo::platform::kWindowCaption), {72, 16, 281, 29},
