@@ -1,0 +1,145 @@
+#!/usr/bin/env python3
+"""End to end: closing the main window brings up the exit promotion window,
+and leaving that window ends the program with status 0.
+
+Starts a private X server and the real program, closes the main window, sees
+the 741 x 315 promotion window appear while the program keeps running, leaves
+it, and checks that the process exits with status 0 and no window is left.
+
+    via close-box   both windows are closed by their close box, i.e. the
+                    WM_DELETE_WINDOW message a window manager sends
+    via keyboard    the main window by File > Exit (Alt+F, X), the promotion
+                    window by its Exit button's access key (Alt+X)
+
+usage: exit_promotion_test.py <path to kivo-love-numerology> close-box|keyboard
+"""
+
+import ctypes
+import ctypes.util
+import os
+import sys
+import time
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+from xharness import (DEFAULT_TIMEOUT, Program, TestFailure, XServer, check, log,  # noqa: E402
+                      main_guard, private_runtime_dir, require_tools)
+
+TITLE = "^Kivo Love Numerology v1.0$"
+PROMOTION_SIZE = "741x315"
+
+
+class _ClientMessage(ctypes.Structure):
+    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
+                ("display", ctypes.c_void_p), ("window", ctypes.c_ulong),
+                ("message_type", ctypes.c_ulong), ("format", ctypes.c_int),
+                ("data", ctypes.c_long * 5)]
+
+
+class _Event(ctypes.Union):
+    _fields_ = [("xclient", _ClientMessage), ("pad", ctypes.c_long * 24)]
+
+
+def press_close_box(display, window):
+    """Sends the window the WM_DELETE_WINDOW message, as a window manager does
+    when its close box is clicked. (xdotool's windowclose destroys the window
+    instead, which no user can do.) Xvfb runs no window manager, so we send it
+    ourselves through Xlib."""
+    name = ctypes.util.find_library("X11")
+    check(name, "libX11 not found")
+    x11 = ctypes.CDLL(name)
+    x11.XOpenDisplay.restype = ctypes.c_void_p
+    x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+    x11.XInternAtom.restype = ctypes.c_ulong
+    x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+    x11.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long,
+                               ctypes.POINTER(_Event)]
+    x11.XFlush.argtypes = [ctypes.c_void_p]
+    x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+
+    dpy = x11.XOpenDisplay(display.encode())
+    check(dpy, f"cannot open display {display}")
+    try:
+        event = _Event()
+        event.xclient.type = 33  # ClientMessage
+        event.xclient.window = int(window)
+        event.xclient.message_type = x11.XInternAtom(dpy, b"WM_PROTOCOLS", 0)
+        event.xclient.format = 32
+        event.xclient.data[0] = x11.XInternAtom(dpy, b"WM_DELETE_WINDOW", 0)
+        event.xclient.data[1] = 0  # CurrentTime
+        check(x11.XSendEvent(dpy, int(window), 0, 0, ctypes.byref(event)) != 0, "XSendEvent failed")
+        x11.XFlush(dpy)
+    finally:
+        x11.XCloseDisplay(dpy)
+
+
+def window_size(x, window):
+    out = x.xdotool("getwindowgeometry", window).stdout
+    for line in out.splitlines():
+        if "Geometry:" in line:
+            return line.split("Geometry:")[1].strip()
+    return ""
+
+
+def wait_for_promotion(x, app, main_window, timeout=DEFAULT_TIMEOUT):
+    """Waits until the main window is gone and another window with the same
+    title is up; returns that window."""
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        check(app.running(), f"the program ended when the main window closed: {app.output()}")
+        windows = x.find_windows(TITLE, pid=app.pid)
+        others = [w for w in windows if w != main_window]
+        if main_window not in windows and others:
+            check(len(others) == 1, f"more than one window after the main window closed: {others}")
+            return others[0]
+        time.sleep(0.1)
+    raise TestFailure("the promotion window did not replace the main window in time")
+
+
+def run(executable, via):
+    with XServer() as x, private_runtime_dir() as runtime:
+        app = Program(executable, x, runtime)
+        try:
+            main_window = x.wait_for_window(TITLE, pid=app.pid)
+            log(f"main window {main_window} is up")
+            if via == "close-box":
+                press_close_box(x.display, main_window)
+            else:
+                x.press_key(main_window, "alt+f")
+                time.sleep(0.3)
+                x.press_key(main_window, "x")
+
+            promotion = wait_for_promotion(x, app, main_window)
+            size = window_size(x, promotion)
+            check(size == PROMOTION_SIZE, f"the promotion window is {size}, not {PROMOTION_SIZE}")
+            log(f"promotion window {promotion} is up, {size}")
+            screenshots = os.environ.get("KIVO_E2E_SCREENSHOTS")
+            if screenshots:
+                x.screenshot(os.path.join(screenshots, f"exit-promotion-{via}.png"))
+
+            # The program does not end with the main window.
+            time.sleep(0.5)
+            check(app.running(), f"the program ended while the promotion window was open: {app.output()}")
+
+            if via == "close-box":
+                press_close_box(x.display, promotion)
+            else:
+                x.press_key(promotion, "alt+x")
+            status = app.wait_for_exit()
+            check(status == 0, f"the program exited with status {status}: {app.output()}")
+            log("the program exited with status 0")
+        finally:
+            app.terminate()
+
+
+def main():
+    if len(sys.argv) != 3 or sys.argv[2] not in ("close-box", "keyboard"):
+        print(__doc__)
+        return 2
+    executable = os.path.abspath(sys.argv[1])
+    require_tools("Xvfb", "xdotool")
+    return main_guard(lambda: run(executable, sys.argv[2]))
+
+
+if __name__ == "__main__":
+    sys.exit(main())
