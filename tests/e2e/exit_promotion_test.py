@@ -4,7 +4,9 @@ and leaving that window ends the program with status 0.
 
 Starts a private X server and the real program, closes the main window, sees
 the 741 x 315 promotion window appear while the program keeps running, leaves
-it, and checks that the process exits with status 0 and no window is left.
+it, and checks that the process exits with status 0. The promotion window
+asks to stay above other windows (_NET_WM_STATE_ABOVE), so the browser
+windows its links open do not cover it.
 
     via close-box   both windows are closed by their close box, i.e. the
                     WM_DELETE_WINDOW message a window manager sends
@@ -17,6 +19,7 @@ usage: exit_promotion_test.py <path to kivo-love-numerology> close-box|keyboard
 import ctypes
 import ctypes.util
 import os
+import subprocess
 import sys
 import time
 
@@ -81,6 +84,12 @@ def window_size(x, window):
     return ""
 
 
+def window_states(x, window):
+    result = subprocess.run(["xprop", "-id", str(window), "_NET_WM_STATE"], env=x.env(),
+                            capture_output=True, text=True, timeout=x.timeout)
+    return result.stdout
+
+
 def wait_for_promotion(x, app, main_window, timeout=DEFAULT_TIMEOUT):
     """Waits until the main window is gone and another window with the same
     title is up; returns that window."""
@@ -112,7 +121,9 @@ def run(executable, via):
             promotion = wait_for_promotion(x, app, main_window)
             size = window_size(x, promotion)
             check(size == PROMOTION_SIZE, f"the promotion window is {size}, not {PROMOTION_SIZE}")
-            log(f"promotion window {promotion} is up, {size}")
+            states = window_states(x, promotion)
+            check("_NET_WM_STATE_ABOVE" in states, f"the promotion window is not kept on top: {states}")
+            log(f"promotion window {promotion} is up, {size}, kept on top")
             screenshots = os.environ.get("KIVO_E2E_SCREENSHOTS")
             if screenshots:
                 x.screenshot(os.path.join(screenshots, f"exit-promotion-{via}.png"))
@@ -137,7 +148,7 @@ def main():
         print(__doc__)
         return 2
     executable = os.path.abspath(sys.argv[1])
-    require_tools("Xvfb", "xdotool")
+    require_tools("Xvfb", "xdotool", "xprop")
     return main_guard(lambda: run(executable, sys.argv[2]))
 
 
