@@ -38,16 +38,6 @@ private slots:
         QVERIFY(!entry::IsLeapYear(2100));
     }
 
-    void lastDayOfEveryMonthIsAcceptedAndTheDayAfterRefused() {
-        const int lastDay[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-        for (int month = 0; month < 12; ++month) {
-            QCOMPARE(entry::CheckBirthDate(lastDay[month] - 1, month, 1901), entry::Problem::None);
-            if (lastDay[month] < 31) {
-                QVERIFY(entry::CheckBirthDate(lastDay[month], month, 1901) != entry::Problem::None);
-            }
-        }
-    }
-
     void namesAreCheckedFirstAndMissingOrLetterlessNamesRefused_data() {
         QTest::addColumn<QString>("user");
         QTest::addColumn<QString>("partner");
@@ -191,15 +181,6 @@ private slots:
         } else {
             QVERIFY(shown.platform.messages.isEmpty());
         }
-    }
-
-    void tabLeavesTheNameFieldWithoutAMessage() {
-        ShownWindow shown;
-        QVERIFY(shown.show());
-        shown.window->txtName(0)->setFocus();
-        QTest::keyClick(shown.window->txtName(0), Qt::Key_Tab);
-        QVERIFY(shown.platform.messages.isEmpty());
-        QCOMPARE(QApplication::focusWidget(), shown.window->cboDate(0));
     }
 
     void refusedClipboardKeysFireNoShortcutOfTheWindow() {

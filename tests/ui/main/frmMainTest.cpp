@@ -95,6 +95,7 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), next);
         }
+        QVERIFY(shown.platform.messages.isEmpty());  // Tab is no typed character
     }
 
     void everyInputSaysWhatItIs() {
@@ -112,14 +113,9 @@ private slots:
         QCOMPARE(w.findChild<QObject*>(QStringLiteral("lblResult_2")), w.lblResult(2));
     }
 
-    void linkLabelsAreBoldUnderlinedWhiteAndTheBrandLabelsCoverEachOther() {
+    void brandLabelsCoverEachOtherExactly() {
         ShownWindow shown;
         frmMain& w = *shown.window;
-        for (const LinkLabel* link : {w.Label14(), w.lblCobrand(), w.lblFullBrand()}) {
-            QVERIFY(link->font().bold() && link->font().underline());
-            QCOMPARE(link->font().pixelSize(), 11);
-            QCOMPARE(link->palette().color(QPalette::WindowText), QColor(Qt::white));
-        }
         QVERIFY(w.Label14()->text().endsWith(
             QStringLiteral("Click Here To Visit %1 Now.").arg(modHelp::MakerSiteDisplayName())));
         QCOMPARE(w.lblCobrand()->parentWidget(), w.fraFullBrand());
