@@ -5,6 +5,7 @@
 #include "ui/main/frmMain.h"
 
 #include "app/platform/Platform.h"
+#include "engine/ReductionSteps.h"
 #include "engine/modLoveCompatibility.h"
 #include "ui/main/EntryValidation.h"
 #include "ui/main/ReadingReport.h"
@@ -15,6 +16,8 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QTabBar>
+
+#include <string>
 
 namespace {
 
@@ -105,6 +108,21 @@ void frmMain::cmdProceed_Click() {
                                .arg(state.intDestiny[0])
                                .arg(state.intDestiny[1]));
     lblResult_[3]->setText(Text(state.strDestinyShort));
+
+    // How each heading's numbers were reached, from the entries the engine
+    // used: on hover, and read out by screen readers after the heading.
+    const auto stepLines = [](const std::string& user, const std::string& partner) {
+        return tr("You: %1").arg(Text(user)) + QLatin1Char('\n') + tr("Your partner: %1").arg(Text(partner));
+    };
+    const QString lifePathSteps =
+        stepLines(modLoveCompatibility::DescribeLifePath(state.intDay[0], state.intMonth[0], state.intYear[0]),
+                  modLoveCompatibility::DescribeLifePath(state.intDay[1], state.intMonth[1], state.intYear[1]));
+    const QString destinySteps = stepLines(modLoveCompatibility::DescribeDestiny(state.strName[0]),
+                                           modLoveCompatibility::DescribeDestiny(state.strName[1]));
+    lblResult_[0]->setToolTip(lifePathSteps);
+    lblResult_[0]->setAccessibleDescription(lifePathSteps);
+    lblResult_[2]->setToolTip(destinySteps);
+    lblResult_[2]->setAccessibleDescription(destinySteps);
 
     ComposeReport();
 

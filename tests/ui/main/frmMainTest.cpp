@@ -7,6 +7,7 @@
 #include "app/modHelp.h"
 #include "engine/modLoveCompatibility.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
@@ -51,6 +52,35 @@ void EnterAnnAndCatherine(ShownWindow& shown) {
     shown.window->cboMonth(1)->setCurrentIndex(8);
     shown.window->cboYear(1)->setCurrentIndex(98);
     QTest::mouseClick(shown.window->cmdProceed(), Qt::LeftButton);
+}
+
+// The numbers of a result heading, "... is 3 + 9" -> {"3", "9"}.
+QStringList HeadingNumbers(const QLabel* heading) {
+    const QString text = heading->text();
+    return text.mid(text.lastIndexOf(QStringLiteral(" is ")) + 4).split(QStringLiteral(" + "));
+}
+
+// What a screen reader gets for a label: its name and its description.
+QPair<QString, QString> Announced(QLabel* label) {
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(label);
+    return {iface->text(QAccessible::Name), iface->text(QAccessible::Description)};
+}
+
+// Both headings explain exactly their own numbers: each step line belongs to
+// one person, in order, and ends with that person's number in the heading.
+void CheckStepsEndAtTheHeadingNumbers(const frmMain& w) {
+    for (const int k : {0, 2}) {
+        const QLabel* heading = w.lblResult(k);
+        const QStringList lines = heading->toolTip().split(QLatin1Char('\n'));
+        const QStringList numbers = HeadingNumbers(heading);
+        QCOMPARE(lines.size(), 2);
+        QCOMPARE(numbers.size(), 2);
+        QVERIFY2(lines[0].startsWith(QStringLiteral("You: ")), qPrintable(lines[0]));
+        QVERIFY2(lines[1].startsWith(QStringLiteral("Your partner: ")), qPrintable(lines[1]));
+        for (int i = 0; i < 2; ++i) {
+            QCOMPARE(lines[i].section(QLatin1Char(' '), -1), numbers[i]);
+        }
+    }
 }
 
 }  // namespace
@@ -156,6 +186,50 @@ private slots:
         w.mnuCalculate()->trigger();
         QCOMPARE(w.RTB()->toHtml(), report);
         QCOMPARE(w.lblResult(0)->text(), QStringLiteral("LifePath Compatibility Number is 3 + 9"));
+    }
+
+    void headingsExplainHowTheirNumbersWereReached() {
+        ShownWindow shown;
+        QVERIFY(shown.show());
+        frmMain& w = *shown.window;
+        QVERIFY(w.lblResult(0)->toolTip().isEmpty() && w.lblResult(2)->toolTip().isEmpty());
+        // Ann on 1 January 1900, Catherine on 9 September 1998.
+        EnterAnnAndCatherine(shown);
+
+        const QString lifePath = QStringLiteral(
+            "You: 1 + 1 + 1900 = 1902 \u2192 1 + 9 + 0 + 2 = 12 \u2192 1 + 2 = 3\n"
+            "Your partner: 9 + 9 + 1998 = 2016 \u2192 2 + 0 + 1 + 6 = 9");
+        const QString destiny = QStringLiteral(
+            "You: letter total 11 \u2192 1 + 1 = 2\n"
+            "Your partner: letter total 47 \u2192 4 + 7 = 11 \u2192 11 counts as 1 + 1 = 2");
+        QCOMPARE(w.lblResult(0)->toolTip(), lifePath);
+        QCOMPARE(w.lblResult(2)->toolTip(), destiny);
+        // The heading keeps its text as its name; the steps come after it.
+        QCOMPARE(Announced(w.lblResult(0)),
+                 qMakePair(QStringLiteral("LifePath Compatibility Number is 3 + 9"), lifePath));
+        QCOMPARE(Announced(w.lblResult(2)),
+                 qMakePair(QStringLiteral("Destiny Compatibility Number is 2 + 2"), destiny));
+        QVERIFY(w.lblResult(1)->toolTip().isEmpty() && w.lblResult(3)->toolTip().isEmpty());
+        CheckStepsEndAtTheHeadingNumbers(w);
+
+        // Another couple: Zed on 31 December 2050; Catherine's date went back
+        // to 1 January 1900 with the lists. The steps are replaced, not added.
+        QTest::mouseClick(w.cmdBack(), Qt::LeftButton);
+        shown.setPerson(0, QStringLiteral("Zed"), 31, 12, 2050);
+        QTest::mouseClick(w.cmdProceed(), Qt::LeftButton);
+        QVERIFY(shown.platform.messages.isEmpty());
+        const QString lifePathAgain = QStringLiteral(
+            "You: 31 + 12 + 2050 = 2093 \u2192 2 + 0 + 9 + 3 = 14 \u2192 1 + 4 = 5\n"
+            "Your partner: 1 + 1 + 1900 = 1902 \u2192 1 + 9 + 0 + 2 = 12 \u2192 1 + 2 = 3");
+        const QString destinyAgain = QStringLiteral(
+            "You: letter total 17 \u2192 1 + 7 = 8\n"
+            "Your partner: letter total 47 \u2192 4 + 7 = 11 \u2192 11 counts as 1 + 1 = 2");
+        QCOMPARE(w.lblResult(0)->text(), QStringLiteral("LifePath Compatibility Number is 5 + 3"));
+        QCOMPARE(Announced(w.lblResult(0)).second, lifePathAgain);
+        QCOMPARE(w.lblResult(0)->toolTip(), lifePathAgain);
+        QCOMPARE(Announced(w.lblResult(2)).second, destinyAgain);
+        QCOMPARE(w.lblResult(2)->toolTip(), destinyAgain);
+        CheckStepsEndAtTheHeadingNumbers(w);
     }
 
     void tabsRaiseTheirOwnFrame_data() {
