@@ -1,0 +1,63 @@
+# Installation and packages: the program, its desktop entry, AppStream
+# metadata and icons; a .deb here, an NSIS installer on Windows.
+include(GNUInstallDirs)
+
+set(KIVO_APP_ID "example.arvella.KivoLoveNumerology")
+set(_res ${PROJECT_SOURCE_DIR}/resources)
+
+if(UNIX AND NOT APPLE)
+    install(FILES ${_res}/desktop/kivo-love-numerology.desktop
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+    configure_file(${_res}/desktop/${KIVO_APP_ID}.metainfo.xml
+                   ${CMAKE_BINARY_DIR}/generated/${KIVO_APP_ID}.metainfo.xml @ONLY)
+    install(FILES ${CMAKE_BINARY_DIR}/generated/${KIVO_APP_ID}.metainfo.xml
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+    foreach(_size 16 24 32 48 64 128 256)
+        if(EXISTS ${_res}/icons/kivo-${_size}.png)
+            install(FILES ${_res}/icons/kivo-${_size}.png
+                    DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${_size}x${_size}/apps
+                    RENAME kivo-love-numerology.png)
+        endif()
+    endforeach()
+    if(EXISTS ${_res}/icons/kivo.svg)
+        install(FILES ${_res}/icons/kivo.svg
+                DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
+                RENAME kivo-love-numerology.svg)
+    endif()
+endif()
+
+if(WIN32)
+    # The installer carries the Qt libraries and plugins the program needs.
+    qt_generate_deploy_app_script(TARGET kivo-love-numerology
+        OUTPUT_SCRIPT _kivo_deploy_script NO_UNSUPPORTED_PLATFORM_ERROR)
+    install(SCRIPT ${_kivo_deploy_script})
+endif()
+
+set(CPACK_PACKAGE_NAME "kivo-love-numerology")
+set(CPACK_PACKAGE_VENDOR "Arvella Softwares")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Numerological love compatibility of two people")
+set(CPACK_PACKAGE_HOMEPAGE_URL "${KIVO_PRODUCT_SITE}/")
+set(CPACK_PACKAGE_CONTACT "Arvella Softwares <support@arvella.example>")
+set(CPACK_PACKAGE_INSTALL_DIRECTORY "Kivo Love Numerology")
+set(CPACK_PACKAGE_EXECUTABLES "kivo-love-numerology" "Kivo Love Numerology")
+set(CPACK_STRIP_FILES ON)
+
+if(WIN32)
+    set(CPACK_GENERATOR "NSIS")
+    set(CPACK_NSIS_DISPLAY_NAME "Kivo Love Numerology")
+    set(CPACK_NSIS_MUI_ICON "${_res}/icons/kivo.ico")
+    set(CPACK_NSIS_INSTALLED_ICON_NAME "bin\\\\kivo-love-numerology.exe")
+    set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
+else()
+    set(CPACK_GENERATOR "DEB")
+    set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+    set(CPACK_DEBIAN_PACKAGE_SECTION "games")
+    set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+        "Numerological love compatibility of two people\n Type two names and pick two birth dates; the program reduces each date to a\n Life Path number and each name to a Destiny number, pairs the numbers and\n shows a rating, a short reading and a long reading for each pair.")
+    # dpkg-shlibdeps finds the Qt and C++ runtime packages the program needs.
+    set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+    # Qt needs a platform plugin to open any window at all.
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+endif()
+
+include(CPack)

@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Builds the .deb from an existing build tree and checks what it holds: the
+# program, its desktop entry and AppStream metadata (both validated), the
+# icons, and the declared run-time dependencies.
+# Usage: scripts/check-package.sh <build-dir>
+set -euo pipefail
+build="$(cd "${1:?usage: check-package.sh <build-dir>}" && pwd)"
+out="$(mktemp -d)"
+trap 'rm -rf "$out"' EXIT
+
+fail() { echo "check-package: $*" >&2; exit 1; }
+
+(cd "$out" && cpack -G DEB --config "$build/CPackConfig.cmake" -B "$out" >/dev/null) || fail "cpack failed"
+deb="$(ls "$out"/*.deb 2>/dev/null | head -1)"
+[[ -n "$deb" ]] || fail "no .deb was produced"
+
+contents="$(dpkg-deb -c "$deb" | awk '{print $6}')"
+for path in \
+    ./usr/bin/kivo-love-numerology \
+    ./usr/share/applications/kivo-love-numerology.desktop \
+    ./usr/share/metainfo/example.arvella.KivoLoveNumerology.metainfo.xml \
+    ./usr/share/icons/hicolor/48x48/apps/kivo-love-numerology.png \
+    ./usr/share/icons/hicolor/256x256/apps/kivo-love-numerology.png \
+    ./usr/share/icons/hicolor/scalable/apps/kivo-love-numerology.svg; do
+  grep -qxF "$path" <<<"$contents" || fail "missing $path"
+done
+
+depends="$(dpkg-deb -f "$deb" Depends)"
+for dep in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 qt6-qpa-plugins; do
+  grep -q "$dep" <<<"$depends" || fail "Depends lacks $dep: $depends"
+done
+
+x="$out/x"
+dpkg-deb -x "$deb" "$x"
+desktop-file-validate "$x/usr/share/applications/kivo-love-numerology.desktop" || fail "desktop file invalid"
+appstreamcli validate --no-net --explain \
+    "$x/usr/share/metainfo/example.arvella.KivoLoveNumerology.metainfo.xml" || fail "metainfo invalid"
+exec_line="$(grep '^Exec=' "$x/usr/share/applications/kivo-love-numerology.desktop" | cut -d= -f2 | awk '{print $1}')"
+[[ -x "$x/usr/bin/$exec_line" ]] || fail "the desktop entry starts '$exec_line', which the package does not hold"
+file "$x/usr/bin/kivo-love-numerology" | grep -q ELF || fail "the program is not an executable"
+
+echo "check-package: $(basename "$deb") holds the program, desktop entry, metainfo and icons; Depends: $depends"
