@@ -1,0 +1,199 @@
+// Hostile names reaching the real main window the only way they can: pasted.
+// Typed characters outside A-Z, a-z and space are refused by the key filter,
+// so these go in by setText, by the field's insert() (what a paste does) and
+// by a real paste from the clipboard. Whatever arrives, the window must not
+// crash or hang, must show the numbers of the ASCII letters it was given, and
+// must refuse a name without any ASCII letter as missing.
+
+#include "tests/ui/main/WindowDriver.h"
+#include "engine/modLoveCompatibility.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTextEdit>
+
+using kivo::testing::FrontPage;
+using kivo::testing::ReportLines;
+using kivo::testing::ShownWindow;
+
+namespace mlc = modLoveCompatibility;
+
+namespace {
+
+constexpr qsizetype kHugeLength = 100'000;
+
+enum class Way { SetText, Insert, ClipboardPaste };
+
+// Repeats the piece until the text is exactly `length` UTF-16 units long, so
+// a long name may end in half a surrogate pair, as a cut paste can.
+QString Repeat(const QString& piece, qsizetype length) {
+    QString text;
+    text.reserve(length);
+    while (text.size() < length) {
+        text += piece;
+    }
+    text.truncate(length);
+    return text;
+}
+
+// A mix of everything hostile: a right-to-left override, Arabic and Hebrew,
+// emoji with a zero-width joiner, NUL, tab, line breaks, escape, DEL, a C1
+// control, a byte-order mark, fullwidth Latin (not ASCII) and a few real
+// letters in between.
+QString HostileMix() {
+    return QStringLiteral("\u202Eمرحبا") + QChar(u'\0') +
+           QStringLiteral("A\t\r\nשלום\x1b\x7f\u0085😀\u200D👩b\uFEFFＡＮＮ z ");
+}
+
+void Put(QLineEdit* field, const QString& text, Way way) {
+    switch (way) {
+    case Way::SetText:
+        field->setText(text);
+        break;
+    case Way::Insert:
+        field->clear();
+        field->insert(text);
+        break;
+    case Way::ClipboardPaste:
+        field->clear();
+        QGuiApplication::clipboard()->setText(text);
+        field->paste();
+        break;
+    }
+}
+
+// What a field holds after the paste: QLineEdit keeps at most maxLength()
+// UTF-16 units and drops the rest.
+QString Held(const QString& pasted, const QLineEdit* field) { return pasted.left(field->maxLength()); }
+
+QString WithoutOuterSpaces(QString name) {
+    while (name.startsWith(QLatin1Char(' '))) {
+        name.remove(0, 1);
+    }
+    while (name.endsWith(QLatin1Char(' '))) {
+        name.chop(1);
+    }
+    return name;
+}
+
+std::int16_t ExpectedDestiny(const QString& held) {
+    const QByteArray utf8 = WithoutOuterSpaces(held).toUtf8();
+    return mlc::FoldMasterNumber(mlc::GetDestinyNumber(std::string_view(utf8.constData(), utf8.size())));
+}
+
+QString Text(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+
+void AddWays(const char* name, const QString& user, const QString& partner) {
+    QTest::addRow("%s, set", name) << user << partner << int(Way::SetText);
+    QTest::addRow("%s, insert", name) << user << partner << int(Way::Insert);
+    QTest::addRow("%s, clipboard", name) << user << partner << int(Way::ClipboardPaste);
+}
+
+}  // namespace
+
+class HostileInputTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void hostileNamesGetTheNumbersOfTheirLetters_data() {
+        QTest::addColumn<QString>("user");
+        QTest::addColumn<QString>("partner");
+        QTest::addColumn<int>("way");
+
+        AddWays("100000 letters, past the letter total's limit", QStringLiteral("Ann") + Repeat(QStringLiteral("z"), kHugeLength - 3),
+                QStringLiteral("Catherine"));
+        AddWays("100000 mixed characters each", Repeat(HostileMix(), kHugeLength),
+                Repeat(QStringLiteral("😀 Кэт\u202Bkatze\u202C") + QChar(u'\0'), kHugeLength));
+        AddWays("control characters", QStringLiteral("A\tn\nn\r\x1b\x7f\x01\u0085"),
+                QStringLiteral("Cath") + QChar(u'\0') + QStringLiteral("erine\x08"));
+        AddWays("right to left", QStringLiteral("\u202Eann\u202C דנה"), QStringLiteral("علي Catherine \u200F"));
+        AddWays("emoji", QStringLiteral("👩\u200D❤️\u200D👨 Ann 😀"), QStringLiteral("Cat😺herine🏳️\u200D🌈"));
+        AddWays("NUL characters", QStringLiteral("A") + QChar(u'\0') + QStringLiteral("nn") + QChar(u'\0'),
+                QChar(u'\0') + QStringLiteral("Catherine") + QChar(u'\0'));
+        AddWays("lone surrogates", QStringLiteral("Ann") + QChar(0xD800),
+                QChar(0xDC00) + QStringLiteral("Catherine") + QChar(0xDBFF));
+        AddWays("spaces around", QStringLiteral("   Ann   "), QStringLiteral(" Catherine\t "));
+    }
+
+    void hostileNamesGetTheNumbersOfTheirLetters() {
+        QFETCH(QString, user);
+        QFETCH(QString, partner);
+        QFETCH(int, way);
+
+        ShownWindow shown;
+        QVERIFY(shown.show());
+        frmMain& w = *shown.window;
+        shown.setPerson(0, QString(), 1, 1, 1900);
+        shown.setPerson(1, QString(), 9, 9, 1998);
+        Put(w.txtName(0), user, Way(way));
+        Put(w.txtName(1), partner, Way(way));
+        // Nothing is lost or changed on the way in but what the field's
+        // length limit cuts off.
+        QCOMPARE(w.txtName(0)->text(), Held(user, w.txtName(0)));
+        QCOMPARE(w.txtName(1)->text(), Held(partner, w.txtName(1)));
+
+        QTest::mouseClick(w.cmdProceed(), Qt::LeftButton);
+
+        QCOMPARE(shown.platform.messageTexts(), QStringList{});
+        QCOMPARE(FrontPage(w), w.fraResult());
+        const std::int16_t lifePath[2] = {mlc::GetLifePathNumber(1, 1, 1900), mlc::GetLifePathNumber(9, 9, 1998)};
+        const std::int16_t destiny[2] = {ExpectedDestiny(Held(user, w.txtName(0))),
+                                         ExpectedDestiny(Held(partner, w.txtName(1)))};
+        QCOMPARE(w.lblResult(0)->text(),
+                 QStringLiteral("LifePath Compatibility Number is %1 + %2").arg(lifePath[0]).arg(lifePath[1]));
+        QCOMPARE(w.lblResult(2)->text(),
+                 QStringLiteral("Destiny Compatibility Number is %1 + %2").arg(destiny[0]).arg(destiny[1]));
+        QCOMPARE(w.lblResult(3)->text(), Text(mlc::GetShortReading(mlc::MakePairKey(destiny[0], destiny[1]))));
+        QCOMPARE(ReportLines(*w.RTB()->document()).at(6).text, Text(mlc::GetPairReading(destiny[0], destiny[1])));
+    }
+
+    void namesWithoutAnAsciiLetterAreRefusedAsMissing_data() {
+        QTest::addColumn<QString>("user");
+        QTest::addColumn<QString>("partner");
+        QTest::addColumn<int>("way");
+        QTest::addColumn<int>("refused");  // whose name: 0 user, 1 partner
+
+        const auto addWays = [](const char* name, const QString& user, const QString& partner, int refused) {
+            QTest::addRow("%s, set", name) << user << partner << int(Way::SetText) << refused;
+            QTest::addRow("%s, insert", name) << user << partner << int(Way::Insert) << refused;
+            QTest::addRow("%s, clipboard", name) << user << partner << int(Way::ClipboardPaste) << refused;
+        };
+        addWays("emoji only", QStringLiteral("😀👩\u200D❤️\u200D👨"), QStringLiteral("Catherine"), 0);
+        addWays("NUL and controls only", QChar(u'\0') + QStringLiteral("\t\r\n\x1b\x7f") + QChar(u'\0'),
+                QStringLiteral("Catherine"), 0);
+        addWays("fullwidth letters are no ASCII letters", QStringLiteral("ＡＮＮ"), QStringLiteral("Catherine"), 0);
+        addWays("100000 spaces", Repeat(QStringLiteral(" "), kHugeLength), QStringLiteral("Catherine"), 0);
+        addWays("100000 right-to-left characters", QStringLiteral("Ann"),
+                Repeat(QStringLiteral("\u202Eعلي שלום "), kHugeLength), 1);
+        addWays("letters only past the length limit", QStringLiteral("Ann"),
+                Repeat(QStringLiteral("😀"), kHugeLength - 9) + QStringLiteral("Catherine"), 1);
+    }
+
+    void namesWithoutAnAsciiLetterAreRefusedAsMissing() {
+        QFETCH(QString, user);
+        QFETCH(QString, partner);
+        QFETCH(int, way);
+        QFETCH(int, refused);
+
+        ShownWindow shown;
+        QVERIFY(shown.show());
+        frmMain& w = *shown.window;
+        Put(w.txtName(0), user, Way(way));
+        Put(w.txtName(1), partner, Way(way));
+        const QString heading = w.lblResult(2)->text();
+
+        QTest::mouseClick(w.cmdProceed(), Qt::LeftButton);
+
+        const QString message = refused == 0 ? QStringLiteral("Please Enter Your Name")
+                                             : QStringLiteral("Please Enter Your Partner's Name");
+        QCOMPARE(shown.platform.messageTexts(), QStringList{message});
+        QCOMPARE(FrontPage(w), w.fraMain());
+        QCOMPARE(QApplication::focusWidget(), w.txtName(std::size_t(refused)));
+        QCOMPARE(w.lblResult(2)->text(), heading);
+    }
+};
+
+QTEST_MAIN(HostileInputTest)
+#include "HostileInputTest.moc"
