@@ -21,9 +21,6 @@
 
 namespace {
 
-constexpr int kFirstYear = 1900;
-constexpr int kLastYear = 2050;
-
 QString Text(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }

@@ -33,6 +33,9 @@ class frmMain : public QMainWindow {
     Q_OBJECT
 public:
     static constexpr std::size_t kPersons = 2;
+    // The years the year lists offer.
+    static constexpr int kFirstYear = 1900;
+    static constexpr int kLastYear = 2050;
 
     // Builds every control, then runs Form_Load.
     explicit frmMain(QWidget* parent = nullptr);

@@ -8,6 +8,7 @@
 #include "app/frmAbout.h"
 #include "app/modHelp.h"
 #include "app/platform/Platform.h"
+#include "ui/main/DateList.h"
 #include "ui/main/EntryValidation.h"
 #include "ui/main/ReadingReport.h"
 
@@ -226,8 +227,8 @@ void frmMain::createPersonFrame(QWidget* page, std::size_t i) {
     txtName_[i]->setGeometry(12, 44, 274, 24);
     txtName_[i]->setFont(kivo::look::StandardFont());
 
-    const auto makeList = [&](const char* name, const QRect& place) {
-        auto* list = new QComboBox(frame);
+    const auto makeList = [&](const char* name, int firstValue, const QRect& place) {
+        auto* list = new DateList(firstValue, frame);
         list->setObjectName(Indexed(name, i));
         list->setGeometry(place);
         list->setFont(kivo::look::StandardFont());
@@ -236,9 +237,9 @@ void frmMain::createPersonFrame(QWidget* page, std::size_t i) {
         list->setMaxVisibleItems(12);
         return list;
     };
-    cboDate_[i] = makeList("cboDate", {12, 96, 60, 24});
-    cboMonth_[i] = makeList("cboMonth", {80, 96, 112, 24});
-    cboYear_[i] = makeList("cboYear", {200, 96, 86, 24});
+    cboDate_[i] = makeList("cboDate", 1, {12, 96, 60, 24});
+    cboMonth_[i] = makeList("cboMonth", 1, {80, 96, 112, 24});
+    cboYear_[i] = makeList("cboYear", kFirstYear, {200, 96, 86, 24});
 
     txtName_[i]->setAccessibleName(tr(kAccessible[i][0]));
     cboDate_[i]->setAccessibleName(tr(kAccessible[i][1]));

@@ -8,6 +8,7 @@
 #include "engine/modLoveCompatibility.h"
 
 #include <QAccessible>
+#include <QAbstractItemView>
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
@@ -138,9 +139,53 @@ private slots:
             {w.cboMonth(1), "Partner's birth month"}, {w.cboYear(1), "Partner's birth year"}};
         for (const auto& [widget, name] : named) {
             QCOMPARE(widget->accessibleName(), name);
+            // What a screen reader is told, not only what the widget holds:
+            // a combo box would otherwise go by its current entry.
+            QCOMPARE(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name), name);
         }
         QCOMPARE(w.findChild<QObject*>(QStringLiteral("txtName_1")), w.txtName(1));
         QCOMPARE(w.findChild<QObject*>(QStringLiteral("lblResult_2")), w.lblResult(2));
+    }
+
+    void dateListsTellAndTakeTheirEntryThroughAccessibility() {
+        ShownWindow shown;
+        frmMain& w = *shown.window;
+        shown.setPerson(1, QStringLiteral("Catherine"), 9, 9, 1998);
+        struct Expected {
+            QComboBox* list;
+            QString entry;
+            int value, minimum, maximum;
+        };
+        const QList<Expected> lists{{w.cboDate(1), "9", 9, 1, 31},
+                                    {w.cboMonth(1), "September", 9, 1, 12},
+                                    {w.cboYear(1), "1998", 1998, 1900, 2050}};
+        for (const Expected& e : lists) {
+            QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(e.list);
+            QCOMPARE(iface->role(), QAccessible::ComboBox);
+            QCOMPARE(iface->text(QAccessible::Description), e.entry);
+            QAccessibleValueInterface* value = iface->valueInterface();
+            QVERIFY(value != nullptr);
+            QCOMPARE(value->currentValue().toInt(), e.value);
+            QCOMPARE(value->minimumValue().toInt(), e.minimum);
+            QCOMPARE(value->maximumValue().toInt(), e.maximum);
+
+            // Setting the value picks that entry; no number of an entry, no change.
+            value->setCurrentValue(e.maximum);
+            QCOMPARE(e.list->currentIndex(), e.list->count() - 1);
+            for (const QVariant& refused : {QVariant(e.minimum - 1), QVariant(e.maximum + 1), QVariant(e.minimum + 0.5),
+                                            QVariant(QStringLiteral("many"))}) {
+                value->setCurrentValue(refused);
+                QCOMPARE(e.list->currentIndex(), e.list->count() - 1);
+            }
+            value->setCurrentValue(e.minimum);
+            QCOMPARE(e.list->currentIndex(), 0);
+            QCOMPARE(iface->text(QAccessible::Description), e.list->itemText(0));
+
+            // The drop-down list is its one child, and its actions open it.
+            QCOMPARE(iface->childCount(), 1);
+            QCOMPARE(iface->child(0)->object(), static_cast<QObject*>(e.list->view()));
+            QVERIFY(iface->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+        }
     }
 
     void brandLabelsCoverEachOtherExactly() {

@@ -1,0 +1,101 @@
+#include "ui/main/DateList.h"
+
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QAccessibleWidget>
+
+#include <cmath>
+
+namespace {
+
+class DateListAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    explicit DateListAccessible(DateList* list) : QAccessibleWidget(list, QAccessible::ComboBox) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::ValueInterface) {
+            return static_cast<QAccessibleValueInterface*>(this);
+        }
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QString text(QAccessible::Text t) const override {
+        switch (t) {
+        case QAccessible::Name: {
+            const QString name = list()->accessibleName();
+            return name.isEmpty() ? list()->currentText() : name;
+        }
+        case QAccessible::Description:
+        case QAccessible::Value:
+            return list()->currentText();
+        default:
+            return QAccessibleWidget::text(t);
+        }
+    }
+
+    // The drop-down list is the only child, as with any combo box.
+    int childCount() const override { return 1; }
+    QAccessibleInterface* child(int index) const override {
+        return index == 0 ? QAccessible::queryAccessibleInterface(list()->view()) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return child != nullptr && child->object() == list()->view() ? 0 : -1;
+    }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+
+    QStringList actionNames() const override {
+        return QStringList{showMenuAction(), pressAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& action) override {
+        if (action == showMenuAction() || action == pressAction()) {
+            if (list()->view()->isVisible()) {
+                list()->hidePopup();
+            } else {
+                list()->showPopup();
+            }
+            return;
+        }
+        QAccessibleWidget::doAction(action);
+    }
+
+    QVariant currentValue() const override {
+        const int index = list()->currentIndex();
+        return index < 0 ? QVariant() : QVariant(list()->firstValue() + index);
+    }
+    // Only the number of an entry is taken; anything else leaves the list as
+    // it is.
+    void setCurrentValue(const QVariant& value) override {
+        bool ok = false;
+        const double number = value.toDouble(&ok);
+        const double index = number - list()->firstValue();
+        if (ok && index == std::floor(index) && index >= 0 && index < list()->count()) {
+            list()->setCurrentIndex(static_cast<int>(index));
+        }
+    }
+    QVariant maximumValue() const override { return list()->firstValue() + list()->count() - 1; }
+    QVariant minimumValue() const override { return list()->firstValue(); }
+    QVariant minimumStepSize() const override { return 1; }
+
+private:
+    DateList* list() const { return static_cast<DateList*>(object()); }
+};
+
+QAccessibleInterface* MakeDateListAccessible(const QString& className, QObject* object) {
+    if (className == QLatin1String(DateList::staticMetaObject.className())) {
+        return new DateListAccessible(static_cast<DateList*>(object));
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+DateList::DateList(int firstValue, QWidget* parent) : QComboBox(parent), firstValue_(firstValue) {
+    // Installing again does nothing; a later application gets it anew.
+    QAccessible::installFactory(&MakeDateListAccessible);
+    connect(this, &QComboBox::currentIndexChanged, this, [this] {
+        if (QAccessible::isActive()) {
+            QAccessibleEvent event(this, QAccessible::DescriptionChanged);
+            QAccessible::updateAccessibility(&event);
+        }
+    });
+}
