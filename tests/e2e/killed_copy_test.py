@@ -1,0 +1,86 @@
+#!/usr/bin/env python3
+"""End to end: the single-instance lock survives kill -9 of the running copy.
+
+Starts the real program on a private X server, waits for its main window,
+kills it with SIGKILL (no clean-up runs, the lock file stays behind), then
+starts the next copy: its main window must appear, with no "already running"
+message box, and it must own the lock now. Twice in a row, so a lock taken
+over from a killed copy is itself taken over the same way.
+
+usage: killed_copy_test.py <path to kivo-love-numerology>
+"""
+
+import os
+import signal
+import sys
+import time
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+from xharness import (Program, XServer, check, log, main_guard, private_runtime_dir,  # noqa: E402
+                      require_tools)
+
+MAIN_TITLE = "^Kivo Love Numerology v1.0$"
+MESSAGE_TITLE = "^Kivo Love Numerology$"
+LOCK_NAME = "kivo-love-numerology.lock"
+ROUNDS = 2
+
+
+def lock_owner(path):
+    """The process id written in the lock file, or None without one."""
+    try:
+        with open(path, encoding="utf-8", errors="replace") as lock:
+            first = lock.readline().strip()
+    except FileNotFoundError:
+        return None
+    return int(first) if first.isdigit() else None
+
+
+def start_and_wait(executable, x, runtime, name):
+    app = Program(executable, x, runtime, name=name)
+    window = x.wait_for_window(MAIN_TITLE, pid=app.pid)
+    check(not x.find_windows(MESSAGE_TITLE, pid=app.pid),
+          f"{name} shows a message box beside its main window")
+    log(f"{name} shows its main window {window}")
+    return app
+
+
+def run(executable):
+    with XServer() as x, private_runtime_dir() as runtime:
+        lock = os.path.join(runtime, LOCK_NAME)
+        running = start_and_wait(executable, x, runtime, "copy 1")
+        try:
+            for n in range(2, ROUNDS + 2):
+                check(lock_owner(lock) == running.pid,
+                      f"the lock names {lock_owner(lock)}, not the running copy {running.pid}")
+                os.kill(running.pid, signal.SIGKILL)
+                status = running.wait_for_exit()
+                check(status == -signal.SIGKILL, f"the copy ended with {status}, not by SIGKILL")
+                check(lock_owner(lock) is not None, "the killed copy's lock file is gone; nothing was tested")
+                log(f"killed {running.name}; its lock file is left behind")
+
+                running = start_and_wait(executable, x, runtime, f"copy {n}")
+                # A refusal would show its box instead of, not beside, the
+                # main window; give a late one the chance to appear anyway.
+                time.sleep(0.5)
+                check(running.running(), f"{running.name} ended: {running.output()}")
+                check(not x.find_windows(MESSAGE_TITLE, pid=running.pid),
+                      f"{running.name} says another copy is running")
+                check(lock_owner(lock) == running.pid,
+                      f"{running.name} runs without owning the lock ({lock_owner(lock)})")
+                log(f"{running.name} took over the lock")
+        finally:
+            running.terminate()
+
+
+def main():
+    if len(sys.argv) != 2:
+        print(__doc__)
+        return 2
+    executable = os.path.abspath(sys.argv[1])
+    require_tools("Xvfb", "xdotool")
+    return main_guard(lambda: run(executable))
+
+
+if __name__ == "__main__":
+    sys.exit(main())
