@@ -8,7 +8,8 @@ finds every input by its accessible name and every button by its caption,
 types both names through the EditableText interface, picks both birth dates
 through the lists' Value interface, presses the proceed button through its
 action and reads both result headings, the steps behind their numbers, the
-short readings and the report. Then it ends the program.
+short readings and the report, which must not be editable. Then it ends
+the program.
 
 Ann, 22 November 1963, and Catherine, 9 September 1998:
   Life Path  22 + 11 + 1963 = 1996 -> 25 -> 7   and   9 + 9 + 1998 = 2016 -> 9
@@ -80,7 +81,7 @@ def require_accessibility_tools():
     if shutil.which("Xvfb") is None:
         missing.append("Xvfb (package xvfb)")
     if shutil.which("dbus-daemon") is None:
-        missing.append("dbus-daemon (package dbus)")
+        missing.append("dbus-daemon (package dbus-daemon)")
     launcher = find_bus_launcher()
     if launcher is None:
         missing.append("at-spi-bus-launcher (package at-spi2-core)")
@@ -303,7 +304,12 @@ def run_reading(frame):
     check(content.startswith("Your Love Numerology Reading Based on Life Path Number\n")
           and "\nYour Love Numerology Reading Based on Destiny Number\n" in content,
           f"the report reads {content[:200]!r}")
-    log(f"short readings and the report ({len(content)} characters) are readable")
+    try:
+        report.queryEditableText()
+        check(False, "the read-only report offers AT-SPI a way to edit it")
+    except NotImplementedError:
+        pass
+    log(f"short readings and the report ({len(content)} characters) are readable; the report is not editable")
 
 
 def run(executable, launcher):

@@ -14,7 +14,9 @@ struct CalculationState;
 // The report box: it shows the report and nothing more. The report is meant
 // to stay in the program, so the box is read-only and offers no selection, no
 // copy shortcut, no context menu and no drag; it never touches the clipboard,
-// which keeps whatever the user or another program put there.
+// which keeps whatever the user or another program put there. Screen readers
+// read the report's text and emphasis, but get no way to edit, select or copy
+// it either.
 class ReportBox : public QTextEdit {
     Q_OBJECT
 public:

@@ -1,11 +1,12 @@
 // The love-compatibility report and its box: seven lines in order with their
 // emphasis, a full replacement on each run, and a box that gives nothing away
-// and leaves the clipboard alone.
+// and leaves the clipboard alone, also to screen readers.
 
 #include "tests/ui/main/WindowDriver.h"
 #include "engine/modLoveCompatibility.h"
 #include "ui/main/ReadingReport.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QGuiApplication>
 
@@ -94,6 +95,46 @@ private slots:
         QCOMPARE(box.contextMenuPolicy(), Qt::NoContextMenu);
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("the user's own text"));
         QCOMPARE(box.toPlainText(), QStringLiteral("A report\nthat stays here"));
+    }
+
+    void screenReadersReadTheReportButCannotChangeSelectOrCopyIt() {
+        const std::string reading = "Steady and warm.";
+        modLoveCompatibility::CalculationState state;
+        state.strLifePathRating = "Neutral";
+        state.strLifePathReading = reading;
+        state.strDestinyRating = "Compatible";
+        state.strDestinyReading = "Talk more.";
+        ReportBox box;
+        report::ComposeReport(box, state);
+        const QString all = box.toPlainText();
+
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(&box);
+        QVERIFY(iface->editableTextInterface() == nullptr);
+        QVERIFY(iface->state().readOnly && !iface->state().editable);
+        QAccessibleTextInterface* text = iface->textInterface();
+        QVERIFY(text != nullptr);
+        QCOMPARE(text->characterCount(), int(all.size()));
+        QCOMPARE(text->text(0, text->characterCount()), all);
+        QCOMPARE(text->text(0, int(kLifePathHeading.size())), kLifePathHeading);
+
+        // The emphasis comes with the text: a bold heading, a plain reading.
+        int start = -1;
+        int end = -1;
+        QCOMPARE(text->attributes(3, &start, &end), QStringLiteral("font-weight:bold;"));
+        QCOMPARE(start, 0);
+        QCOMPARE(end, int(kLifePathHeading.size()));
+        const int at = int(all.indexOf(QString::fromStdString(reading)));
+        QVERIFY(at > 0);
+        QCOMPARE(text->attributes(at + 2, &start, &end), QStringLiteral("font-weight:normal;"));
+        QCOMPARE(start, at);
+        QCOMPARE(end, at + int(reading.size()));
+
+        // Without a selection there is nothing to copy.
+        text->addSelection(0, 10);
+        text->setSelection(0, 5, 20);
+        QCOMPARE(text->selectionCount(), 0);
+        QVERIFY(!box.textCursor().hasSelection());
+        QCOMPARE(box.toPlainText(), all);
     }
 };
 
