@@ -1,0 +1,309 @@
+#!/usr/bin/env python3
+"""End to end: the program leaves the X selections alone.
+
+On a private X server, one xclip process owns CLIPBOARD ("kivo-clipboard-
+sentinel") and another owns PRIMARY. The real program is started, both names
+are typed, the reading is asked for with Alt+G and the report tab is clicked.
+Then clicks, double and triple clicks, drags, mouse moves and key presses
+(Ctrl+A, Ctrl+C, Ctrl+Insert, Ctrl+X, Shift+arrows, ...) go over the report
+box and the rest of the window. After every round both xclip owners must
+still be running (xclip ends the moment another client takes its
+selection) and both selections must still read back their text. At the end the program is
+left by File > Exit and the promotion window's Exit, and must end with status
+0: in the sanitizer build, that also means LeakSanitizer found no leak in a
+run with a reading.
+
+The program's window is laid out at fixed places, so the report box and the
+tab strip are found from the window's size: the menu bar is what the window
+has above the 640 x 452 client area. The link labels and the Back button are
+left out: they open a browser or leave the result page, which is not what
+this test is about.
+
+usage: clipboard_test.py <path to kivo-love-numerology>
+"""
+
+import os
+import subprocess
+import sys
+import time
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+from xharness import (DEFAULT_TIMEOUT, Program, TestFailure, XServer, check, log,  # noqa: E402
+                      main_guard, private_runtime_dir, require_tools)
+
+MAIN_TITLE = "^Kivo Love Numerology v1.0$"
+MESSAGE_TITLE = "^Kivo Love Numerology$"
+CLIENT_HEIGHT = 452
+CLIPBOARD_TEXT = "kivo-clipboard-sentinel"
+PRIMARY_TEXT = "kivo-primary-sentinel"
+
+# Places in the client area (below the menu bar). The report box covers
+# x 24..612 and y from below the tab strip (at most 84) to 322; the tab strip
+# starts at y 38 and has three tabs of 200 pixels from x 18.
+REPORT_INSIDE = (40, 100, 596, 310)  # left, top, right, bottom
+FIRST_TAB = (118, 48)
+REPORT_TAB = (518, 48)
+PAGE_MARGIN = (12, 200)  # light grey page, left of the result frames
+RESULT_FRAME_EDGE = (20, 300)  # grey result frame, left of the report box
+RESULT_GREY = (96, 100, 108)
+
+
+class SelectionOwner:
+    """An xclip that owns one selection in the foreground; it ends as soon as
+    another client takes the selection over."""
+
+    def __init__(self, x, selection, text):
+        self.x = x
+        self.selection = selection
+        self.text = text
+        self.process = subprocess.Popen(["xclip", "-selection", selection, "-quiet"], env=x.env(),
+                                        stdin=subprocess.PIPE, stdout=subprocess.DEVNULL,
+                                        stderr=subprocess.DEVNULL)
+        self.process.stdin.write(text.encode())
+        self.process.stdin.close()
+        deadline = time.monotonic() + DEFAULT_TIMEOUT
+        while self.read() != text:
+            check(time.monotonic() < deadline, f"xclip did not come to own {selection}")
+            time.sleep(0.05)
+        log(f"xclip (pid {self.process.pid}) owns {selection}: {text!r}")
+
+    def read(self):
+        result = subprocess.run(["xclip", "-o", "-selection", self.selection], env=self.x.env(),
+                                capture_output=True, timeout=10)
+        return result.stdout.decode(errors="replace") if result.returncode == 0 else None
+
+    def check_kept(self, after):
+        check(self.process.poll() is None, f"the {self.selection} selection was taken over after {after}")
+        text = self.read()
+        check(text == self.text, f"{self.selection} reads {text!r} after {after}, not {self.text!r}")
+
+    def stop(self):
+        if self.process.poll() is None:
+            self.process.terminate()
+            self.process.wait(timeout=10)
+
+
+class Window:
+    """The main window's place on the screen and the means to act on it."""
+
+    def __init__(self, x, window):
+        self.x = x
+        self.id = window
+        out = x.xdotool("getwindowgeometry", "--shell", window).stdout
+        geometry = dict(line.split("=", 1) for line in out.split() if "=" in line)
+        self.left = int(geometry["X"])
+        self.top = int(geometry["Y"])
+        self.menu = int(geometry["HEIGHT"]) - CLIENT_HEIGHT
+        check(0 < self.menu < 80, f"unexpected window height {geometry['HEIGHT']}")
+
+    def at(self, place):
+        px, py = place
+        return str(self.left + px), str(self.top + self.menu + py)
+
+    def run(self, *args):
+        result = self.x.xdotool(*args)
+        check(result.returncode == 0, f"xdotool {' '.join(args)} failed: {result.stderr.strip()}")
+
+    def move(self, place):
+        self.run("mousemove", "--sync", *self.at(place))
+
+    def click(self, place, button=1, repeat=1):
+        self.move(place)
+        self.run("click", "--repeat", str(repeat), "--delay", "60", str(button))
+
+    def drag(self, start, end, steps=12):
+        self.move(start)
+        self.run("mousedown", "1")
+        for k in range(1, steps + 1):
+            self.move((start[0] + (end[0] - start[0]) * k // steps, start[1] + (end[1] - start[1]) * k // steps))
+        self.run("mouseup", "1")
+
+    def keys(self, *names):
+        for name in names:
+            self.run("key", "--clearmodifiers", name)
+
+    def capture(self):
+        """The window's pixels as (width, RGB bytes)."""
+        shot = subprocess.run(["import", "-window", self.id, "-depth", "8", "ppm:-"], env=self.x.env(),
+                              capture_output=True, timeout=30)
+        check(shot.returncode == 0, f"import failed: {shot.stderr.decode(errors='replace')}")
+        data = shot.stdout
+        fields, at = [], 0
+        while len(fields) < 4:  # P6 width height maxval, separated by white space
+            while data[at:at + 1].isspace():
+                at += 1
+            end = at
+            while not data[end:end + 1].isspace():
+                end += 1
+            fields.append(data[at:end])
+            at = end
+        check(fields[0] == b"P6" and fields[3] == b"255", f"unexpected picture header {fields}")
+        return int(fields[1]), data[at + 1:]
+
+    def pixel(self, place):
+        width, pixels = self.capture()
+        i = ((self.menu + place[1]) * width + place[0]) * 3
+        return tuple(pixels[i:i + 3])
+
+    def white_share(self, box):
+        """Share of pure white pixels in a client-area box: the report box is
+        white, the entry page in that place is mostly grey."""
+        width, pixels = self.capture()
+        left, top, right, bottom = box
+        white = total = 0
+        for y in range(self.menu + top, self.menu + bottom, 4):
+            for x in range(left, right, 4):
+                i = (y * width + x) * 3
+                total += 1
+                white += pixels[i:i + 3] == b"\xff\xff\xff"
+        return white / total
+
+
+def wait_for_result_page(window, timeout=DEFAULT_TIMEOUT):
+    """Waits until the result frames' grey shows where the entry page has its
+    light grey."""
+    deadline = time.monotonic() + timeout
+    colour = None
+    while time.monotonic() < deadline:
+        colour = window.pixel(RESULT_FRAME_EDGE)
+        if colour == RESULT_GREY:
+            return
+        time.sleep(0.2)
+    screenshots = os.environ.get("KIVO_E2E_SCREENSHOTS")
+    if screenshots:
+        window.x.screenshot(os.path.join(screenshots, "clipboard-no-result.png"))
+    raise TestFailure(f"the result page did not come up (colour {colour} at {RESULT_FRAME_EDGE})")
+
+
+def wait_for_report(window, timeout=DEFAULT_TIMEOUT):
+    deadline = time.monotonic() + timeout
+    share = 0.0
+    while time.monotonic() < deadline:
+        share = window.white_share(REPORT_INSIDE)
+        if share > 0.6:
+            return share
+        time.sleep(0.2)
+    screenshots = os.environ.get("KIVO_E2E_SCREENSHOTS")
+    if screenshots:
+        window.x.screenshot(os.path.join(screenshots, "clipboard-no-report.png"))
+    raise TestFailure(f"the report box is not in front (white share {share:.2f})")
+
+
+def wait_for_promotion(x, app, main_window, timeout=DEFAULT_TIMEOUT):
+    """The window with the main window's title that replaces it on close."""
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        check(app.running(), f"the program ended when the main window closed: {app.output()}")
+        others = [w for w in x.find_windows(MAIN_TITLE, pid=app.pid) if w != main_window]
+        if others:
+            return others[0]
+        time.sleep(0.1)
+    raise TestFailure("the promotion window did not come up")
+
+
+def run(executable):
+    with XServer() as x, private_runtime_dir() as runtime:
+        clipboard = SelectionOwner(x, "clipboard", CLIPBOARD_TEXT)
+        primary = SelectionOwner(x, "primary", PRIMARY_TEXT)
+        app = Program(executable, x, runtime)
+        try:
+            main_window = x.wait_for_window(MAIN_TITLE, pid=app.pid)
+            w = Window(x, main_window)
+            x.xdotool("windowfocus", "--sync", main_window)
+            log(f"main window {main_window} at {w.left},{w.top}, menu bar {w.menu} px")
+            entry_share = w.white_share(REPORT_INSIDE)
+
+            # The user's name field has the focus; four Tabs lead past the
+            # user's date lists to the partner's name.
+            w.run("type", "--delay", "40", "Ann")
+            w.keys("Tab", "Tab", "Tab", "Tab")
+            w.run("type", "--delay", "40", "Catherine")
+            w.keys("alt+g")
+            wait_for_result_page(w)
+            check(not x.find_windows(MESSAGE_TITLE, pid=app.pid), "the entries were refused")
+            w.click(REPORT_TAB)
+            share = wait_for_report(w)
+            check(entry_share < 0.5, f"the entry page looks like the report ({entry_share:.2f} white)")
+            log(f"report shown ({share:.2f} of its box white, entry page {entry_share:.2f})")
+            for owner in (clipboard, primary):
+                owner.check_kept("typing the names and asking for the reading")
+
+            left, top, right, bottom = REPORT_INSIDE
+            rounds = [
+                ("drags over the report box", lambda: (
+                    w.drag((left, top), (right, bottom)),
+                    w.drag((right, top + 20), (left, top + 20)),
+                    w.drag((left + 10, bottom - 10), (right - 10, top + 10)))),
+                ("double and triple clicks in the report box", lambda: (
+                    w.click((300, 150), repeat=2),
+                    w.click((200, 200), repeat=3))),
+                ("middle and right clicks in the report box", lambda: (
+                    w.click((300, 180), button=2),
+                    w.click((300, 180), button=3),
+                    w.keys("Escape"))),
+                ("keys in the report box", lambda: (
+                    w.click((300, 150)),
+                    w.keys("ctrl+a", "ctrl+c", "ctrl+Insert", "ctrl+x", "shift+Delete",
+                           "shift+Down", "shift+Down", "shift+End", "ctrl+shift+End", "ctrl+c",
+                           "Page_Down", "Home", "ctrl+a", "ctrl+c"))),
+                ("a select-all drag then Ctrl+C", lambda: (
+                    w.drag((left, top), (right, bottom)),
+                    w.keys("ctrl+c", "ctrl+Insert"))),
+                ("mouse moves over the whole window", lambda: [
+                    w.move((px, py)) for py in range(40, 380, 30) for px in (12, 200, 400, 620)]),
+                ("clicks, drags and keys on the rest of the window", lambda: (
+                    w.click(PAGE_MARGIN),
+                    w.keys("ctrl+a", "ctrl+c"),
+                    w.click(RESULT_FRAME_EDGE),
+                    w.drag(PAGE_MARGIN, (right, bottom)),
+                    w.click(FIRST_TAB),
+                    w.keys("ctrl+a", "ctrl+c", "ctrl+Insert"),
+                    w.drag((40, 150), (590, 250)),
+                    w.keys("ctrl+c"),
+                    w.click(REPORT_TAB))),
+            ]
+            for name, act in rounds:
+                act()
+                time.sleep(0.5)
+                check(app.running(), f"the program ended during {name}: {app.output()}")
+                check(not x.find_windows(MESSAGE_TITLE, pid=app.pid), f"a message box appeared during {name}")
+                for owner in (clipboard, primary):
+                    owner.check_kept(name)
+                log(f"both selections kept after {name}")
+
+            wait_for_report(w)
+            log("the report is still in front")
+
+            # Out the ordinary way: File > Exit, then leave the promotion
+            # window. In the sanitizer build a leak report would make the
+            # exit status non-zero.
+            w.keys("alt+f")
+            time.sleep(0.3)
+            w.keys("x")
+            promotion = wait_for_promotion(x, app, main_window)
+            for owner in (clipboard, primary):
+                owner.check_kept("closing the main window")
+            x.press_key(promotion, "alt+x")
+            status = app.wait_for_exit()
+            check(status == 0, f"the program exited with status {status}: {app.output()}")
+            for owner in (clipboard, primary):
+                owner.check_kept("the program's end")
+            log("the program exited with status 0; both selections kept to the end")
+        finally:
+            app.terminate()
+            clipboard.stop()
+            primary.stop()
+
+
+def main():
+    if len(sys.argv) != 2:
+        print(__doc__)
+        return 2
+    executable = os.path.abspath(sys.argv[1])
+    require_tools("Xvfb", "xdotool", "xclip", "import")
+    return main_guard(lambda: run(executable))
+
+
+if __name__ == "__main__":
+    sys.exit(main())
