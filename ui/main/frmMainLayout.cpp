@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QEvent>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -66,6 +67,25 @@ QLabel* MakeCaption(QWidget* parent, const QString& name, const QString& text, c
     label->setGeometry(place);
     label->setTextFormat(Qt::PlainText);
     return label;
+}
+
+// A combo box builds its whole drop-down (a popup window with a list view)
+// on every font change, and six of them at start-up cost more than the rest
+// of the entry page. The box is not laid out or shown yet, so nothing else
+// needs the event; the drop-down takes the box's font when first opened.
+class FontChangeSink : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override { return event->type() == QEvent::FontChange; }
+};
+
+void SetFontQuietly(QComboBox* list, const QFont& font) {
+    FontChangeSink sink;
+    list->installEventFilter(&sink);
+    list->setFont(font);
+    list->removeEventFilter(&sink);
 }
 
 QString Indexed(const char* name, std::size_t index) {
@@ -231,7 +251,7 @@ void frmMain::createPersonFrame(QWidget* page, std::size_t i) {
         auto* list = new DateList(firstValue, frame);
         list->setObjectName(Indexed(name, i));
         list->setGeometry(place);
-        list->setFont(kivo::look::StandardFont());
+        SetFontQuietly(list, kivo::look::StandardFont());
         // Pick-only: the user chooses an entry, never types one.
         list->setEditable(false);
         list->setMaxVisibleItems(12);
