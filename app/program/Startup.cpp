@@ -7,18 +7,54 @@
 #include "ui/main/frmMain.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QPointer>
+#include <QTimer>
 
 #include <cmath>
+
+namespace {
+
+// Reading every size of the program icon and handing them to the window
+// system takes longer than building half the main window, and the first
+// frame does not need it: the icon follows right after that frame. A window
+// that is not painted within a second (started minimised, say) gets it then.
+class IconAfterFirstFrame : public QObject {
+public:
+    explicit IconAfterFirstFrame(QWidget& window) : QObject(&window) {
+        window.installEventFilter(this);
+        QTimer::singleShot(1000, this, &IconAfterFirstFrame::setIcon);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            // Queued, so the frame being painted is finished and on screen first.
+            QTimer::singleShot(0, this, &IconAfterFirstFrame::setIcon);
+        }
+        return false;
+    }
+
+private:
+    void setIcon() {
+        if (QApplication::windowIcon().isNull()) {
+            QApplication::setWindowIcon(ProgramIcon());
+        }
+        deleteLater();
+    }
+};
+
+}  // namespace
 
 int RunProgram(QApplication& app) {
     // Closing the main window opens the promotion window; only
     // EndApplication may end the program.
     QApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setWindowIcon(ProgramIcon());
 
     kivo::platform::Platform& platform = kivo::platform::current();
     if (!platform.acquireSingleInstanceLock()) {
+        QApplication::setWindowIcon(ProgramIcon());
         kivo::platform::ShowMessage(nullptr, QApplication::translate("Startup", "Application is already running"),
                                     kivo::platform::MessageIcon::Information);
         EndApplication();
@@ -31,6 +67,7 @@ int RunProgram(QApplication& app) {
     QPointer<frmMain> window = new frmMain;
     window->setAttribute(Qt::WA_DeleteOnClose);
     ConnectShutdown(*window);
+    new IconAfterFirstFrame(*window);
     window->show();
     ChooseBrandLabel(*window, DrawBrandRoll());
 
