@@ -180,7 +180,12 @@ void frmMain::createEntryPage(QWidget* page) {
     Picture1_ = new QLabel(page);
     Picture1_->setObjectName(QStringLiteral("Picture1"));
     Picture1_->setGeometry(58, 14, 196, 196);
-    Picture1_->setPixmap(QPixmap(QStringLiteral(":/images/picture1.png")));
+    // On an unscaled screen the copy made at the box's size is shown: the
+    // full picture takes longer to decode than the rest of the page takes to
+    // build, and would only be shrunk to this size again when painted.
+    // Scaled screens get the full picture.
+    Picture1_->setPixmap(QPixmap(Picture1_->devicePixelRatioF() > 1.0 ? QStringLiteral(":/images/picture1.png")
+                                                                       : QStringLiteral(":/images/picture1-196.png")));
     Picture1_->setScaledContents(true);
     Picture1_->setAccessibleName(tr("Two hearts with their numbers"));
 
