@@ -1,6 +1,7 @@
 #include "app/LinkLabel.h"
 
 #include <QCursor>
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPixmap>
 
@@ -10,12 +11,25 @@ LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent
 }
 
 QCursor LinkLabel::LinkCursor() {
-    const QPixmap image(QStringLiteral(":/cursors/link-hand.png"));
+    // The window system shows a cursor image pixel for pixel, so a scaled
+    // screen gets the hand drawn at its scale (from the 64-pixel rendering)
+    // rather than a 32-pixel hand half the size of everything around it.
+    const qreal scale = qGuiApp->devicePixelRatio();
+    QPixmap image(scale > 1.0 ? QStringLiteral(":/cursors/link-hand-64.png")
+                              : QStringLiteral(":/cursors/link-hand.png"));
     if (image.isNull()) {
         return QCursor(Qt::PointingHandCursor);
     }
-    // The fingertip is the hot spot (see resources/cursors/link-hand.svg).
-    return QCursor(image, 8, 1);
+    if (scale > 1.0) {
+        const int side = qRound(32 * scale);
+        if (image.width() != side) {
+            image = image.scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        }
+        image.setDevicePixelRatio(scale);
+    }
+    // The fingertip is the hot spot (see resources/cursors/link-hand.svg),
+    // counted in the image's own pixels.
+    return QCursor(image, qRound(8 * scale), qRound(1 * scale));
 }
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
