@@ -12,6 +12,7 @@
 #include <QCloseEvent>
 #include <QFocusEvent>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -219,7 +220,13 @@ void frmExitPromo::createControls() {
     Picture1_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Picture1_->setLineWidth(2);
     Picture1_->setAlignment(Qt::AlignCenter);
-    QPixmap icon(QStringLiteral(":/icons/kivo-32.png"));
+    // On a scaled screen the icon drawn at the screen's scale, not the
+    // 32-pixel one blown up.
+    QIcon sizes;
+    for (const int size : {32, 48, 64, 128}) {
+        sizes.addFile(QStringLiteral(":/icons/kivo-%1.png").arg(size), QSize(size, size));
+    }
+    QPixmap icon = sizes.pixmap(QSize(32, 32), Picture1_->devicePixelRatioF());
     if (icon.isNull()) {
         icon = QGuiApplication::windowIcon().pixmap(32, 32);
     }
