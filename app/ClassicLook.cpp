@@ -1,19 +1,42 @@
 #include "app/ClassicLook.h"
 
+#include <QFontDatabase>
 #include <QStringList>
 
 #include <cmath>
+#include <initializer_list>
 
 namespace kivo::look {
 
-QFont Font(double points, bool bold, Family family) {
-    QFont font;
-    if (family == Family::Verdana) {
-        font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
-    } else {
-        font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                          QStringLiteral("DejaVu Sans")});
+namespace {
+
+// The families a layout was drawn for, in order of preference, keeping only
+// those installed. Fontconfig answers a missing family with a search through
+// every font for a fallback, several times at start-up; the installed ones
+// are what Qt would settle on anyway. With none of them installed the list
+// stays whole, so the usual fallback still happens.
+QStringList InstalledFamilies(const QStringList& all, std::initializer_list<QString> wanted) {
+    QStringList installed;
+    for (const QString& family : wanted) {
+        if (all.contains(family, Qt::CaseInsensitive)) {
+            installed.append(family);
+        }
     }
+    return installed.isEmpty() ? QStringList(wanted) : installed;
+}
+
+}  // namespace
+
+QFont Font(double points, bool bold, Family family) {
+    // Looked up once: the set of installed fonts does not change while we run.
+    static const QStringList kAll = QFontDatabase::families();
+    static const QStringList kVerdana =
+        InstalledFamilies(kAll, {QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
+    static const QStringList kMsSansSerif = InstalledFamilies(
+        kAll, {QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"), QStringLiteral("DejaVu Sans")});
+
+    QFont font;
+    font.setFamilies(family == Family::Verdana ? kVerdana : kMsSansSerif);
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
     font.setBold(bold);
