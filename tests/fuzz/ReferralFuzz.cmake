@@ -12,6 +12,7 @@ add_executable(referral_fuzz
     ${KIVO_ROOT}/app/EndApplication.cpp
     ${KIVO_ROOT}/app/LinkLabel.cpp
     ${KIVO_ROOT}/app/ClassicLook.cpp
+    ${KIVO_ROOT}/app/TextRules.cpp
     ${KIVO_ROOT}/app/modHelp.cpp
     ${KIVO_ROOT}/app/platform/Platform.cpp
     ${KIVO_ROOT}/app/platform/SystemPlatform.cpp)

@@ -33,18 +33,6 @@ Problem CheckPerson(const PersonEntry& person) {
 
 bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 
-QString TrimSpaces(const QString& name) {
-    qsizetype first = 0;
-    qsizetype last = name.size();
-    while (first < last && name.at(first) == QLatin1Char(' ')) {
-        ++first;
-    }
-    while (last > first && name.at(last - 1) == QLatin1Char(' ')) {
-        --last;
-    }
-    return name.mid(first, last - first);
-}
-
 bool HasNameLetter(const QString& name) {
     for (const QChar c : name) {
         const char16_t u = c.unicode();

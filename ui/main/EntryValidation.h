@@ -8,6 +8,8 @@
 #include <QCoreApplication>
 #include <QHash>
 #include <QObject>
+#include "app/TextRules.h"
+
 #include <QString>
 
 #include <array>
@@ -40,7 +42,7 @@ enum class Problem {
 bool IsLeapYear(int year);
 
 // The name without the spaces before and after it; other characters stay.
-QString TrimSpaces(const QString& name);
+using kivo::TrimSpaces;
 
 // A name counts as given only when it holds a letter A-Z or a-z: a pasted
 // "1234" would otherwise pass and produce a reading of nothing.

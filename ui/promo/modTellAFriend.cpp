@@ -29,18 +29,6 @@ QString QueryComponent(const QString& value) {
 
 }  // namespace
 
-QString TrimSpaces(const QString& text) {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == QLatin1Char(' ')) {
-        ++first;
-    }
-    while (last > first && text.at(last - 1) == QLatin1Char(' ')) {
-        --last;
-    }
-    return text.mid(first, last - first);
-}
-
 QString ComposeReferralAddress(const QString& name, const QString& email, const QString& message,
                                const QString& friendName, const QString& friendEmail) {
     const QString home = modHelp::ProductHomeAddress().toString(QUrl::FullyEncoded);

@@ -4,6 +4,8 @@
 // composes the address of the maker's refer-a-friend page and opens it.
 // strTafAddress lives with the launcher that opens it (app/modHelp.h).
 
+#include "app/TextRules.h"
+
 #include <QString>
 
 namespace modTellAFriend {
@@ -25,7 +27,7 @@ inline const QString kFriendEmailPlaceholder = QStringLiteral("Friend's Email Ad
 
 // Removes leading and trailing space characters (code 32) only: tabs and line
 // breaks are content for the form's rules.
-QString TrimSpaces(const QString& text);
+using kivo::TrimSpaces;
 
 // The submission address for five values, fully percent-encoded: the page's
 // address, then taf1 to taf5 with the values and taf6 with the program's home
