@@ -7,7 +7,6 @@
 #include <QByteArrayList>
 #include <QList>
 #include <QUrl>
-#include <QUrlQuery>
 
 #include <cstddef>
 #include <cstdint>
@@ -31,14 +30,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         url.path() != modHelp::TellAFriendPageAddress().path()) {
         std::abort();
     }
-    const auto items = QUrlQuery(url).queryItems(QUrl::FullyDecoded);
+    // Decoded the way a web page decodes a query: split at "&" and "=",
+    // then percent-decode the bytes as UTF-8. (QUrlQuery's own decoding
+    // turns noncharacters such as U+FFFE into U+FFFD, which the page would
+    // not do.)
+    const QList<QByteArray> items = url.query(QUrl::FullyEncoded).toUtf8().split('&');
     if (items.size() != 6) {
         std::abort();
     }
     for (int i = 0; i < 6; ++i) {
+        const qsizetype eq = items[i].indexOf('=');
+        if (eq < 0 || items[i].left(eq) != QByteArray("taf") + QByteArray::number(i + 1)) {
+            std::abort();
+        }
+        const QString value = QString::fromUtf8(QByteArray::fromPercentEncoding(items[i].mid(eq + 1)));
         const QString expected =
             i < 5 ? values[i] : modHelp::ProductHomeAddress().toString(QUrl::FullyEncoded);
-        if (items[i].first != QStringLiteral("taf%1").arg(i + 1) || items[i].second != expected) {
+        if (value != expected) {
             std::abort();
         }
     }

@@ -24,7 +24,12 @@ namespace {
 // "%20" in a value as an already encoded space, and it leaves "+" bare, which
 // the page's form decoding would read back as a space.
 QString QueryComponent(const QString& value) {
-    return QString::fromLatin1(QUrl::toPercentEncoding(value));
+    QString encoded = QString::fromLatin1(QUrl::toPercentEncoding(value));
+    // A null string would make QUrlQuery drop the "=" of an empty value.
+    if (encoded.isNull()) {
+        encoded = QLatin1String("");
+    }
+    return encoded;
 }
 
 }  // namespace

@@ -96,6 +96,7 @@ private slots:
     void addressCarriesValuesUnchanged_data();
     void addressCarriesValuesUnchanged();
     void addressCarriesRandomValuesUnchanged();
+    void emptyValuesKeepTheirEqualsSign();
 };
 
 void ModTellAFriendTest::checksInOrder_data() {
@@ -205,6 +206,16 @@ void ModTellAFriendTest::addressCarriesRandomValuesUnchanged() {
             return;
         }
     }
+}
+
+void ModTellAFriendTest::emptyValuesKeepTheirEqualsSign() {
+    // Every key keeps the key=value shape, so the page sees an empty value
+    // rather than a bare key. The form never sends one, but the composer
+    // must not depend on that.
+    const QString address =
+        modTellAFriend::ComposeReferralAddress(QString(), QStringLiteral(""), QStringLiteral("m"), QString(), QString());
+    const QString query = QUrl(address).query(QUrl::FullyEncoded);
+    QVERIFY2(query.startsWith(QStringLiteral("taf1=&taf2=&taf3=m&taf4=&taf5=&taf6=")), qPrintable(query));
 }
 
 QTEST_GUILESS_MAIN(ModTellAFriendTest)
