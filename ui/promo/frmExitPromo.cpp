@@ -10,6 +10,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QGuiApplication>
 #include <QIcon>
@@ -118,14 +119,16 @@ void RestorePlaceholder(QLineEdit* field, const QString& placeholder) {
 // The two paragraphs of the catalogue. A line break starts the second one on
 // a new line; a run of spaces would only do that for one font and width.
 QString CatalogueText() {
-    return QString::fromUtf8(
+    return QCoreApplication::translate(
+               "frmExitPromo",
                "If you have enjoyed this software you will surely be interested in our other Arvella "
                "Softwares. From a single software, we have now grown to become the world\u2019s largest "
                "resource of Arvella softwares. Be it astrology, psychic, tarot, numerology or occult, we "
                "have programs in all fields thus giving our users a wide choice depending on their "
                "interests.") +
            QLatin1Char('\n') +
-           QString::fromUtf8(
+           QCoreApplication::translate(
+               "frmExitPromo",
                "All the programs in the Arvella Softwares suite are simple and easy to use. They are not "
                "only fun to use but also very informative. Try them out today and share your experience "
                "with your friends and family.");
@@ -138,7 +141,7 @@ frmExitPromo::frmExitPromo()
                            Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
     instance_ = this;
     setObjectName(QStringLiteral("frmExitPromo"));
-    setWindowTitle(QString::fromLatin1(kivo::platform::kWindowCaption));
+    setWindowTitle(tr("Kivo Love Numerology v1.0"));
     setWindowIcon(QGuiApplication::windowIcon());
     setFixedSize(kClientSize);
     setFont(DefaultFont());
@@ -233,7 +236,7 @@ void frmExitPromo::createControls() {
     Picture1_->setPixmap(icon);
     Picture1_->setAccessibleName(tr("Program icon"));
 
-    Label1_ = MakeLabel(this, "Label1", QString::fromLatin1(kivo::platform::kWindowCaption), {72, 16, 281, 29},
+    Label1_ = MakeLabel(this, "Label1", tr("Kivo Love Numerology v1.0"), {72, 16, 281, 29},
                         Font(18, false, Family::MsSansSerif));
     FitLabel(Label1_);
 
