@@ -10,6 +10,9 @@
 #include <QAccessible>
 #include <QAbstractItemView>
 #include <QAction>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -185,6 +188,47 @@ private slots:
             QCOMPARE(iface->childCount(), 1);
             QCOMPARE(iface->child(0)->object(), static_cast<QObject*>(e.list->view()));
             QVERIFY(iface->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+        }
+    }
+
+    void personCardsAreRoundedGreyCardsWithWhiteTitles() {
+        ShownWindow shown;
+        QVERIFY(shown.show());
+        frmMain& w = *shown.window;
+        const QColor page{214, 214, 218};
+        const QColor card{96, 100, 108};
+        const QColor rim{150, 154, 164};
+        for (std::size_t i = 0; i < frmMain::kPersons; ++i) {
+            QGroupBox* frame = w.Frame1(i);
+            const QImage image = w.fraMain()->grab(frame->geometry()).toImage();
+            QCOMPARE(image.size(), QSize(298, 134));
+            // Rounded: the page shows in the corners, the rim runs along the edges.
+            for (const QPoint corner : {QPoint(0, 0), QPoint(297, 0), QPoint(0, 133), QPoint(297, 133)}) {
+                QCOMPARE(image.pixelColor(corner), page);
+            }
+            for (const QPoint edge : {QPoint(149, 0), QPoint(149, 133), QPoint(0, 66), QPoint(297, 66)}) {
+                QCOMPARE(image.pixelColor(edge), rim);
+            }
+            QCOMPARE(image.pixelColor(292, 66), card);
+            // The title is drawn in white inside the top edge, left of the middle.
+            int white = 0;
+            for (int y = 4; y < 22; ++y) {
+                for (int x = 0; x < image.width(); ++x) {
+                    if (image.pixelColor(x, y) == Qt::white) {
+                        QVERIFY2(x > 10 && x < 260, qPrintable(QStringLiteral("white at %1,%2").arg(x).arg(y)));
+                        ++white;
+                    }
+                }
+            }
+            QVERIFY(white > 50);
+            for (QLabel* caption : frame->findChildren<QLabel*>()) {
+                QCOMPARE(caption->palette().color(QPalette::WindowText), QColor(Qt::white));
+            }
+            // The boxes shade their frames from the application's window
+            // colour, as on any page, not from the card's grey.
+            QCOMPARE(w.txtName(i)->palette().color(QPalette::Window),
+                     QApplication::palette().color(QPalette::Window));
+            QVERIFY(frame->styleSheet().isEmpty());
         }
     }
 
