@@ -30,21 +30,23 @@ QString Text(std::string_view text) {
 frmMain::~frmMain() = default;
 
 void frmMain::Form_Load() {
+    // Each list gets its entries in one insertion: one at a time, every
+    // entry is a separate change for the list's model and view to follow.
+    QStringList days;
     for (int day = 1; day <= 31; ++day) {
-        for (QComboBox* list : cboDate_) {
-            list->addItem(QString::number(day));
-        }
+        days.append(QString::number(day));
     }
     const QStringList months{tr("January"), tr("February"), tr("March"),     tr("April"),
                              tr("May"),     tr("June"),     tr("July"),      tr("August"),
                              tr("September"), tr("October"), tr("November"), tr("December")};
-    for (QComboBox* list : cboMonth_) {
-        list->addItems(months);
-    }
+    QStringList years;
     for (int year = kFirstYear; year <= kLastYear; ++year) {
-        for (QComboBox* list : cboYear_) {
-            list->addItem(QString::number(year));
-        }
+        years.append(QString::number(year));
+    }
+    for (std::size_t i = 0; i < kPersons; ++i) {
+        cboDate_[i]->addItems(days);
+        cboMonth_[i]->addItems(months);
+        cboYear_[i]->addItems(years);
     }
     for (std::size_t i = 0; i < kPersons; ++i) {
         cboDate_[i]->setCurrentIndex(0);
