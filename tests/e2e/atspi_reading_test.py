@@ -31,7 +31,7 @@ import time
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from xharness import (SKIP_CODE, Program, TestFailure, XServer, check, log,  # noqa: E402
-                      main_guard, private_runtime_dir)
+                      main_guard, private_runtime_dir, stop_process)
 
 MAIN_TITLE = "Kivo Love Numerology v1.0"
 PROCEED = "Get Our Love Numerology Reading"
@@ -97,16 +97,6 @@ def require_accessibility_tools():
     return launcher
 
 
-def stop(process):
-    if process is not None and process.poll() is None:
-        process.terminate()
-        try:
-            process.wait(timeout=10)
-        except subprocess.TimeoutExpired:
-            process.kill()
-            process.wait()
-
-
 class SessionBus:
     """A private D-Bus session bus whose socket lies in our runtime folder."""
 
@@ -132,7 +122,7 @@ class SessionBus:
         log(f"private session bus at {self.address}")
 
     def stop(self):
-        stop(self.process)
+        stop_process(self.process)
 
 
 def wait_for(what, probe, timeout=TIMEOUT):
@@ -339,7 +329,7 @@ def run(executable, launcher):
         finally:
             if app is not None:
                 app.terminate()
-            stop(a11y)
+            stop_process(a11y)
             bus.stop()
         log("program ended")
 

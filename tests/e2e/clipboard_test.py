@@ -30,7 +30,7 @@ import time
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from xharness import (DEFAULT_TIMEOUT, Program, TestFailure, XServer, check, log,  # noqa: E402
-                      main_guard, private_runtime_dir, require_tools)
+                      private_runtime_dir, run_script, stop_process)
 
 MAIN_TITLE = "^Kivo Love Numerology v1.0$"
 MESSAGE_TITLE = "^Kivo Love Numerology$"
@@ -79,9 +79,7 @@ class SelectionOwner:
         check(text == self.text, f"{self.selection} reads {text!r} after {after}, not {self.text!r}")
 
     def stop(self):
-        if self.process.poll() is None:
-            self.process.terminate()
-            self.process.wait(timeout=10)
+        stop_process(self.process)
 
 
 class Window:
@@ -297,12 +295,7 @@ def run(executable):
 
 
 def main():
-    if len(sys.argv) != 2:
-        print(__doc__)
-        return 2
-    executable = os.path.abspath(sys.argv[1])
-    require_tools("Xvfb", "xdotool", "xclip", "import")
-    return main_guard(lambda: run(executable))
+    return run_script(__doc__, ('Xvfb', 'xdotool', 'xclip', 'import'), run)
 
 
 if __name__ == "__main__":

@@ -26,7 +26,7 @@ import time
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from xharness import (DEFAULT_TIMEOUT, Program, TestFailure, XServer, check, log,  # noqa: E402
-                      main_guard, private_runtime_dir, require_tools)
+                      private_runtime_dir, run_script)
 
 TITLE = "^Kivo Love Numerology v1.0$"
 PROMOTION_SIZE = "741x315"
@@ -144,12 +144,7 @@ def run(executable, via):
 
 
 def main():
-    if len(sys.argv) != 3 or sys.argv[2] not in ("close-box", "keyboard"):
-        print(__doc__)
-        return 2
-    executable = os.path.abspath(sys.argv[1])
-    require_tools("Xvfb", "xdotool", "xprop")
-    return main_guard(lambda: run(executable, sys.argv[2]))
+    return run_script(__doc__, ('Xvfb', 'xdotool', 'xprop'), run, modes=('close-box', 'keyboard'))
 
 
 if __name__ == "__main__":

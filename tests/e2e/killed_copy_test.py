@@ -17,8 +17,7 @@ import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from xharness import (Program, XServer, check, log, main_guard, private_runtime_dir,  # noqa: E402
-                      require_tools)
+from xharness import (Program, XServer, check, log, private_runtime_dir, run_script)  # noqa: E402
 
 MAIN_TITLE = "^Kivo Love Numerology v1.0$"
 MESSAGE_TITLE = "^Kivo Love Numerology$"
@@ -74,12 +73,7 @@ def run(executable):
 
 
 def main():
-    if len(sys.argv) != 2:
-        print(__doc__)
-        return 2
-    executable = os.path.abspath(sys.argv[1])
-    require_tools("Xvfb", "xdotool")
-    return main_guard(lambda: run(executable))
+    return run_script(__doc__, ('Xvfb', 'xdotool'), run)
 
 
 if __name__ == "__main__":

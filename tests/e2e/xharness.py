@@ -45,6 +45,18 @@ def require_tools(*tools):
         sys.exit(SKIP_CODE)
 
 
+def stop_process(process):
+    """Ends a child politely, and for good when it does not listen."""
+    if process is None or process.poll() is not None:
+        return
+    process.terminate()
+    try:
+        process.wait(timeout=10)
+    except subprocess.TimeoutExpired:
+        process.kill()
+        process.wait()
+
+
 def check(condition, message):
     if not condition:
         raise TestFailure(message)
@@ -107,13 +119,7 @@ class XServer:
         log(f"Xvfb running on display {self.display}")
 
     def stop(self):
-        if self.process is not None and self.process.poll() is None:
-            self.process.terminate()
-            try:
-                self.process.wait(timeout=10)
-            except subprocess.TimeoutExpired:
-                self.process.kill()
-                self.process.wait()
+        stop_process(self.process)
         self.process = None
 
     def env(self, **extra):
@@ -200,13 +206,7 @@ class Program:
         return self.process.stdout.read().decode(errors="replace")
 
     def terminate(self):
-        if self.running():
-            self.process.terminate()
-            try:
-                self.process.wait(timeout=10)
-            except subprocess.TimeoutExpired:
-                self.process.kill()
-                self.process.wait()
+        stop_process(self.process)
 
 
 def main_guard(test):
@@ -218,3 +218,16 @@ def main_guard(test):
         return 1
     print("PASSED", flush=True)
     return 0
+
+
+def run_script(doc, tools, run, modes=()):
+    """The command line every end-to-end script shares: the program's path,
+    then the mode where a script has several. Skips when a tool is missing,
+    then returns the exit status of run(executable[, mode])."""
+    args = sys.argv[1:]
+    if len(args) != (2 if modes else 1) or (modes and args[1] not in modes):
+        print(doc)
+        return 2
+    require_tools(*tools)
+    executable = os.path.abspath(args[0])
+    return main_guard(lambda: run(executable, *args[1:]))
