@@ -6,6 +6,8 @@
 #include <QColor>
 #include <QFont>
 
+class QWidget;
+
 namespace kivo::look {
 
 enum class Family { Verdana, MsSansSerif };
@@ -16,6 +18,11 @@ QFont Font(double points, bool bold = false, Family family = Family::Verdana);
 
 // The program's standard text: Verdana 8.25 pt.
 inline QFont StandardFont(bool bold = false) { return Font(8.25, bold); }
+
+// Colours set through the widget's palette, so styles draw with them.
+void SetTextColour(QWidget* widget, const QColor& colour);
+// Fills the widget's background with the colour.
+void SetBackground(QWidget* widget, const QColor& colour);
 
 inline const QColor kGrey{192, 192, 192};
 inline const QColor kLightGrey{224, 224, 224};

@@ -23,9 +23,7 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QRect 
     label->setFont(font);
     label->setWordWrap(wrap);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
+    kivo::look::SetTextColour(label, colour);
     return label;
 }
 
@@ -39,10 +37,7 @@ frmAbout::frmAbout(QWidget* parent)
     setWindowIcon(QGuiApplication::windowIcon());
     setFixedSize(kClientSize);
     setFont(kivo::look::StandardFont());
-    setAutoFillBackground(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, kivo::look::kDarkGrey);
-    setPalette(palette);
+    kivo::look::SetBackground(this, kivo::look::kDarkGrey);
     createControls();
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -82,9 +77,7 @@ void frmAbout::createControls() {
     QFont underlined = StandardFont();
     underlined.setUnderline(true);
     lblHomePage_->setFont(underlined);
-    QPalette linkPalette = lblHomePage_->palette();
-    linkPalette.setColor(QPalette::WindowText, kLightYellow);
-    lblHomePage_->setPalette(linkPalette);
+    SetTextColour(lblHomePage_, kLightYellow);
 
     Label3_ = MakeLabel(this, "Label3",
                         tr("Home Business Opportunity. Start your own Internet business and make money "
@@ -95,15 +88,12 @@ void frmAbout::createControls() {
     lblCoBrand_->setObjectName(QStringLiteral("lblCoBrand"));
     lblCoBrand_->setGeometry(248, 165, 153, 13);
     lblCoBrand_->setFont(underlined);
-    lblCoBrand_->setPalette(linkPalette);
+    SetTextColour(lblCoBrand_, kLightYellow);
 
     Line2_ = new QWidget(this);
     Line2_->setObjectName(QStringLiteral("Line2"));
     Line2_->setGeometry(0, 194, kClientSize.width(), 1);
-    Line2_->setAutoFillBackground(true);
-    QPalette linePalette = Line2_->palette();
-    linePalette.setColor(QPalette::Window, kYellow);
-    Line2_->setPalette(linePalette);
+    SetBackground(Line2_, kYellow);
 
     cmdOK_ = new QPushButton(tr("OK"), this);
     cmdOK_->setObjectName(QStringLiteral("cmdOK"));

@@ -48,12 +48,17 @@ void frmMain::Form_Load() {
         cboMonth_[i]->addItems(months);
         cboYear_[i]->addItems(years);
     }
+    SelectFirstDates();
+    fraMain_->raise();
+}
+
+void frmMain::SelectFirstDates() {
+    // "1", "January", "1900" for both people.
     for (std::size_t i = 0; i < kPersons; ++i) {
         cboDate_[i]->setCurrentIndex(0);
         cboMonth_[i]->setCurrentIndex(0);
         cboYear_[i]->setCurrentIndex(0);
     }
-    fraMain_->raise();
 }
 
 bool frmMain::ValidateEntries() {
@@ -142,11 +147,7 @@ void frmMain::mnuCalculate_Click() { cmdProceed_Click(); }
 void frmMain::cmdBack_Click() {
     txtName_[0]->clear();
     txtName_[0]->setFocus();
-    for (std::size_t i = 0; i < kPersons; ++i) {
-        cboDate_[i]->setCurrentIndex(0);
-        cboMonth_[i]->setCurrentIndex(0);
-        cboYear_[i]->setCurrentIndex(0);
-    }
+    SelectFirstDates();
     fraMain_->raise();
 }
 

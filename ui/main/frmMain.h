@@ -109,6 +109,7 @@ private:
     bool isUncovered(const QWidget* widget) const;
 
     void Form_Load();
+    void SelectFirstDates();
     // The key filter of both name fields: KeyAscii is the typed character's
     // code; setting it to 0 discards the character.
     void txtName_KeyPress(std::size_t Index, int& KeyAscii);

@@ -41,18 +41,11 @@ constexpr QRect kBrandFramePlace{0, 396, 640, 56};
 const QColor kGrey{96, 100, 108};
 const QColor kPageGrey{214, 214, 218};
 
-void Paint(QWidget* widget, const QColor& background, const QColor& text) {
-    widget->setAutoFillBackground(true);
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, background);
-    palette.setColor(QPalette::WindowText, text);
-    widget->setPalette(palette);
-}
+using kivo::look::SetTextColour;
 
-void SetTextColour(QWidget* widget, const QColor& text) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, text);
-    widget->setPalette(palette);
+void Paint(QWidget* widget, const QColor& background, const QColor& text) {
+    kivo::look::SetBackground(widget, background);
+    SetTextColour(widget, text);
 }
 
 QFrame* MakeFrame(QWidget* parent, const char* name, const QRect& place, const QColor& background) {

@@ -31,6 +31,8 @@ namespace {
 
 using kivo::look::Family;
 using kivo::look::Font;
+using kivo::look::SetBackground;
+using kivo::look::SetTextColour;
 using modTellAFriend::TrimSpaces;
 
 constexpr QSize kClientSize{741, 315};
@@ -41,18 +43,6 @@ const QString kSpaceRefused = QStringLiteral("Email Address Cannot Contain Space
 // The window's default font: the text fields and the Exit button use it.
 QFont DefaultFont() { return Font(8.25, false, Family::MsSansSerif); }
 
-void SetTextColour(QWidget* widget, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    widget->setPalette(palette);
-}
-
-void SetBackground(QWidget* widget, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
 
 bool LabelFits(const QLabel* label) {
     if (label->wordWrap()) {
