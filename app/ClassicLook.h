@@ -24,6 +24,9 @@ void SetTextColour(QWidget* widget, const QColor& colour);
 // Fills the widget's background with the colour.
 void SetBackground(QWidget* widget, const QColor& colour);
 
+// Moves a fixed-size window to the middle of the primary screen's free area.
+void CentreOnScreen(QWidget* window);
+
 inline const QColor kGrey{192, 192, 192};
 inline const QColor kLightGrey{224, 224, 224};
 inline const QColor kDarkGrey{64, 64, 64};

@@ -9,7 +9,6 @@
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 
 namespace {
 
@@ -40,10 +39,7 @@ frmAbout::frmAbout(QWidget* parent)
     kivo::look::SetBackground(this, kivo::look::kDarkGrey);
     createControls();
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - QPoint(width() / 2, height() / 2));
-    }
+    kivo::look::CentreOnScreen(this);
 }
 
 void frmAbout::createControls() {

@@ -19,7 +19,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QStyle>
 
 #include <algorithm>
@@ -141,10 +140,7 @@ frmExitPromo::frmExitPromo()
     setTabOrder();
     cmdClose_->setFocus();
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - QPoint(width() / 2, height() / 2));
-    }
+    kivo::look::CentreOnScreen(this);
 
     Form_Load();
 }
