@@ -1,7 +1,8 @@
 // EndApplication, each way of ending run as a real process (kivo_end_scenarios):
 // every window unloaded exactly once, no work after the end, exit status 0.
 
-#include <QProcess>
+#include "tests/support/ScenarioProcess.h"
+
 #include <QtTest>
 
 class EndApplicationTest : public QObject {
@@ -17,16 +18,12 @@ private slots:
 
     void endsOnceWithEveryWindowClosedOnce() {
         QFETCH(QString, scenario);
-        QProcess process;
-        process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        process.start(QStringLiteral(KIVO_END_SCENARIOS), {scenario});
-        QVERIFY(process.waitForFinished(15000));
-        const QStringList lines =
-            QString::fromLocal8Bit(process.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-
-        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(process.exitCode(), 0);
-        QCOMPARE(lines, QStringList({QStringLiteral("ending 1"), QStringLiteral("main closed 1 visible 0"),
+        const kivo::testing::ScenarioRun run =
+            kivo::testing::RunScenario(QStringLiteral(KIVO_END_SCENARIOS), {scenario}, 15000);
+        QVERIFY(run.finished);
+        QCOMPARE(run.exitStatus, QProcess::NormalExit);
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.lines, QStringList({QStringLiteral("ending 1"), QStringLiteral("main closed 1 visible 0"),
                                      QStringLiteral("promo closed 1 visible 0")}));
     }
 };

@@ -7,12 +7,12 @@
 #include "app/program/Shutdown.h"
 #include "app/program/Startup.h"
 #include "tests/support/RecordingPlatform.h"
+#include "tests/support/ScenarioProcess.h"
 #include "ui/main/frmMain.h"
 #include "ui/promo/frmExitPromo.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QProcess>
 #include <QWindow>
 #include <QtTest>
 
@@ -145,14 +145,12 @@ private slots:
     void wholeRunsAsSeparateProcesses() {
         QFETCH(QStringList, arguments);
         QFETCH(QStringList, transcript);
-        QProcess process;
-        process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        process.start(QStringLiteral(KIVO_STARTUP_SCENARIOS), arguments);
-        QVERIFY(process.waitForFinished(20000));
-        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(process.exitCode(), 0);
-        QCOMPARE(QString::fromLocal8Bit(process.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts),
-                 transcript);
+        const kivo::testing::ScenarioRun run =
+            kivo::testing::RunScenario(QStringLiteral(KIVO_STARTUP_SCENARIOS), arguments);
+        QVERIFY(run.finished);
+        QCOMPARE(run.exitStatus, QProcess::NormalExit);
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.lines, transcript);
     }
 };
 

@@ -2,7 +2,8 @@
 // status 0 and no message. Each way runs as its own process
 // (kivo_promo_leaving): EndApplication acts once per process and for good.
 
-#include <QProcess>
+#include "tests/support/ScenarioProcess.h"
+
 #include <QtTest>
 
 class FrmExitPromoLeavingTest : public QObject {
@@ -17,16 +18,12 @@ private slots:
 
     void leavingEndsTheProgramOnce() {
         QFETCH(QString, scenario);
-        QProcess process;
-        process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        process.start(QStringLiteral(KIVO_PROMO_LEAVING), {scenario});
-        QVERIFY(process.waitForFinished(15000));
-        const QStringList lines =
-            QString::fromLocal8Bit(process.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-
-        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(process.exitCode(), 0);
-        QCOMPARE(lines, (QStringList{"ending 1", "closed 1 visible 0", "messages 0", "deleted 1"}));
+        const kivo::testing::ScenarioRun run =
+            kivo::testing::RunScenario(QStringLiteral(KIVO_PROMO_LEAVING), {scenario}, 15000);
+        QVERIFY(run.finished);
+        QCOMPARE(run.exitStatus, QProcess::NormalExit);
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.lines, (QStringList{"ending 1", "closed 1 visible 0", "messages 0", "deleted 1"}));
     }
 };
 

@@ -1,0 +1,21 @@
+#include "tests/support/ScenarioProcess.h"
+
+namespace kivo::testing {
+
+ScenarioRun RunScenario(const QString& program, const QStringList& arguments, int timeoutMs) {
+    QProcess process;
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.start(program, arguments);
+    ScenarioRun run;
+    run.finished = process.waitForFinished(timeoutMs);
+    if (!run.finished) {
+        process.kill();
+        process.waitForFinished();
+    }
+    run.exitStatus = process.exitStatus();
+    run.exitCode = process.exitCode();
+    run.lines = QString::fromLocal8Bit(process.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    return run;
+}
+
+}  // namespace kivo::testing
