@@ -59,6 +59,18 @@ void SetBackground(QWidget* widget, const QColor& colour) {
     widget->setAutoFillBackground(true);
 }
 
+QIcon ProgramIcon() {
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+        icon.addFile(QStringLiteral(":/icons/kivo-%1.png").arg(size), QSize(size, size));
+    }
+    return icon;
+}
+
+QPixmap ProgramIconPixmap(const QWidget* box) {
+    return ProgramIcon().pixmap(QSize(32, 32), box->devicePixelRatioF());
+}
+
 void CentreOnScreen(QWidget* window) {
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();

@@ -5,6 +5,8 @@
 
 #include <QColor>
 #include <QFont>
+#include <QIcon>
+#include <QPixmap>
 
 class QWidget;
 
@@ -23,6 +25,13 @@ inline QFont StandardFont(bool bold = false) { return Font(8.25, bold); }
 void SetTextColour(QWidget* widget, const QColor& colour);
 // Fills the widget's background with the colour.
 void SetBackground(QWidget* widget, const QColor& colour);
+
+// The program's icon in every size we draw it in.
+QIcon ProgramIcon();
+
+// The icon for a 32 x 32 picture box, drawn at the box's screen scale rather
+// than the 32-pixel one blown up.
+QPixmap ProgramIconPixmap(const QWidget* box);
 
 // Moves a fixed-size window to the middle of the primary screen's free area.
 void CentreOnScreen(QWidget* window);

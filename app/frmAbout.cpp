@@ -6,7 +6,6 @@
 #include "app/platform/Platform.h"
 
 #include <QGuiApplication>
-#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 
@@ -48,13 +47,7 @@ void frmAbout::createControls() {
     picIcon_ = new QLabel(this);
     picIcon_->setObjectName(QStringLiteral("picIcon"));
     picIcon_->setGeometry(6, 8, 32, 32);
-    // On a scaled screen the 32-pixel box shows the icon drawn at the screen's
-    // scale, not the 32-pixel one blown up.
-    QIcon icon;
-    for (const int size : {32, 48, 64, 128}) {
-        icon.addFile(QStringLiteral(":/icons/kivo-%1.png").arg(size), QSize(size, size));
-    }
-    picIcon_->setPixmap(icon.pixmap(QSize(32, 32), picIcon_->devicePixelRatioF()));
+    picIcon_->setPixmap(kivo::look::ProgramIconPixmap(picIcon_));
     picIcon_->setAccessibleName(tr("Program icon"));
 
     // As wide as the text below it: 228 pixels only hold the title in the

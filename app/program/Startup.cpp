@@ -1,5 +1,6 @@
 #include "app/program/Startup.h"
 
+#include "app/ClassicLook.h"
 #include "app/EndApplication.h"
 #include "app/LinkLabel.h"
 #include "app/platform/Platform.h"
@@ -39,7 +40,7 @@ protected:
 private:
     void setIcon() {
         if (QApplication::windowIcon().isNull()) {
-            QApplication::setWindowIcon(ProgramIcon());
+            QApplication::setWindowIcon(kivo::look::ProgramIcon());
         }
         deleteLater();
     }
@@ -54,7 +55,7 @@ int RunProgram(QApplication& app) {
 
     kivo::platform::Platform& platform = kivo::platform::current();
     if (!platform.acquireSingleInstanceLock()) {
-        QApplication::setWindowIcon(ProgramIcon());
+        QApplication::setWindowIcon(kivo::look::ProgramIcon());
         kivo::platform::ShowMessage(nullptr, QApplication::translate("Startup", "Application is already running"),
                                     kivo::platform::MessageIcon::Information);
         EndApplication();
@@ -88,12 +89,4 @@ void ChooseBrandLabel(frmMain& window, int r) {
     } else {
         window.lblCobrand()->raise();
     }
-}
-
-QIcon ProgramIcon() {
-    QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
-        icon.addFile(QStringLiteral(":/icons/kivo-%1.png").arg(size), QSize(size, size));
-    }
-    return icon;
 }

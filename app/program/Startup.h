@@ -3,8 +3,6 @@
 // choice of the promotional label in front. Kept apart from main() so the
 // tests can run it with a recording platform.
 
-#include <QIcon>
-
 class QApplication;
 class frmMain;
 
@@ -16,6 +14,3 @@ int DrawBrandRoll();
 
 // Brings lblFullBrand in front for an even roll r, lblCobrand for an odd one.
 void ChooseBrandLabel(frmMain& window, int r);
-
-// The program's icon in every size we draw it in.
-QIcon ProgramIcon();

@@ -13,7 +13,6 @@
 #include <QCoreApplication>
 #include <QFocusEvent>
 #include <QGuiApplication>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -209,17 +208,7 @@ void frmExitPromo::createControls() {
     Picture1_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Picture1_->setLineWidth(2);
     Picture1_->setAlignment(Qt::AlignCenter);
-    // On a scaled screen the icon drawn at the screen's scale, not the
-    // 32-pixel one blown up.
-    QIcon sizes;
-    for (const int size : {32, 48, 64, 128}) {
-        sizes.addFile(QStringLiteral(":/icons/kivo-%1.png").arg(size), QSize(size, size));
-    }
-    QPixmap icon = sizes.pixmap(QSize(32, 32), Picture1_->devicePixelRatioF());
-    if (icon.isNull()) {
-        icon = QGuiApplication::windowIcon().pixmap(32, 32);
-    }
-    Picture1_->setPixmap(icon);
+    Picture1_->setPixmap(kivo::look::ProgramIconPixmap(Picture1_));
     Picture1_->setAccessibleName(tr("Program icon"));
 
     Label1_ = MakeLabel(this, "Label1", tr("Kivo Love Numerology v1.0"), {72, 16, 281, 29},
