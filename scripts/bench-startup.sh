@@ -1,18 +1,18 @@
 #!/usr/bin/env bash
-# Start-up time and peak memory of the program against a minimal Qt Widgets
-# program that shows one empty main window, on a private Xvfb. Builds the two
-# probes in the benchmark configuration first.
+# Start-up of the program against a text floor (a same-size window with a
+# little text in three fonts) and an empty main window: wall time, peak memory
+# and instructions to the first frame, on a private Xvfb and D-Bus session.
+# Builds the probes with the bench preset (build/bench) first.
 #
-#   scripts/bench-startup.sh [--runs N] [--check]
+#   scripts/bench-startup.sh [--runs N] [--profile-runs N] [--check]
 #
-# KIVO_BENCH_DIR picks the build folder (default build/bench).
+# --check fails when the instructions or the peak memory are above their
+# targets against the text floor.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-build_dir="${KIVO_BENCH_DIR:-build/bench}"
-if [[ ! -f "$build_dir/CMakeCache.txt" ]]; then
-    cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-        -DKIVO_BUILD_TESTS=OFF -DKIVO_BUILD_BENCH=ON
+if [[ ! -f build/bench/CMakeCache.txt ]]; then
+    cmake --preset bench
 fi
-cmake --build "$build_dir" --target kivo_startup_probe kivo_minimal_probe
-exec /usr/bin/python3 bench/startup/run_startup_bench.py "$build_dir" "$@"
+cmake --build --preset bench --target kivo_startup_probe kivo_text_floor_probe kivo_empty_window_probe
+exec /usr/bin/python3 bench/startup/run_startup_bench.py build/bench "$@"

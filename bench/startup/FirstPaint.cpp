@@ -1,16 +1,42 @@
 #include "bench/startup/FirstPaint.h"
 
 #include <QEvent>
+#include <QFile>
+#include <QFontDatabase>
+#include <QFontMetrics>
 #include <QTimer>
 #include <QWidget>
 
 #include <cstdio>
 #include <ctime>
 
+#if __has_include(<valgrind/callgrind.h>)
+#include <valgrind/callgrind.h>
+#else
+#define CALLGRIND_DUMP_STATS_AT(pos_str)
+#define CALLGRIND_STOP_INSTRUMENTATION
+#endif
+
 namespace {
 
 // Long enough for anything queued behind the first frame to run.
 constexpr int kSettleMs = 300;
+
+// The process's peak resident set so far, in KiB; -1 where /proc is missing.
+long long PeakResidentKiB() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        return -1;
+    }
+    static const QByteArray kKey = QByteArrayLiteral("VmHWM:");
+    for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine()) {
+        if (line.startsWith(kKey)) {
+            // "VmHWM:     34304 kB"
+            return line.mid(kKey.size()).trimmed().split(' ').value(0).toLongLong();
+        }
+    }
+    return -1;
+}
 
 }  // namespace
 
@@ -32,17 +58,30 @@ bool FirstPaintApplication::notify(QObject* receiver, QEvent* event) {
     const bool result = QApplication::notify(receiver, event);
     --depth_;
     if (painted_ && !done_ && depth_ == 0) {
-        finish();
+        markFirstFrame();
     }
     return result;
 }
 
-void FirstPaintApplication::finish() {
+void FirstPaintApplication::markFirstFrame() {
     timespec now{};
     clock_gettime(CLOCK_MONOTONIC, &now);
+    CALLGRIND_DUMP_STATS_AT("first frame");
+    CALLGRIND_STOP_INSTRUMENTATION;
     const long long ns = static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
-    std::printf("%lld\n", ns);
+    std::printf("frame %lld\n", ns);
     std::fflush(stdout);
     done_ = true;
-    QTimer::singleShot(kSettleMs, [] { QCoreApplication::exit(0); });
+    QTimer::singleShot(kSettleMs, this, &FirstPaintApplication::reportPeakAndQuit);
+}
+
+void FirstPaintApplication::reportPeakAndQuit() {
+    std::printf("peak-kib %lld\n", PeakResidentKiB());
+    std::fflush(stdout);
+    QCoreApplication::exit(0);
+}
+
+void InitialiseFonts() {
+    static_cast<void>(QFontDatabase::families());
+    static_cast<void>(QFontMetrics(QApplication::font()).height());
 }

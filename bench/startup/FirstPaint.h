@@ -1,20 +1,22 @@
 #pragma once
-// The first-paint stop watch shared by both start-up probes.
+// The first-frame stop watch shared by the start-up probes.
 //
 // The application notices the first paint event that reaches the watched
 // window or any widget inside it. A window's first frame is painted and
 // flushed as a whole inside one outer event dispatch (the expose or update
-// request), so the clock is read when that outer dispatch returns: the time
-// then covers every child painted and the backing store put on screen, not
-// just the start of the top-level's own paint.
+// request), so the mark is set when that outer dispatch returns: it then
+// covers every child painted and the backing store put on screen, not just
+// the start of the top-level's own paint.
 //
-// At that moment the probe prints the CLOCK_MONOTONIC time in nanoseconds on
-// a line of its own. It then keeps running for a short settling time, so
-// that work a program puts off until after its first frame still counts in
-// its peak memory, and leaves the event loop with status 0.
+// At the mark the probe prints "frame <ns>", the CLOCK_MONOTONIC time in
+// nanoseconds, and, when it runs under callgrind, dumps the instructions
+// counted so far and stops counting. It then keeps running for a short
+// settling time, so that work a program puts off until after its first frame
+// still counts in its memory, prints "peak-kib <n>", the peak resident memory
+// so far (VmHWM), and leaves the event loop with status 0. Tearing the
+// windows down afterwards counts in neither figure.
 
 #include <QApplication>
-#include <QPointer>
 
 class FirstPaintApplication : public QApplication {
 public:
@@ -28,10 +30,17 @@ public:
 
 private:
     bool isWatched(const QObject* receiver) const;
-    void finish();
+    void markFirstFrame();
+    static void reportPeakAndQuit();
 
     QString watchedName_;
     int depth_ = 0;
     bool painted_ = false;
     bool done_ = false;
 };
+
+// What any program that draws text does before its first frame: fontconfig
+// reads its configuration and font list, and the default font is matched and
+// loaded. The reference probes call it before showing their window, so that a
+// window without text pays for the fonts like every program that shows some.
+void InitialiseFonts();
