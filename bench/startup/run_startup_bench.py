@@ -232,7 +232,8 @@ def main():
     print(f"{'probe':<14} {'wall ms':<32} {'peak MiB':<30} instructions (M)")
     for key, label, _ in PROBES:
         instructions = results["instructions"][key]
-        counted = f"{statistics.median(instructions) / 1e6:.1f}" if instructions else "-"
+        counted = (f"{statistics.median(instructions) / 1e6:.1f} (min {min(instructions) / 1e6:.1f},"
+                   f" max {max(instructions) / 1e6:.1f})" if instructions else "-")
         print(f"{label:<14} {spread(results['wall'][key], 1e6, 1):<32} "
               f"{spread(results['peak'][key], 1024, 1):<30} {counted}")
     metrics = [("instructions", "instructions"), ("peak", "peak RSS"), ("wall", "wall")]
