@@ -35,6 +35,8 @@ import sys
 import tempfile
 import time
 
+# A benchmark run leaves no compiled copy of the harness in the source tree.
+sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tests", "e2e"))
 from xharness import XServer, private_runtime_dir, require_tools, stop_process  # noqa: E402
 
@@ -159,7 +161,7 @@ def profile_probe(exe, env, scratch, run_number):
 
 
 def spread(values, scale, digits):
-    q1, _, q3 = statistics.quantiles([v / scale for v in values], n=4)
+    q1, _, q3 = statistics.quantiles([v / scale for v in values], n=4, method="inclusive")
     return (f"{statistics.median(values) / scale:.{digits}f} "
             f"(min {min(values) / scale:.{digits}f}, IQR {q1:.{digits}f}-{q3:.{digits}f})")
 
