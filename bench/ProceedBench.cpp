@@ -12,8 +12,9 @@
 // name_chars counter shows it.
 //
 // BM_FirstProceed times the first proceed of a newly built window; the very
-// first proceed of the process, with nothing warmed up, is in the context
-// printed before the table (first_proceed_in_process).
+// first proceed after start-up, before anything on the result page has been
+// drawn, is in the context printed before the table
+// (first_proceed_in_process).
 
 #include "tests/support/RecordingPlatform.h"
 #include "ui/main/frmMain.h"
