@@ -55,6 +55,16 @@ constexpr std::size_t LongIndex(int first, int second) {
 
 constexpr bool IsDigit1To9(int n) { return n >= 1 && n <= 9; }
 
+// The short reading of two numbers, found the way GetShortReading(MakePairKey(
+// first, second)) finds it but without building the key: only two numbers in
+// 1..9 make a key of the table.
+std::string_view ShortReadingOf(int first, int second) {
+    if (!IsDigit1To9(first) || !IsDigit1To9(second)) {
+        return {};
+    }
+    return tables::kShortReadings[ShortIndex(first, second)].text;
+}
+
 enum class Rating : unsigned char { None, VeryCompatible, Compatible, Neutral, Difficult };
 
 constexpr std::string_view RatingText(Rating r) {
@@ -193,8 +203,8 @@ void CalculateCompatibility(CalculationState& s) {
     for (std::size_t i = 0; i < kPersonCount; ++i) {
         s.intDestiny[i] = FoldMasterNumber(s.intDestiny[i]);
     }
-    s.strLifePathShort = GetShortReading(MakePairKey(s.intLifePath[0], s.intLifePath[1]));
-    s.strDestinyShort = GetShortReading(MakePairKey(s.intDestiny[0], s.intDestiny[1]));
+    s.strLifePathShort = ShortReadingOf(s.intLifePath[0], s.intLifePath[1]);
+    s.strDestinyShort = ShortReadingOf(s.intDestiny[0], s.intDestiny[1]);
     s.strLifePathReading = GetPairReading(s.intLifePath[0], s.intLifePath[1]);
     s.strDestinyReading = GetPairReading(s.intDestiny[0], s.intDestiny[1]);
     s.strLifePathRating = GetCompatibilityRating(s.intLifePath[0], s.intLifePath[1]);
