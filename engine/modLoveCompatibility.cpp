@@ -24,14 +24,13 @@ std::optional<std::int16_t> GuardedAdd(std::int16_t a, std::int16_t b) {
 // ASCII letters count; every other byte, including each byte of a non-ASCII
 // letter in UTF-8, is worth 0.
 constexpr std::int16_t LetterValue(unsigned char c) {
-    if (c >= 'a' && c <= 'z') {
-        c = static_cast<unsigned char>(c - 'a' + 'A');
-    }
-    if (c < 'A' || c > 'Z') {
-        return 0;
-    }
-    return static_cast<std::int16_t>((c - 'A') % 9 + 1);
+    // Setting bit 5 folds A-Z onto a-z and brings no other byte into a-z.
+    const unsigned offset = (c | 0x20u) - 'a';
+    return offset < 26 ? static_cast<std::int16_t>(offset % 9 + 1) : std::int16_t{0};
 }
+
+constexpr int kMaxLetterValue = 9;
+constexpr int kMax16 = std::numeric_limits<std::int16_t>::max();
 
 constexpr int DigitSum(int n) {
     int sum = 0;
@@ -128,6 +127,14 @@ std::int16_t GetLifePathNumber(std::int16_t day, std::int16_t month, std::int16_
 std::int16_t GetDestinyNumber(std::string_view name) { return ReduceDigits(GetLetterTotal(name), true); }
 
 std::int16_t GetLetterTotal(std::string_view name) {
+    if (name.size() <= static_cast<std::size_t>(kMax16 / kMaxLetterValue)) {
+        // Too short to reach 32767, so no letter needs the overflow guard.
+        int total = 0;
+        for (const char ch : name) {
+            total += LetterValue(static_cast<unsigned char>(ch));
+        }
+        return static_cast<std::int16_t>(total);
+    }
     std::int16_t total = 0;
     for (const char ch : name) {
         // A letter that would overflow the total is skipped, not fatal.
