@@ -42,6 +42,54 @@ constexpr int DigitSum(int n) {
     return static_cast<int>(u - 9 * (u / 10 + u / 100 + u / 1000 + u / 10000));
 }
 
+// The one digit reduction behind every number. `onPass(number, sum)` sees each
+// pass as it is made; callers that only want the number pass a no-op, which
+// the compiler removes.
+template <class OnPass>
+constexpr int Reduce(int total, bool retainMasters, OnPass&& onPass) {
+    // The digits are read without the sign; int keeps -32768 representable.
+    int current = total < 0 ? -total : total;
+    // A digit sum of a 16-bit number is at most 2 + 9 * 4 = 38, so every
+    // pass shrinks the number and the loop ends.
+    while (current > 9) {
+        const int sum = DigitSum(current);
+        onPass(current, sum);
+        if (retainMasters && (sum == 11 || sum == 22)) {
+            return sum;
+        }
+        current = sum;
+    }
+    return current;
+}
+
+constexpr auto kNoRecord = [](int, int) {};
+
+// The longest reduction any 16-bit total, with or without its sign, can make.
+constexpr std::size_t MostPasses() {
+    std::size_t most = 0;
+    for (int total = 0; total <= kMax16 + 1; ++total) {
+        std::size_t passes = 0;
+        Reduce(total, false, [&passes](int, int) { ++passes; });
+        most = passes > most ? passes : most;
+    }
+    return most;
+}
+static_assert(MostPasses() <= std::tuple_size_v<decltype(Reduction::passes)>,
+              "a reduction makes more passes than Reduction can hold");
+
+// Fills `how` with the passes of one reduction.
+auto Recorder(Reduction& how) {
+    return [&how](int number, int sum) {
+        how.passes[how.passCount++] = {static_cast<std::int16_t>(number), static_cast<std::int16_t>(sum)};
+    };
+}
+
+// The date total, guarded: std::nullopt when a sum leaves 16 bits.
+std::optional<std::int16_t> DateTotal(std::int16_t day, std::int16_t month, std::int16_t year) {
+    const auto dayMonth = GuardedAdd(day, month);
+    return dayMonth ? GuardedAdd(*dayMonth, year) : std::nullopt;
+}
+
 // Index of a two-digit key "ab" (a, b in 1..9) in the ascending short table.
 constexpr std::size_t ShortIndex(int first, int second) {
     return static_cast<std::size_t>((first - 1) * 9 + (second - 1));
@@ -100,33 +148,35 @@ constexpr std::array<std::array<Rating, 9>, 9> kRatings{{
 }  // namespace
 
 std::int16_t ReduceDigits(std::int16_t total, bool retainMasters) {
-    // The digits are read without the sign; int keeps -32768 representable.
-    int current = total < 0 ? -int{total} : int{total};
-    // A digit sum of a 16-bit number is at most 4 + 9 * 4 = 40, so every
-    // pass shrinks the number and the loop ends.
-    while (current > 9) {
-        const int sum = DigitSum(current);
-        if (retainMasters && (sum == 11 || sum == 22)) {
-            return static_cast<std::int16_t>(sum);
-        }
-        current = sum;
-    }
-    return static_cast<std::int16_t>(current);
+    return static_cast<std::int16_t>(Reduce(total, retainMasters, kNoRecord));
 }
 
 std::int16_t GetLifePathNumber(std::int16_t day, std::int16_t month, std::int16_t year) {
-    const auto dayMonth = GuardedAdd(day, month);
-    if (!dayMonth) {
-        return 0;
-    }
-    const auto total = GuardedAdd(*dayMonth, year);
+    const auto total = DateTotal(day, month, year);
+    return total ? static_cast<std::int16_t>(Reduce(*total, false, kNoRecord)) : std::int16_t{0};
+}
+
+std::int16_t GetLifePathNumber(std::int16_t day, std::int16_t month, std::int16_t year, Reduction& how) {
+    how = {};
+    const auto total = DateTotal(day, month, year);
     if (!total) {
         return 0;
     }
-    return ReduceDigits(*total, false);
+    how.totalFits = true;
+    how.total = *total;
+    return static_cast<std::int16_t>(Reduce(*total, false, Recorder(how)));
 }
 
-std::int16_t GetDestinyNumber(std::string_view name) { return ReduceDigits(GetLetterTotal(name), true); }
+std::int16_t GetDestinyNumber(std::string_view name) {
+    return static_cast<std::int16_t>(Reduce(GetLetterTotal(name), true, kNoRecord));
+}
+
+std::int16_t GetDestinyNumber(std::string_view name, Reduction& how) {
+    how = {};
+    how.totalFits = true;
+    how.total = GetLetterTotal(name);
+    return static_cast<std::int16_t>(Reduce(how.total, true, Recorder(how)));
+}
 
 std::int16_t GetLetterTotal(std::string_view name) {
     if (name.size() <= static_cast<std::size_t>(kMax16 / kMaxLetterValue)) {
