@@ -80,7 +80,7 @@ static_assert(MostPasses() <= std::tuple_size_v<decltype(Reduction::passes)>,
 // Fills `how` with the passes of one reduction.
 auto Recorder(Reduction& how) {
     return [&how](int number, int sum) {
-        how.passes[how.passCount++] = {static_cast<std::int16_t>(number), static_cast<std::int16_t>(sum)};
+        how.passes[how.passCount++] = {number, sum};
     };
 }
 

@@ -33,10 +33,12 @@ struct CalculationState {
     std::string_view strDestinyRating;
 };
 
-// One pass of a digit reduction: the digits of `number` add up to `sum`.
+// One pass of a digit reduction: the digits of `number` add up to `sum`. The
+// first number is the total without its sign, which for -32768 needs more
+// than 16 bits.
 struct DigitPass {
-    std::int16_t number = 0;
-    std::int16_t sum = 0;
+    int number = 0;
+    int sum = 0;
 };
 
 // The arithmetic behind one number, for people who want to check it: the

@@ -75,7 +75,7 @@ TEST(ReductionPasses, KnownDatesAndNames) {
     EXPECT_TRUE(how.Passes().empty());
 }
 
-TEST(ReductionPasses, OverflowingDateReportsNoTotalAndNoPass) {
+TEST(ReductionPasses, DateTotalsAtTheEdgesOfSixteenBits) {
     mlc::Reduction how;
     ASSERT_EQ(mlc::GetDestinyNumber("Catherine", how), 11);  // leaves passes behind
     EXPECT_EQ(mlc::GetLifePathNumber(32767, 1, 0, how), 0);
@@ -83,6 +83,9 @@ TEST(ReductionPasses, OverflowingDateReportsNoTotalAndNoPass) {
     EXPECT_TRUE(how.Passes().empty());
     EXPECT_EQ(mlc::GetLifePathNumber(-32768, -1, 0, how), 0);
     EXPECT_FALSE(how.totalFits);
+    // The lowest total that fits is reduced without its sign, 32768.
+    EXPECT_EQ(mlc::GetLifePathNumber(-32768, 0, 0, how), 8);
+    EXPECT_EQ(PassesOf(how), (Passes{{32768, 26}, {26, 8}}));
 }
 
 TEST(ReductionPasses, ChainFromTotalToTheSameNumberAsWithoutReporting) {
