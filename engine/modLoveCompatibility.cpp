@@ -79,9 +79,7 @@ static_assert(MostPasses() <= std::tuple_size_v<decltype(Reduction::passes)>,
 
 // Fills `how` with the passes of one reduction.
 auto Recorder(Reduction& how) {
-    return [&how](int number, int sum) {
-        how.passes[how.passCount++] = {number, sum};
-    };
+    return [&how](int number, int sum) { how.passes[how.passCount++] = {number, sum}; };
 }
 
 // The date total, guarded: std::nullopt when a sum leaves 16 bits.

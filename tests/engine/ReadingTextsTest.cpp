@@ -114,7 +114,8 @@ bool hasWord(std::string_view text, std::initializer_list<std::string_view> choi
 bool hasStem(std::string_view text, std::initializer_list<std::string_view> stems) {
     const auto all = words(text);
     return std::any_of(all.begin(), all.end(), [&](const std::string& w) {
-        return std::any_of(stems.begin(), stems.end(), [&](std::string_view s) { return w.rfind(s, 0) == 0; });
+        return std::any_of(stems.begin(), stems.end(),
+                           [&](std::string_view s) { return w.rfind(s, 0) == 0; });
     });
 }
 
@@ -139,7 +140,8 @@ struct Reading {
 std::vector<Reading> allReadings() {
     std::vector<Reading> out;
     std::set<std::string_view> seen;
-    const auto add = [&](std::string_view kind, const ReadingRow& row, std::initializer_list<std::string_view> fixed) {
+    const auto add = [&](std::string_view kind, const ReadingRow& row,
+                         std::initializer_list<std::string_view> fixed) {
         if (!seen.insert(row.text).second) return;
         const bool isFixed = std::find(fixed.begin(), fixed.end(), row.key) != fixed.end();
         const auto rating = modLoveCompatibility::GetCompatibilityRating(
@@ -329,7 +331,8 @@ TEST(ReadingProse, NoSentenceOrFiveWordPhraseRecursAcrossReadings) {
         }
     }
     const auto report = [&](const std::string& what, const std::set<std::size_t>& where) {
-        const bool onlyFixed = std::all_of(where.begin(), where.end(), [&](std::size_t r) { return readings[r].fixedWording; });
+        const bool onlyFixed =
+            std::all_of(where.begin(), where.end(), [&](std::size_t r) { return readings[r].fixedWording; });
         if (where.size() < 2 || onlyFixed) return;
         std::string labels;
         for (const auto r : where) labels += readings[r].label + "; ";
@@ -342,7 +345,8 @@ TEST(ReadingProse, NoSentenceOrFiveWordPhraseRecursAcrossReadings) {
 // Stock phrases that made many readings sound alike: at most one use each.
 TEST(ReadingProse, StockPhrasesAppearAtMostOnce) {
     const auto readings = allReadings();
-    for (const std::string_view phrase : {"comes easily", "friends", "remarkably well", "each other's need"}) {
+    for (const std::string_view phrase :
+         {"comes easily", "friends", "remarkably well", "each other's need"}) {
         const auto uses = std::count_if(readings.begin(), readings.end(), [&](const Reading& r) {
             std::string lower(r.text);
             std::transform(lower.begin(), lower.end(), lower.begin(),
@@ -368,8 +372,8 @@ TEST(ReadingProse, DifficultPairsAreWarnedAndNotPromisedEase) {
     for (const auto& r : allReadings()) {
         if (r.fixedWording || r.rating != "Difficult") continue;
         ++difficult;
-        EXPECT_TRUE(hasStem(r.text, {"work", "effort", "patien", "clash", "struggl", "hard", "challeng", "test",
-                                     "friction", "tension", "strain", "conflict"}))
+        EXPECT_TRUE(hasStem(r.text, {"work", "effort", "patien", "clash", "struggl", "hard", "challeng",
+                                     "test", "friction", "tension", "strain", "conflict"}))
             << r.label << " gives no warning: " << r.text;
         EXPECT_FALSE(hasWord(r.text, {"easily", "easy", "effortless", "effortlessly", "naturally", "perfect",
                                       "perfectly"}) ||

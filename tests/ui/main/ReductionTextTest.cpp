@@ -17,8 +17,10 @@ private slots:
         QTest::addColumn<int>("month");
         QTest::addColumn<int>("year");
         QTest::addColumn<QString>("steps");
-        QTest::newRow("two passes") << 1 << 1 << 1900 << "1 + 1 + 1900 = 1902 \u2192 1 + 9 + 0 + 2 = 12 \u2192 1 + 2 = 3";
-        QTest::newRow("11 is no stop") << 1 << 8 << 2000 << "1 + 8 + 2000 = 2009 \u2192 2 + 0 + 0 + 9 = 11 \u2192 1 + 1 = 2";
+        QTest::newRow("two passes") << 1 << 1 << 1900
+                                    << "1 + 1 + 1900 = 1902 \u2192 1 + 9 + 0 + 2 = 12 \u2192 1 + 2 = 3";
+        QTest::newRow("11 is no stop")
+            << 1 << 8 << 2000 << "1 + 8 + 2000 = 2009 \u2192 2 + 0 + 0 + 9 = 11 \u2192 1 + 1 = 2";
         QTest::newRow("too large") << 32767 << 1 << 0 << "32767 + 1 + 0 is too large to add up \u2192 0";
     }
 
@@ -35,11 +37,15 @@ private slots:
     void destiny_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("steps");
-        QTest::newRow("master 11 folds") << "Catherine" << "letter total 47 \u2192 4 + 7 = 11 \u2192 11 counts as 1 + 1 = 2";
-        QTest::newRow("master 22 folds") << QString(55, QLatin1Char('I')) + "D"
-                                         << "letter total 499 \u2192 4 + 9 + 9 = 22 \u2192 22 counts as 2 + 2 = 4";
-        QTest::newRow("total of 11 reduces") << "Ann" << "letter total 11 \u2192 1 + 1 = 2";
-        QTest::newRow("no letters") << "--" << "letter total 0";
+        QTest::newRow("master 11 folds") << "Catherine"
+                                         << "letter total 47 \u2192 4 + 7 = 11 \u2192 11 counts as 1 + 1 = 2";
+        QTest::newRow("master 22 folds")
+            << QString(55, QLatin1Char('I')) + "D"
+            << "letter total 499 \u2192 4 + 9 + 9 = 22 \u2192 22 counts as 2 + 2 = 4";
+        QTest::newRow("total of 11 reduces") << "Ann"
+                                             << "letter total 11 \u2192 1 + 1 = 2";
+        QTest::newRow("no letters") << "--"
+                                    << "letter total 0";
     }
 
     void destiny() {
