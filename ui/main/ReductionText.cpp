@@ -23,7 +23,7 @@ QString DigitsJoined(int n) {
     return out;
 }
 
-// "a + b = s", and "a + b = s → c + d = t" for a longer reduction.
+// " → 1 + 9 + 0 + 2 = 12 → 1 + 2 = 3": an arrow and a digit sum per pass.
 QString Passes(const mlc::Reduction& how) {
     QString out;
     for (const mlc::DigitPass& pass : how.Passes()) {
