@@ -24,21 +24,68 @@ std::optional<std::int16_t> GuardedAdd(std::int16_t a, std::int16_t b) {
 // ASCII letters count; every other byte, including each byte of a non-ASCII
 // letter in UTF-8, is worth 0.
 constexpr std::int16_t LetterValue(unsigned char c) {
-    if (c >= 'a' && c <= 'z') {
-        c = static_cast<unsigned char>(c - 'a' + 'A');
-    }
-    if (c < 'A' || c > 'Z') {
-        return 0;
-    }
-    return static_cast<std::int16_t>((c - 'A') % 9 + 1);
+    // Setting bit 5 folds A-Z onto a-z and brings no other byte into a-z.
+    const unsigned offset = (c | 0x20u) - 'a';
+    return offset < 26 ? static_cast<std::int16_t>(offset % 9 + 1) : std::int16_t{0};
 }
 
+constexpr int kMaxLetterValue = 9;
+constexpr int kMax16 = std::numeric_limits<std::int16_t>::max();
+
+// The digit sum of 0..99999, which covers every 16-bit value without its
+// sign. A digit d in the 10^k place adds d * 10^k to n and d * (10^k - 1) / 9
+// to n / 10 + n / 100 + n / 1000 + n / 10000, so n minus nine times that sum
+// leaves the digits alone. Unlike a digit-by-digit loop, the four divisions
+// do not wait for one another.
 constexpr int DigitSum(int n) {
-    int sum = 0;
-    for (; n > 0; n /= 10) {
-        sum += n % 10;
+    const auto u = static_cast<unsigned>(n);
+    return static_cast<int>(u - 9 * (u / 10 + u / 100 + u / 1000 + u / 10000));
+}
+
+// The one digit reduction behind every number. `onPass(number, sum)` sees each
+// pass as it is made; callers that only want the number pass a no-op, which
+// the compiler removes.
+template <class OnPass>
+constexpr int Reduce(int total, bool retainMasters, OnPass&& onPass) {
+    // The digits are read without the sign; int keeps -32768 representable.
+    int current = total < 0 ? -total : total;
+    // A digit sum of a 16-bit number is at most 2 + 9 * 4 = 38, so every
+    // pass shrinks the number and the loop ends.
+    while (current > 9) {
+        const int sum = DigitSum(current);
+        onPass(current, sum);
+        if (retainMasters && (sum == 11 || sum == 22)) {
+            return sum;
+        }
+        current = sum;
     }
-    return sum;
+    return current;
+}
+
+constexpr auto kNoRecord = [](int, int) {};
+
+// The longest reduction any 16-bit total, with or without its sign, can make.
+constexpr std::size_t MostPasses() {
+    std::size_t most = 0;
+    for (int total = 0; total <= kMax16 + 1; ++total) {
+        std::size_t passes = 0;
+        Reduce(total, false, [&passes](int, int) { ++passes; });
+        most = passes > most ? passes : most;
+    }
+    return most;
+}
+static_assert(MostPasses() <= std::tuple_size_v<decltype(Reduction::passes)>,
+              "a reduction makes more passes than Reduction can hold");
+
+// Fills `how` with the passes of one reduction.
+auto Recorder(Reduction& how) {
+    return [&how](int number, int sum) { how.passes[how.passCount++] = {number, sum}; };
+}
+
+// The date total, guarded: std::nullopt when a sum leaves 16 bits.
+std::optional<std::int16_t> DateTotal(std::int16_t day, std::int16_t month, std::int16_t year) {
+    const auto dayMonth = GuardedAdd(day, month);
+    return dayMonth ? GuardedAdd(*dayMonth, year) : std::nullopt;
 }
 
 // Index of a two-digit key "ab" (a, b in 1..9) in the ascending short table.
@@ -54,6 +101,16 @@ constexpr std::size_t LongIndex(int first, int second) {
 }
 
 constexpr bool IsDigit1To9(int n) { return n >= 1 && n <= 9; }
+
+// The short reading of two numbers, found the way GetShortReading(MakePairKey(
+// first, second)) finds it but without building the key: only two numbers in
+// 1..9 make a key of the table.
+std::string_view ShortReadingOf(int first, int second) {
+    if (!IsDigit1To9(first) || !IsDigit1To9(second)) {
+        return {};
+    }
+    return tables::kShortReadings[ShortIndex(first, second)].text;
+}
 
 enum class Rating : unsigned char { None, VeryCompatible, Compatible, Neutral, Difficult };
 
@@ -89,35 +146,45 @@ constexpr std::array<std::array<Rating, 9>, 9> kRatings{{
 }  // namespace
 
 std::int16_t ReduceDigits(std::int16_t total, bool retainMasters) {
-    // The digits are read without the sign; int keeps -32768 representable.
-    int current = total < 0 ? -int{total} : int{total};
-    // A digit sum of a 16-bit number is at most 4 + 9 * 4 = 40, so every
-    // pass shrinks the number and the loop ends.
-    while (current > 9) {
-        const int sum = DigitSum(current);
-        if (retainMasters && (sum == 11 || sum == 22)) {
-            return static_cast<std::int16_t>(sum);
-        }
-        current = sum;
-    }
-    return static_cast<std::int16_t>(current);
+    return static_cast<std::int16_t>(Reduce(total, retainMasters, kNoRecord));
 }
 
 std::int16_t GetLifePathNumber(std::int16_t day, std::int16_t month, std::int16_t year) {
-    const auto dayMonth = GuardedAdd(day, month);
-    if (!dayMonth) {
-        return 0;
-    }
-    const auto total = GuardedAdd(*dayMonth, year);
+    const auto total = DateTotal(day, month, year);
+    return total ? static_cast<std::int16_t>(Reduce(*total, false, kNoRecord)) : std::int16_t{0};
+}
+
+std::int16_t GetLifePathNumber(std::int16_t day, std::int16_t month, std::int16_t year, Reduction& how) {
+    how = {};
+    const auto total = DateTotal(day, month, year);
     if (!total) {
         return 0;
     }
-    return ReduceDigits(*total, false);
+    how.totalFits = true;
+    how.total = *total;
+    return static_cast<std::int16_t>(Reduce(*total, false, Recorder(how)));
 }
 
-std::int16_t GetDestinyNumber(std::string_view name) { return ReduceDigits(GetLetterTotal(name), true); }
+std::int16_t GetDestinyNumber(std::string_view name) {
+    return static_cast<std::int16_t>(Reduce(GetLetterTotal(name), true, kNoRecord));
+}
+
+std::int16_t GetDestinyNumber(std::string_view name, Reduction& how) {
+    how = {};
+    how.totalFits = true;
+    how.total = GetLetterTotal(name);
+    return static_cast<std::int16_t>(Reduce(how.total, true, Recorder(how)));
+}
 
 std::int16_t GetLetterTotal(std::string_view name) {
+    if (name.size() <= static_cast<std::size_t>(kMax16 / kMaxLetterValue)) {
+        // Too short to reach 32767, so no letter needs the overflow guard.
+        int total = 0;
+        for (const char ch : name) {
+            total += LetterValue(static_cast<unsigned char>(ch));
+        }
+        return static_cast<std::int16_t>(total);
+    }
     std::int16_t total = 0;
     for (const char ch : name) {
         // A letter that would overflow the total is skipped, not fatal.
@@ -193,8 +260,8 @@ void CalculateCompatibility(CalculationState& s) {
     for (std::size_t i = 0; i < kPersonCount; ++i) {
         s.intDestiny[i] = FoldMasterNumber(s.intDestiny[i]);
     }
-    s.strLifePathShort = GetShortReading(MakePairKey(s.intLifePath[0], s.intLifePath[1]));
-    s.strDestinyShort = GetShortReading(MakePairKey(s.intDestiny[0], s.intDestiny[1]));
+    s.strLifePathShort = ShortReadingOf(s.intLifePath[0], s.intLifePath[1]);
+    s.strDestinyShort = ShortReadingOf(s.intDestiny[0], s.intDestiny[1]);
     s.strLifePathReading = GetPairReading(s.intLifePath[0], s.intLifePath[1]);
     s.strDestinyReading = GetPairReading(s.intDestiny[0], s.intDestiny[1]);
     s.strLifePathRating = GetCompatibilityRating(s.intLifePath[0], s.intLifePath[1]);

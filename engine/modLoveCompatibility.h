@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -32,12 +33,36 @@ struct CalculationState {
     std::string_view strDestinyRating;
 };
 
+// One pass of a digit reduction: the digits of `number` add up to `sum`. The
+// first number is the total without its sign, which for -32768 needs more
+// than 16 bits.
+struct DigitPass {
+    int number = 0;
+    int sum = 0;
+};
+
+// The arithmetic behind one number, for people who want to check it: the
+// total that was reduced and every pass the reduction made, in order. A
+// 16-bit total reaches a single digit within three passes.
+struct Reduction {
+    bool totalFits = false;  // false when the date total left 16 bits: nothing was reduced
+    std::int16_t total = 0;  // the date total or the letter total
+    std::array<DigitPass, 3> passes{};
+    std::size_t passCount = 0;
+
+    std::span<const DigitPass> Passes() const { return {passes.data(), passCount}; }
+};
+
 // Reduces a birth date to 1..9; 0 when the date total overflows 16 bits.
 std::int16_t GetLifePathNumber(std::int16_t day, std::int16_t month, std::int16_t year);
+// The same, also reporting how the number was reached.
+std::int16_t GetLifePathNumber(std::int16_t day, std::int16_t month, std::int16_t year, Reduction& how);
 
 // Reduces a name to 1..9, 11 or 22 (0 without any letter A-Z/a-z). The name
 // is UTF-8; each byte counts as one character and only ASCII letters count.
 std::int16_t GetDestinyNumber(std::string_view name);
+// The same, also reporting how the number was reached (before any folding).
+std::int16_t GetDestinyNumber(std::string_view name, Reduction& how);
 
 // The sum of the letter values of a name before any reduction; a letter that
 // would take the sum past 32767 is not counted.

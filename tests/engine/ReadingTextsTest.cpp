@@ -1,14 +1,19 @@
-// Shape checks for the reading tables. The prose itself is free to change;
-// what must not drift is the key layout, length and sentence bounds, text
-// sharing between mirrored keys, and the few rows whose wording is fixed.
+// Shape and prose checks for the reading tables. The wording is free to
+// change; what must not drift is the key layout, length and sentence bounds,
+// text sharing between mirrored keys, the few rows whose wording is fixed, and
+// the prose rules: each reading its own words, a voice and tone to match.
 
 #include "engine/ReadingTables.h"
+#include "engine/modLoveCompatibility.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <cstddef>
+#include <map>
+#include <numeric>
 #include <set>
 #include <string>
 #include <string_view>
@@ -82,6 +87,92 @@ bool isPrintableAscii(std::string_view text) {
                        [](char c) { return c >= 0x20 && c <= 0x7e; });
 }
 
+// Lower-case words; digits and apostrophes stay inside a word ("4's").
+std::vector<std::string> words(std::string_view text) {
+    std::vector<std::string> out;
+    std::string word;
+    for (const char c : text) {
+        if (std::isalnum(static_cast<unsigned char>(c)) || c == '\'') {
+            word += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        } else if (!word.empty()) {
+            out.push_back(word);
+            word.clear();
+        }
+    }
+    if (!word.empty()) out.push_back(word);
+    return out;
+}
+
+bool hasWord(std::string_view text, std::initializer_list<std::string_view> choices) {
+    const auto all = words(text);
+    return std::any_of(all.begin(), all.end(), [&](const std::string& w) {
+        return std::find(choices.begin(), choices.end(), w) != choices.end();
+    });
+}
+
+// True when a word starts with one of the stems ("patien" for patient, patience).
+bool hasStem(std::string_view text, std::initializer_list<std::string_view> stems) {
+    const auto all = words(text);
+    return std::any_of(all.begin(), all.end(), [&](const std::string& w) {
+        return std::any_of(stems.begin(), stems.end(),
+                           [&](std::string_view s) { return w.rfind(s, 0) == 0; });
+    });
+}
+
+// A number standing on its own, as in "the 4", "4's" or "two 4s", not inside "14".
+bool mentionsNumber(std::string_view text, char digit) {
+    for (std::size_t i = text.find(digit); i != std::string_view::npos; i = text.find(digit, i + 1)) {
+        const bool digitBefore = i > 0 && std::isdigit(static_cast<unsigned char>(text[i - 1]));
+        const bool digitAfter = i + 1 < text.size() && std::isdigit(static_cast<unsigned char>(text[i + 1]));
+        if (!digitBefore && !digitAfter) return true;
+    }
+    return false;
+}
+
+struct Reading {
+    std::string label;  // "short 47", "long 14"
+    std::string_view text;
+    bool fixedWording;
+    std::string_view rating;
+};
+
+// Every distinct text of both tables once, with the rating of its pair.
+std::vector<Reading> allReadings() {
+    std::vector<Reading> out;
+    std::set<std::string_view> seen;
+    const auto add = [&](std::string_view kind, const ReadingRow& row,
+                         std::initializer_list<std::string_view> fixed) {
+        if (!seen.insert(row.text).second) return;
+        const bool isFixed = std::find(fixed.begin(), fixed.end(), row.key) != fixed.end();
+        const auto rating = modLoveCompatibility::GetCompatibilityRating(
+            static_cast<std::int16_t>(row.key[0] - '0'), static_cast<std::int16_t>(row.key[1] - '0'));
+        out.push_back({std::string(kind) + " " + std::string(row.key), row.text, isFixed, rating});
+    };
+    for (const auto& row : kShortReadings) add("short", row, {"12", "21", "33"});
+    for (const auto& row : kLongReadings) add("long", row, {"14"});
+    return out;
+}
+
+std::vector<std::string> sentencesOf(std::string_view text) {
+    std::vector<std::string> out;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if ((c == '.' || c == '!' || c == '?') && (i + 1 == text.size() || text[i + 1] == ' ')) {
+            out.emplace_back(text.substr(start, i + 1 - start));
+            start = i + 2;
+        }
+    }
+    return out;
+}
+
+template <class Items>
+double averageLength(const Items& texts) {
+    const double total = std::accumulate(texts.begin(), texts.end(), 0.0,
+                                         [](double sum, std::string_view t) { return sum + t.size(); });
+    return total / static_cast<double>(texts.size());
+}
+
 // ---------------------------------------------------------------------------
 // Key layout
 // ---------------------------------------------------------------------------
@@ -105,13 +196,17 @@ TEST(ReadingTableKeys, LongTableHoldsEveryUnorderedPairSmallerDigitFirstInAscend
 // ---------------------------------------------------------------------------
 
 TEST(ShortReadings, StayWithinLengthAndSentenceBounds) {
+    std::set<std::string_view> distinct;
     for (const auto& row : kShortReadings) {
+        distinct.insert(row.text);
         EXPECT_GE(row.text.size(), 90u) << row.key;
         EXPECT_LE(row.text.size(), 285u) << row.key;
         const auto sentences = countSentences(row.text);
         EXPECT_GE(sentences, 2u) << row.key;
         EXPECT_LE(sentences, 5u) << row.key;
     }
+    // About 170 characters on average.
+    EXPECT_NEAR(averageLength(distinct), 170.0, 15.0);
 }
 
 TEST(ShortReadings, AreSingleLinePrintableAscii) {
@@ -172,13 +267,17 @@ TEST(ShortReadings, FixedRowsAreVerbatim) {
 // ---------------------------------------------------------------------------
 
 TEST(LongReadings, StayWithinLengthAndSentenceBounds) {
+    std::vector<std::string_view> texts;
     for (const auto& row : kLongReadings) {
+        texts.push_back(row.text);
         EXPECT_GE(row.text.size(), 268u) << row.key;
         EXPECT_LE(row.text.size(), 612u) << row.key;
         const auto sentences = countSentences(row.text);
         EXPECT_GE(sentences, 3u) << row.key;
         EXPECT_LE(sentences, 7u) << row.key;
     }
+    // About 435 characters on average.
+    EXPECT_NEAR(averageLength(texts), 435.0, 30.0);
 }
 
 TEST(LongReadings, AreSingleLinePrintableAscii) {
@@ -192,10 +291,10 @@ TEST(LongReadings, EveryTextIsDistinct) {
     EXPECT_EQ(distinctTexts(kLongReadings), kLongReadings.size());
 }
 
-TEST(LongReadings, NameBothDigitsOfTheirPair) {
+TEST(LongReadings, NameBothNumbersOfTheirPair) {
     for (const auto& row : kLongReadings) {
-        EXPECT_NE(row.text.find(row.key[0]), std::string_view::npos) << row.key;
-        EXPECT_NE(row.text.find(row.key[1]), std::string_view::npos) << row.key;
+        EXPECT_TRUE(mentionsNumber(row.text, row.key[0])) << row.key;
+        EXPECT_TRUE(mentionsNumber(row.text, row.key[1])) << row.key;
     }
 }
 
@@ -205,10 +304,84 @@ TEST(LongReadings, FixedOneFourRowIsVerbatim) {
     EXPECT_EQ(r14->text, kFixedLong14);
 }
 
-TEST(LongReadings, SevenNineCallsThePairNeutral) {
+TEST(LongReadings, SevenNineSaysThePairIsListedAsNeutral) {
     const auto* r79 = findRow(kLongReadings, "79");
     ASSERT_NE(r79, nullptr);
-    EXPECT_NE(r79->text.find("neutral"), std::string_view::npos);
+    EXPECT_NE(r79->text.find("listed as neutral"), std::string_view::npos);
+}
+
+// ---------------------------------------------------------------------------
+// Prose: each reading in its own words, in the voice and tone of its kind
+// ---------------------------------------------------------------------------
+
+// A sentence or a run of five words may appear in one reading only; the fixed
+// rows 12 and 21 are the one pair allowed to share.
+TEST(ReadingProse, NoSentenceOrFiveWordPhraseRecursAcrossReadings) {
+    constexpr std::size_t kRun = 5;
+    const auto readings = allReadings();
+    std::map<std::string, std::set<std::size_t>> sentences;
+    std::map<std::string, std::set<std::size_t>> runs;
+    for (std::size_t r = 0; r < readings.size(); ++r) {
+        for (const auto& sentence : sentencesOf(readings[r].text)) sentences[sentence].insert(r);
+        const auto w = words(readings[r].text);
+        for (std::size_t i = 0; i + kRun <= w.size(); ++i) {
+            std::string run;
+            for (std::size_t j = i; j < i + kRun; ++j) run += w[j] + ' ';
+            runs[run].insert(r);
+        }
+    }
+    const auto report = [&](const std::string& what, const std::set<std::size_t>& where) {
+        const bool onlyFixed =
+            std::all_of(where.begin(), where.end(), [&](std::size_t r) { return readings[r].fixedWording; });
+        if (where.size() < 2 || onlyFixed) return;
+        std::string labels;
+        for (const auto r : where) labels += readings[r].label + "; ";
+        ADD_FAILURE() << '"' << what << "\" in " << labels;
+    };
+    for (const auto& [sentence, where] : sentences) report(sentence, where);
+    for (const auto& [run, where] : runs) report(run, where);
+}
+
+// Stock phrases that made many readings sound alike: at most one use each.
+TEST(ReadingProse, StockPhrasesAppearAtMostOnce) {
+    const auto readings = allReadings();
+    for (const std::string_view phrase :
+         {"comes easily", "friends", "remarkably well", "each other's need"}) {
+        const auto uses = std::count_if(readings.begin(), readings.end(), [&](const Reading& r) {
+            std::string lower(r.text);
+            std::transform(lower.begin(), lower.end(), lower.begin(),
+                           [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+            return lower.find(phrase) != std::string::npos;
+        });
+        EXPECT_LE(uses, 1) << phrase;
+    }
+}
+
+// Short readings speak to the couple; long readings speak about the two numbers.
+TEST(ReadingProse, ShortReadingsAddressTheCoupleLongReadingsDescribeIt) {
+    for (const auto& r : allReadings()) {
+        if (r.fixedWording) continue;
+        const bool secondPerson = hasWord(r.text, {"you", "your", "yours", "yourself", "yourselves"});
+        EXPECT_EQ(secondPerson, r.label.rfind("short", 0) == 0) << r.label;
+    }
+}
+
+// A pair rated "Difficult" is warned of the work ahead and promised no ease.
+TEST(ReadingProse, DifficultPairsAreWarnedAndNotPromisedEase) {
+    std::size_t difficult = 0;
+    for (const auto& r : allReadings()) {
+        if (r.fixedWording || r.rating != "Difficult") continue;
+        ++difficult;
+        EXPECT_TRUE(hasStem(r.text, {"work", "effort", "patien", "clash", "struggl", "hard", "challeng",
+                                     "test", "friction", "tension", "strain", "conflict"}))
+            << r.label << " gives no warning: " << r.text;
+        EXPECT_FALSE(hasWord(r.text, {"easily", "easy", "effortless", "effortlessly", "naturally", "perfect",
+                                      "perfectly"}) ||
+                     r.text.find("remarkably well") != std::string_view::npos)
+            << r.label << " promises ease: " << r.text;
+    }
+    // 13 short readings (12 and 21 are fixed) and 13 long ones (14 is fixed).
+    EXPECT_EQ(difficult, 26u);
 }
 
 // ---------------------------------------------------------------------------

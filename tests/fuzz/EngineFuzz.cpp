@@ -1,7 +1,6 @@
 // Feeds arbitrary bytes to the engine: the first twelve bytes are both
 // people's day, month and year as 16-bit little-endian values, the rest is
 // split into the two names at the first 0xFF byte.
-#include "engine/ReductionSteps.h"
 #include "engine/modLoveCompatibility.h"
 
 #include <cstddef>
@@ -37,6 +36,21 @@ void Require(bool condition) {
     }
 }
 
+// The reported passes lead from the total to the number, each one smaller;
+// a total that does not fit leaves no pass and the number 0.
+void RequirePassesReach(const mlc::Reduction& how, std::int16_t number) {
+    if (!how.totalFits) {
+        Require(how.Passes().empty() && number == 0);
+        return;
+    }
+    int current = how.total < 0 ? -how.total : how.total;
+    for (const mlc::DigitPass& pass : how.Passes()) {
+        Require(pass.number == current && pass.sum < pass.number);
+        current = pass.sum;
+    }
+    Require(current == number);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -62,8 +76,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (IsRealDate(state.intDay[i], state.intMonth[i], state.intYear[i])) {
             Require(state.intLifePath[i] >= 1);
         }
-        Require(!mlc::DescribeDestiny(state.strName[i]).empty());
-        Require(!mlc::DescribeLifePath(state.intDay[i], state.intMonth[i], state.intYear[i]).empty());
+        mlc::Reduction how;
+        Require(mlc::GetDestinyNumber(state.strName[i], how) == destiny);
+        RequirePassesReach(how, destiny);
+        Require(mlc::GetLifePathNumber(state.intDay[i], state.intMonth[i], state.intYear[i], how) ==
+                state.intLifePath[i]);
+        RequirePassesReach(how, state.intLifePath[i]);
     }
     // Both numbers in 1..9 always find every text; otherwise the texts are
     // empty, never garbage.

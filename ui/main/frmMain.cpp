@@ -5,10 +5,10 @@
 #include "ui/main/frmMain.h"
 
 #include "app/platform/Platform.h"
-#include "engine/ReductionSteps.h"
 #include "engine/modLoveCompatibility.h"
 #include "ui/main/EntryValidation.h"
 #include "ui/main/ReadingReport.h"
+#include "ui/main/ReductionText.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -115,14 +115,14 @@ void frmMain::cmdProceed_Click() {
 
     // How each heading's numbers were reached, from the entries the engine
     // used: on hover, and read out by screen readers after the heading.
-    const auto stepLines = [](const std::string& user, const std::string& partner) {
-        return tr("You: %1").arg(Text(user)) + QLatin1Char('\n') + tr("Your partner: %1").arg(Text(partner));
+    const auto stepLines = [](const QString& user, const QString& partner) {
+        return tr("You: %1").arg(user) + QLatin1Char('\n') + tr("Your partner: %1").arg(partner);
     };
     const QString lifePathSteps =
-        stepLines(modLoveCompatibility::DescribeLifePath(state.intDay[0], state.intMonth[0], state.intYear[0]),
-                  modLoveCompatibility::DescribeLifePath(state.intDay[1], state.intMonth[1], state.intYear[1]));
-    const QString destinySteps = stepLines(modLoveCompatibility::DescribeDestiny(state.strName[0]),
-                                           modLoveCompatibility::DescribeDestiny(state.strName[1]));
+        stepLines(ReductionText::LifePath(state.intDay[0], state.intMonth[0], state.intYear[0]),
+                  ReductionText::LifePath(state.intDay[1], state.intMonth[1], state.intYear[1]));
+    const QString destinySteps =
+        stepLines(ReductionText::Destiny(state.strName[0]), ReductionText::Destiny(state.strName[1]));
     lblResult_[0]->setToolTip(lifePathSteps);
     lblResult_[0]->setAccessibleDescription(lifePathSteps);
     lblResult_[2]->setToolTip(destinySteps);
