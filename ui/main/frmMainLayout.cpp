@@ -387,7 +387,9 @@ void frmMain::createBrandFrame(QWidget* client) {
     fraFullBrand_->setGeometry(kBrandFramePlace);
     Paint(fraFullBrand_, kivo::look::kBrandGrey, Qt::white);
 
-    const QRect place{10, 4, kBrandFramePlace.width() - 20, kBrandFramePlace.height() - 8};
+    // Both labels fill the frame, so the whole frame is the click area of the
+    // one in front; the margins keep the text off the frame's edges.
+    const QRect place{QPoint(0, 0), kBrandFramePlace.size()};
     // A single "&" stands for itself in a label.
     lblCobrand_ = MakeLink(fraFullBrand_, "lblCobrand",
                            tr("Co-brand this software for your site.  Increase loyalty and traffic to your "
@@ -402,6 +404,7 @@ void frmMain::createBrandFrame(QWidget* client) {
     for (LinkLabel* link : {lblCobrand_, lblFullBrand_}) {
         link->setWordWrap(true);
         link->setAlignment(Qt::AlignCenter);
+        link->setContentsMargins(10, 4, 10, 4);
         // Opaque, so the label in front covers the other one completely.
         Paint(link, kivo::look::kBrandGrey, Qt::white);
     }

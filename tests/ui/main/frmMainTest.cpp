@@ -232,15 +232,26 @@ private slots:
         }
     }
 
-    void brandLabelsCoverEachOtherExactly() {
+    void brandLabelsFillTheirFrameAndTakeEveryClickOnIt() {
         ShownWindow shown;
+        QVERIFY(shown.show());
         frmMain& w = *shown.window;
         QVERIFY(w.Label14()->text().endsWith(
             QStringLiteral("Click Here To Visit %1 Now.").arg(modHelp::MakerSiteDisplayName())));
-        QCOMPARE(w.lblCobrand()->parentWidget(), w.fraFullBrand());
-        QCOMPARE(w.lblFullBrand()->parentWidget(), w.fraFullBrand());
-        QCOMPARE(w.lblCobrand()->geometry(), w.lblFullBrand()->geometry());
-        QVERIFY(w.lblCobrand()->autoFillBackground() && w.lblFullBrand()->autoFillBackground());
+        QWidget* frame = w.fraFullBrand();
+        const QRect edge = frame->rect().adjusted(0, 0, -1, -1);
+        for (LinkLabel* front : {w.lblCobrand(), w.lblFullBrand()}) {
+            front->raise();
+            QCOMPARE(front->parentWidget(), frame);
+            QVERIFY(front->autoFillBackground());
+            // Clicks in the frame's corners reach the label in front.
+            shown.platform.openedUrls.clear();
+            for (const QPoint corner : {edge.topLeft(), edge.bottomRight()}) {
+                QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {}, frame->mapTo(&w, corner));
+            }
+            const QUrl page = front == w.lblCobrand() ? modHelp::CoBrandPageAddress() : modHelp::FullBrandPageAddress();
+            QCOMPARE(shown.platform.openedUrls, QList<QUrl>(2, page));
+        }
     }
 
     void annAndCatherineGetTheirNumbersAndReport() {
