@@ -309,7 +309,7 @@ void frmMain::createPersonFrame(QWidget* page, std::size_t i) {
         SetFontQuietly(list, kivo::look::StandardFont());
         // Pick-only: the user chooses an entry, never types one.
         list->setEditable(false);
-        list->setMaxVisibleItems(12);
+        list->setMaxVisibleItems(15);
         return list;
     };
     cboDate_[i] = makeList("cboDate", 1, {12, 96, 60, 24});

@@ -16,6 +16,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QStyleFactory>
 #include <QTabBar>
 #include <QTextEdit>
 #include <QTimer>
@@ -188,6 +190,42 @@ private slots:
             QCOMPARE(iface->childCount(), 1);
             QCOMPARE(iface->child(0)->object(), static_cast<QObject*>(e.list->view()));
             QVERIFY(iface->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+        }
+    }
+
+    void dateListsDropDownAtMostFifteenRowsWithAScrollBar_data() {
+        QTest::addColumn<QString>("style");
+        for (const QString& key : QStyleFactory::keys()) {
+            QTest::newRow(qPrintable(key)) << key;
+        }
+    }
+
+    void dateListsDropDownAtMostFifteenRowsWithAScrollBar() {
+        QFETCH(QString, style);
+        struct StyleFor {
+            const QString before = QApplication::style()->name();
+            explicit StyleFor(const QString& key) { QApplication::setStyle(key); }
+            ~StyleFor() { QApplication::setStyle(before); }
+        } styled(style);
+        ShownWindow shown;
+        QVERIFY(shown.show());
+        frmMain& w = *shown.window;
+        shown.setPerson(1, QStringLiteral("Cat"), 31, 12, 2050);  // the last entries: shown by scrolling
+        for (std::size_t i = 0; i < frmMain::kPersons; ++i) {
+            for (QComboBox* list : {w.cboDate(i), w.cboMonth(i), w.cboYear(i)}) {
+                // The drop-down may exist before it is first shown (a screen
+                // reader asks for it, and the window system may too).
+                QVERIFY(list->view() != nullptr);
+                list->showPopup();
+                const QAbstractItemView* view = list->view();
+                QTRY_VERIFY(view->isVisible());
+                const int rows = view->viewport()->height() / view->sizeHintForRow(0);
+                const QString where = list->objectName() + QStringLiteral(": %1 rows").arg(rows);
+                QVERIFY2(rows >= std::min(12, list->count()) && rows <= 15, qPrintable(where));
+                QCOMPARE(view->verticalScrollBar()->isVisible(), list->count() > rows);
+                QVERIFY2(view->viewport()->rect().contains(view->visualRect(view->currentIndex())), qPrintable(where));
+                list->hidePopup();
+            }
         }
     }
 
