@@ -51,6 +51,9 @@ public:
         return QStringList{showMenuAction(), pressAction()} + QAccessibleWidget::actionNames();
     }
     void doAction(const QString& action) override {
+        if (!list()->isEnabled()) {
+            return;  // a list on a page that lies behind
+        }
         if (action == showMenuAction() || action == pressAction()) {
             if (list()->view()->isVisible()) {
                 list()->hidePopup();
@@ -66,13 +69,13 @@ public:
         const int index = list()->currentIndex();
         return index < 0 ? QVariant() : QVariant(list()->firstValue() + index);
     }
-    // Only the number of an entry is taken; anything else leaves the list as
-    // it is.
+    // Only the number of an entry is taken, and only by a list that takes
+    // input; anything else leaves the list as it is.
     void setCurrentValue(const QVariant& value) override {
         bool ok = false;
         const double number = value.toDouble(&ok);
         const double index = number - list()->firstValue();
-        if (ok && index == std::floor(index) && index >= 0 && index < list()->count()) {
+        if (ok && list()->isEnabled() && index == std::floor(index) && index >= 0 && index < list()->count()) {
             list()->setCurrentIndex(static_cast<int>(index));
         }
     }

@@ -372,8 +372,8 @@ void frmMain::createResultPage(QWidget* page) {
     RTB_->setGeometry(6, 6, framePlace.width() - 12, framePlace.height() - 12);
     RTB_->setFont(kivo::look::StandardFont());
     RTB_->setAccessibleName(tr("Love compatibility report"));
-    // Raise the first tab's frame so the strip and the frames agree from the start.
-    fraLifePath_->raise();
+    // The first tab's frame in front, so the strip and the frames agree from the start.
+    bringForward(fraLifePath_);
 
     cmdBack_ = new QPushButton(tr("&Do It Once Again"), page);
     cmdBack_->setObjectName(QStringLiteral("cmdBack"));

@@ -60,6 +60,25 @@ void EnterAnnAndCatherine(ShownWindow& shown) {
     QTest::mouseClick(shown.window->cmdProceed(), Qt::LeftButton);
 }
 
+// A control inside a page or result frame that another one covers.
+bool Covered(const frmMain& w, const QWidget* control) {
+    const QWidget* page = FrontPage(w);
+    const QWidget* tab = FrontResultFrame(w);
+    for (const QWidget* frame : {w.fraMain(), w.fraResult(), w.fraLifePath(), w.fraDestiny(),
+                                 w.fraLoveCompatibility()}) {
+        if (frame != page && frame != tab && frame->isAncestorOf(control)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Presses a button the way a screen reader does.
+void PressByAccessibility(QWidget* button) {
+    QAccessible::queryAccessibleInterface(button)->actionInterface()->doAction(
+        QAccessibleActionInterface::pressAction());
+}
+
 // The numbers of a result heading, "... is 3 + 9" -> {"3", "9"}.
 QStringList HeadingNumbers(const QLabel* heading) {
     const QString text = heading->text();
@@ -227,6 +246,74 @@ private slots:
                 list->hidePopup();
             }
         }
+    }
+
+    void accessKeysActOnThePageInFrontOnly_data() {
+        QTest::addColumn<bool>("resultPage");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("presses");
+        QTest::addColumn<QString>("frontAfter");
+        QTest::addColumn<int>("donations");
+        QTest::newRow("entry page: Alt+D donates, every time") << false << int(Qt::Key_D) << 2 << "fraMain" << 2;
+        QTest::newRow("result page: Alt+D does it once again") << true << int(Qt::Key_D) << 1 << "fraMain" << 0;
+        QTest::newRow("result page: Alt+G does not proceed") << true << int(Qt::Key_G) << 2 << "fraResult" << 0;
+    }
+
+    void accessKeysActOnThePageInFrontOnly() {
+        QFETCH(bool, resultPage);
+        QFETCH(int, key);
+        QFETCH(int, presses);
+        QFETCH(QString, frontAfter);
+        QFETCH(int, donations);
+        ShownWindow shown;
+        QVERIFY(shown.show());
+        frmMain& w = *shown.window;
+        if (resultPage) {
+            EnterAnnAndCatherine(shown);
+            w.txtName(0)->setText(QString());  // proceeding now would be refused with a message
+        }
+        for (int k = 0; k < presses; ++k) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::AltModifier);
+            QTest::qWait(250);  // an access key clicks its button a moment later
+            QVERIFY2(!Covered(w, QApplication::focusWidget()), qPrintable(QApplication::focusWidget()->objectName()));
+        }
+        QCOMPARE(FrontPage(w)->objectName(), frontAfter);
+        QCOMPARE(shown.platform.openedUrls, QList<QUrl>(donations, modHelp::DonatePageAddress()));
+        QVERIFY(shown.platform.messages.isEmpty());
+        if (resultPage && frontAfter == QStringLiteral("fraMain")) {
+            QCOMPARE(QApplication::focusWidget(), w.txtName(0));
+        }
+        // Donate keeps its place on the menu bar, for the mouse and the arrows.
+        QVERIFY(w.mnuDonate()->isVisible() && w.mnuDonate()->isEnabled());
+    }
+
+    void coveredControlsNeitherTakeTheFocusNorAct() {
+        ShownWindow shown;
+        QVERIFY(shown.show());
+        frmMain& w = *shown.window;
+        // Entry page: the back button behind it does not empty the name.
+        QTest::keyClicks(w.txtName(0), QStringLiteral("Ann"));
+        PressByAccessibility(w.cmdBack());
+        w.cmdBack()->setFocus();
+        QCOMPARE(w.txtName(0)->text(), QStringLiteral("Ann"));
+        QCOMPARE(QApplication::focusWidget(), w.txtName(0));
+
+        // Result page: the entry controls behind it neither proceed nor change.
+        QTest::keyClicks(w.txtName(1), QStringLiteral("Cat"));
+        QTest::mouseClick(w.cmdProceed(), Qt::LeftButton);
+        QCOMPARE(FrontPage(w), w.fraResult());
+        w.txtName(0)->setText(QString());  // proceeding now would be refused with a message
+        QWidget* focus = QApplication::focusWidget();
+        for (QWidget* control : {static_cast<QWidget*>(w.txtName(1)), static_cast<QWidget*>(w.cboYear(0)),
+                                 static_cast<QWidget*>(w.cmdProceed()), static_cast<QWidget*>(w.RTB())}) {
+            control->setFocus();
+            QCOMPARE(QApplication::focusWidget(), focus);
+        }
+        PressByAccessibility(w.cmdProceed());
+        QAccessible::queryAccessibleInterface(w.cboYear(1))->valueInterface()->setCurrentValue(2000);
+        QVERIFY(shown.platform.messages.isEmpty());
+        QCOMPARE(w.cboYear(1)->currentIndex(), 0);
+        QCOMPARE(FrontPage(w), w.fraResult());
     }
 
     void personCardsAreRoundedGreyCardsWithWhiteTitles() {
