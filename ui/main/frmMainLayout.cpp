@@ -189,6 +189,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     createBrandFrame(client);
 
     connectHandlers();
+    kivo::look::PressButtonsLikeWindows(this);
     setKeyboardOrder();
     setFixedSize(kClientSize.width(), kClientSize.height() + menuBar()->sizeHint().height());
 

@@ -136,6 +136,7 @@ frmExitPromo::frmExitPromo()
     SetBackground(this, Qt::white);
 
     createControls();
+    kivo::look::PressButtonsLikeWindows(this);
     setTabOrder();
     cmdClose_->setFocus();
 
