@@ -13,6 +13,7 @@
 #include "ui/main/ReadingReport.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QEvent>
 #include <QFrame>
@@ -27,7 +28,11 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QStyle>
+#include <QScreen>
 #include <QTabBar>
+#include <QToolTip>
+
+#include <algorithm>
 
 namespace {
 
@@ -140,6 +145,32 @@ protected:
             &painter, QRect(13, 6, metrics.horizontalAdvance(title()), metrics.height()),
             Qt::AlignLeft | Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextShowMnemonic | Qt::TextDontClip,
             palette(), isEnabled(), title(), QPalette::WindowText);
+    }
+};
+
+// Shows a result heading's steps as a tooltip just above the heading, over
+// the tab strip: placed at the pointer, as tooltips are, it would hide the
+// short reading right below, the very text the steps explain.
+class StepsAboveHeading : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* heading = static_cast<QWidget*>(watched);
+        if (event->type() != QEvent::ToolTip || heading->toolTip().isEmpty()) {
+            return false;
+        }
+        const QPoint corner = heading->mapToGlobal(QPoint(0, 0));
+        QToolTip::showText(corner, heading->toolTip(), heading, heading->rect());
+        for (QWidget* tip : QApplication::topLevelWidgets()) {
+            if (tip->inherits("QTipLabel") && tip->isVisible()) {
+                const QRect screen = heading->screen()->availableGeometry();
+                tip->move(std::clamp(corner.x(), screen.left(), std::max(screen.left(), screen.right() - tip->width())),
+                          std::max(screen.top(), corner.y() - tip->height() - 2));
+            }
+        }
+        return true;
     }
 };
 
@@ -345,10 +376,12 @@ void frmMain::createResultPage(QWidget* page) {
         frame->setFrameShadow(QFrame::Plain);
         return frame;
     };
+    auto* stepsTip = new StepsAboveHeading(this);
     const auto makeHeading = [&](QWidget* frame, std::size_t k) {
         QLabel* label = MakeCaption(frame, Indexed("lblResult", k), tr("Compatibility Number"), headingPlace);
         label->setFont(kivo::look::Font(14.25, true));
         SetTextColour(label, kivo::look::kYellow);
+        label->installEventFilter(stepsTip);
         lblResult_[k] = label;
     };
     const auto makeReading = [&](QWidget* frame, std::size_t k) {

@@ -21,6 +21,7 @@
 #include <QTabBar>
 #include <QTextEdit>
 #include <QTimer>
+#include <QToolTip>
 
 using kivo::testing::FrontPage;
 using kivo::testing::FrontResultFrame;
@@ -454,6 +455,37 @@ private slots:
         QCOMPARE(Announced(w.lblResult(2)).second, destinyAgain);
         QCOMPARE(w.lblResult(2)->toolTip(), destinyAgain);
         CheckStepsEndAtTheHeadingNumbers(w);
+    }
+
+    void stepsTooltipLeavesTheHeadingAndItsReadingInSight() {
+        ShownWindow shown;
+        QVERIFY(shown.show());
+        EnterAnnAndCatherine(shown);
+        frmMain& w = *shown.window;
+        const auto globalRect = [](const QWidget* widget) {
+            return QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size());
+        };
+        for (const int tab : {0, 1}) {
+            w.TS()->setCurrentIndex(tab);
+            QLabel* heading = w.lblResult(2 * tab);
+            QLabel* reading = w.lblResult(2 * tab + 1);
+            // The pointer rests in the middle of the heading.
+            const QPoint at = heading->rect().center();
+            QHelpEvent hover(QEvent::ToolTip, at, heading->mapToGlobal(at));
+            QApplication::sendEvent(heading, &hover);
+            QTRY_VERIFY(QToolTip::isVisible());
+            QCOMPARE(QToolTip::text(), heading->toolTip());
+            QWidget* tip = nullptr;
+            for (QWidget* top : QApplication::topLevelWidgets()) {
+                if (top->inherits("QTipLabel") && top->isVisible()) {
+                    tip = top;
+                }
+            }
+            QVERIFY(tip != nullptr);
+            QVERIFY2(!tip->geometry().intersects(globalRect(reading)), qPrintable(QStringLiteral("tab %1").arg(tab)));
+            QVERIFY2(!tip->geometry().intersects(globalRect(heading)), qPrintable(QStringLiteral("tab %1").arg(tab)));
+            QToolTip::hideText();
+        }
     }
 
     void tabsRaiseTheirOwnFrame_data() {
