@@ -274,7 +274,7 @@ void frmMain::createEntryPage(QWidget* page) {
     Picture1_->setPixmap(QPixmap(Picture1_->devicePixelRatioF() > 1.0 ? QStringLiteral(":/images/picture1.png")
                                                                        : QStringLiteral(":/images/picture1-196.png")));
     Picture1_->setScaledContents(true);
-    Picture1_->setAccessibleName(tr("Two hearts with their numbers"));
+    Picture1_->setAccessibleName(tr("Two interlocking hearts"));
 
     QLabel*& intro = lblLabel_[8];
     intro = MakeCaption(page, Indexed("lblLabel", 8),
