@@ -27,8 +27,8 @@
 #include <QPainterPath>
 #include <QPixmap>
 #include <QPushButton>
-#include <QStyle>
 #include <QScreen>
+#include <QStyle>
 #include <QTabBar>
 #include <QToolTip>
 

@@ -19,7 +19,6 @@
 #include <QTabBar>
 #include <QTextEdit>
 #include <QTimer>
-#include <QToolTip>
 
 #include <cmath>
 
@@ -142,12 +141,6 @@ private slots:
         promotion.show();
         QVERIFY(QTest::qWaitForWindowExposed(&promotion));
         JudgeWindow(&promotion, QStringLiteral("exit promotion"), faults, judged);
-
-        const QPalette tips = QToolTip::palette();
-        const double tipRatio = Contrast(tips.color(QPalette::ToolTipText), tips.color(QPalette::ToolTipBase));
-        if (tipRatio < 4.5) {
-            faults.append(QStringLiteral("tooltips: %1 : 1").arg(tipRatio, 0, 'f', 2));
-        }
 
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
         // Each kind of text was reached: a covered widget is skipped, not
