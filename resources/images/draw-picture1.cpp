@@ -23,7 +23,9 @@ constexpr int kBoxSide = 196;
 // with its top middle (the dip between the lobes) at `top`.
 QPainterPath Heart(QPointF top, double width) {
     const double s = width / 228.0;
-    const auto p = [&](double x, double y) { return QPointF(top.x() + (x - 128) * s, top.y() + (y - 18) * s); };
+    const auto p = [&](double x, double y) {
+        return QPointF(top.x() + (x - 128) * s, top.y() + (y - 18) * s);
+    };
     QPainterPath path(p(128, 236));
     path.cubicTo(p(98, 206), p(14, 160), p(14, 88));
     path.cubicTo(p(14, 44), p(46, 18), p(80, 18));
@@ -78,9 +80,8 @@ void Draw(QPainter& painter) {
         double x, y, size, degrees;
     };
     const Numeral numerals[] = {
-        {"1", 46, 84, 34, -12}, {"7", 158, 62, 28, 8},   {"4", 282, 74, 36, 10},
-        {"9", 306, 168, 28, -8}, {"2", 30, 190, 30, 6},   {"6", 294, 272, 34, -10},
-        {"8", 70, 292, 30, 12},  {"5", 186, 314, 26, -6},
+        {"1", 46, 84, 34, -12}, {"7", 158, 62, 28, 8},    {"4", 282, 74, 36, 10}, {"9", 306, 168, 28, -8},
+        {"2", 30, 190, 30, 6},  {"6", 294, 272, 34, -10}, {"8", 70, 292, 30, 12}, {"5", 186, 314, 26, -6},
     };
     QFont font(QStringLiteral("DejaVu Serif"));
     font.setBold(true);

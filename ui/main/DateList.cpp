@@ -75,7 +75,8 @@ public:
         bool ok = false;
         const double number = value.toDouble(&ok);
         const double index = number - list()->firstValue();
-        if (ok && list()->isEnabled() && index == std::floor(index) && index >= 0 && index < list()->count()) {
+        if (ok && list()->isEnabled() && index == std::floor(index) && index >= 0 &&
+            index < list()->count()) {
             list()->setCurrentIndex(static_cast<int>(index));
         }
     }

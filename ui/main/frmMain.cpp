@@ -178,8 +178,8 @@ void frmMain::closeEvent(QCloseEvent* event) {
 
 void frmMain::bringForward(QWidget* frame) {
     const bool page = frame == fraMain_ || frame == fraResult_;
-    const QList<QWidget*> stacked =
-        page ? QList<QWidget*>{fraMain_, fraResult_} : QList<QWidget*>{fraLifePath_, fraDestiny_, fraLoveCompatibility_};
+    const QList<QWidget*> stacked = page ? QList<QWidget*>{fraMain_, fraResult_}
+                                         : QList<QWidget*>{fraLifePath_, fraDestiny_, fraLoveCompatibility_};
     frame->setEnabled(true);
     frame->raise();
     for (QWidget* other : stacked) {

@@ -17,8 +17,8 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -166,7 +166,8 @@ protected:
         for (QWidget* tip : QApplication::topLevelWidgets()) {
             if (tip->inherits("QTipLabel") && tip->isVisible()) {
                 const QRect screen = heading->screen()->availableGeometry();
-                tip->move(std::clamp(corner.x(), screen.left(), std::max(screen.left(), screen.right() - tip->width())),
+                tip->move(std::clamp(corner.x(), screen.left(),
+                                     std::max(screen.left(), screen.right() - tip->width())),
                           std::max(screen.top(), corner.y() - tip->height() - 2));
             }
         }

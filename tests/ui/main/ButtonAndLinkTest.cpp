@@ -48,9 +48,9 @@ std::unique_ptr<frmExitPromo> ShownPromotion() {
     if (!QTest::qWaitForWindowActive(promotion.get())) {
         return nullptr;
     }
-    for (const auto& [field, text] : {std::pair{"txtName", "Ann"}, std::pair{"txtEmail", "ann@home.example"},
-                                      std::pair{"txtFriendName", "Bob"},
-                                      std::pair{"txtFriendEmail", "bob@home.example"}}) {
+    for (const auto& [field, text] :
+         {std::pair{"txtName", "Ann"}, std::pair{"txtEmail", "ann@home.example"},
+          std::pair{"txtFriendName", "Bob"}, std::pair{"txtFriendEmail", "bob@home.example"}}) {
         promotion->findChild<QLineEdit*>(QLatin1String(field))->setText(QLatin1String(text));
     }
     return promotion;
@@ -69,7 +69,8 @@ QList<QUrl> DoubleClickEveryLink(QWidget& window, RecordingPlatform& platform) {
     }
     for (QWidget* link : links) {
         link->raise();  // the two promotional labels share one place
-        QTest::mouseDClick(window.windowHandle(), Qt::LeftButton, {}, link->mapTo(&window, link->rect().center()));
+        QTest::mouseDClick(window.windowHandle(), Qt::LeftButton, {},
+                           link->mapTo(&window, link->rect().center()));
     }
     return platform.openedUrls;
 }

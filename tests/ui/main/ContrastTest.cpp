@@ -145,10 +145,11 @@ private slots:
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
         // Each kind of text was reached: a covered widget is skipped, not
         // judged against the page in front of it.
-        for (const char* name : {"menuBar", "Label14", "lblCobrand", "lblFullBrand", "Frame1_0", "lblLabel_3",
-                                 "txtName_1", "cboYear_0", "cmdProceed", "lblLabel_8", "TS", "lblResult_0",
-                                 "lblResult_3", "RTB", "cmdBack", "lblHomePage", "Label3", "cmdOK", "Check1",
-                                 "Frame2", "Frame6", "lblGoToHome", "txtFriendEmail", "cmdSubmit"}) {
+        for (const char* name : {"menuBar",     "Label14",     "lblCobrand",     "lblFullBrand", "Frame1_0",
+                                 "lblLabel_3",  "txtName_1",   "cboYear_0",      "cmdProceed",   "lblLabel_8",
+                                 "TS",          "lblResult_0", "lblResult_3",    "RTB",          "cmdBack",
+                                 "lblHomePage", "Label3",      "cmdOK",          "Check1",       "Frame2",
+                                 "Frame6",      "lblGoToHome", "txtFriendEmail", "cmdSubmit"}) {
             QVERIFY2(judged.contains(QString::fromLatin1(name)), name);
         }
         QVERIFY(!judged.contains(QStringLiteral("txtMessage")));

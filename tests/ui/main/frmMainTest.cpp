@@ -7,8 +7,8 @@
 #include "app/modHelp.h"
 #include "engine/modLoveCompatibility.h"
 
-#include <QAccessible>
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QAction>
 #include <QGroupBox>
 #include <QImage>
@@ -65,8 +65,8 @@ void EnterAnnAndCatherine(ShownWindow& shown) {
 bool Covered(const frmMain& w, const QWidget* control) {
     const QWidget* page = FrontPage(w);
     const QWidget* tab = FrontResultFrame(w);
-    for (const QWidget* frame : {w.fraMain(), w.fraResult(), w.fraLifePath(), w.fraDestiny(),
-                                 w.fraLoveCompatibility()}) {
+    for (const QWidget* frame :
+         {w.fraMain(), w.fraResult(), w.fraLifePath(), w.fraDestiny(), w.fraLoveCompatibility()}) {
         if (frame != page && frame != tab && frame->isAncestorOf(control)) {
             return true;
         }
@@ -243,7 +243,8 @@ private slots:
                 const QString where = list->objectName() + QStringLiteral(": %1 rows").arg(rows);
                 QVERIFY2(rows >= std::min(12, list->count()) && rows <= 15, qPrintable(where));
                 QCOMPARE(view->verticalScrollBar()->isVisible(), list->count() > rows);
-                QVERIFY2(view->viewport()->rect().contains(view->visualRect(view->currentIndex())), qPrintable(where));
+                QVERIFY2(view->viewport()->rect().contains(view->visualRect(view->currentIndex())),
+                         qPrintable(where));
                 list->hidePopup();
             }
         }
@@ -255,9 +256,12 @@ private slots:
         QTest::addColumn<int>("presses");
         QTest::addColumn<QString>("frontAfter");
         QTest::addColumn<int>("donations");
-        QTest::newRow("entry page: Alt+D donates, every time") << false << int(Qt::Key_D) << 2 << "fraMain" << 2;
-        QTest::newRow("result page: Alt+D does it once again") << true << int(Qt::Key_D) << 1 << "fraMain" << 0;
-        QTest::newRow("result page: Alt+G does not proceed") << true << int(Qt::Key_G) << 2 << "fraResult" << 0;
+        QTest::newRow("entry page: Alt+D donates, every time")
+            << false << int(Qt::Key_D) << 2 << "fraMain" << 2;
+        QTest::newRow("result page: Alt+D does it once again")
+            << true << int(Qt::Key_D) << 1 << "fraMain" << 0;
+        QTest::newRow("result page: Alt+G does not proceed")
+            << true << int(Qt::Key_G) << 2 << "fraResult" << 0;
     }
 
     void accessKeysActOnThePageInFrontOnly() {
@@ -276,7 +280,8 @@ private slots:
         for (int k = 0; k < presses; ++k) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::AltModifier);
             QTest::qWait(250);  // an access key clicks its button a moment later
-            QVERIFY2(!Covered(w, QApplication::focusWidget()), qPrintable(QApplication::focusWidget()->objectName()));
+            QVERIFY2(!Covered(w, QApplication::focusWidget()),
+                     qPrintable(QApplication::focusWidget()->objectName()));
         }
         QCOMPARE(FrontPage(w)->objectName(), frontAfter);
         QCOMPARE(shown.platform.openedUrls, QList<QUrl>(donations, modHelp::DonatePageAddress()));
@@ -373,7 +378,8 @@ private slots:
             for (const QPoint corner : {edge.topLeft(), edge.bottomRight()}) {
                 QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {}, frame->mapTo(&w, corner));
             }
-            const QUrl page = front == w.lblCobrand() ? modHelp::CoBrandPageAddress() : modHelp::FullBrandPageAddress();
+            const QUrl page =
+                front == w.lblCobrand() ? modHelp::CoBrandPageAddress() : modHelp::FullBrandPageAddress();
             QCOMPARE(shown.platform.openedUrls, QList<QUrl>(2, page));
         }
     }
@@ -480,8 +486,10 @@ private slots:
                 }
             }
             QVERIFY(tip != nullptr);
-            QVERIFY2(!tip->geometry().intersects(globalRect(reading)), qPrintable(QStringLiteral("tab %1").arg(tab)));
-            QVERIFY2(!tip->geometry().intersects(globalRect(heading)), qPrintable(QStringLiteral("tab %1").arg(tab)));
+            QVERIFY2(!tip->geometry().intersects(globalRect(reading)),
+                     qPrintable(QStringLiteral("tab %1").arg(tab)));
+            QVERIFY2(!tip->geometry().intersects(globalRect(heading)),
+                     qPrintable(QStringLiteral("tab %1").arg(tab)));
             QToolTip::hideText();
         }
     }
