@@ -36,7 +36,15 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        auto* button = static_cast<QPushButton*>(watched);
+        if (event->type() != QEvent::Shortcut && event->type() != QEvent::KeyPress) {
+            return false;
+        }
+        // Not a cast that trusts the watched object: a button being destroyed
+        // is no longer a button when its last events arrive.
+        auto* button = qobject_cast<QPushButton*>(watched);
+        if (button == nullptr) {
+            return false;
+        }
         if (event->type() == QEvent::Shortcut && button->focusPolicy() != Qt::NoFocus) {
             button->setFocus(Qt::ShortcutFocusReason);
             return false;  // the button's own handling presses it

@@ -157,8 +157,11 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        auto* heading = static_cast<QWidget*>(watched);
-        if (event->type() != QEvent::ToolTip || heading->toolTip().isEmpty()) {
+        if (event->type() != QEvent::ToolTip) {
+            return false;
+        }
+        auto* heading = qobject_cast<QWidget*>(watched);
+        if (heading == nullptr || heading->toolTip().isEmpty()) {
             return false;
         }
         const QPoint corner = heading->mapToGlobal(QPoint(0, 0));
