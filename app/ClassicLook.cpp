@@ -2,6 +2,8 @@
 
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPushButton>
 #include <QScreen>
 #include <QStringList>
 #include <QWidget>
@@ -27,6 +29,40 @@ QStringList InstalledFamilies(const QStringList& all, std::initializer_list<QStr
     }
     return installed.isEmpty() ? QStringList(wanted) : installed;
 }
+
+class WindowsButtonKeys : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::Shortcut && event->type() != QEvent::KeyPress) {
+            return false;
+        }
+        // Not a cast that trusts the watched object: a button being destroyed
+        // is no longer a button when its last events arrive.
+        auto* button = qobject_cast<QPushButton*>(watched);
+        if (button == nullptr) {
+            return false;
+        }
+        if (event->type() == QEvent::Shortcut && button->focusPolicy() != Qt::NoFocus) {
+            button->setFocus(Qt::ShortcutFocusReason);
+            return false;  // the button's own handling presses it
+        }
+        if (event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+            if (enter && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+                // One press, one click, however long the key is held.
+                if (!key->isAutoRepeat()) {
+                    button->click();
+                }
+                return true;
+            }
+        }
+        return false;
+    }
+};
 
 }  // namespace
 
@@ -75,6 +111,13 @@ void CentreOnScreen(QWidget* window) {
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
         window->move(area.center() - QPoint(window->width() / 2, window->height() / 2));
+    }
+}
+
+void PressButtonsLikeWindows(QWidget* window) {
+    auto* keys = new WindowsButtonKeys(window);
+    for (QPushButton* button : window->findChildren<QPushButton*>()) {
+        button->installEventFilter(keys);
     }
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// Fonts and colours of the program's fixed-layout windows. Sizes are given in
+// Fonts, colours and button habits of the program's fixed-layout windows. Sizes are given in
 // points at 96 dots per inch and turned into pixels, so that text keeps the
 // size the layouts were drawn for whatever DPI the X server reports.
 
@@ -36,10 +36,18 @@ QPixmap ProgramIconPixmap(const QWidget* box);
 // Moves a fixed-size window to the middle of the primary screen's free area.
 void CentreOnScreen(QWidget* window);
 
+// Gives the window's push buttons the keyboard habits of Windows: Enter or
+// Return presses the focused button, and a button's access key first moves
+// the focus to it, as a click does, so the control left behind hears of it
+// before the button acts. Call once the buttons exist.
+void PressButtonsLikeWindows(QWidget* window);
+
 inline const QColor kGrey{192, 192, 192};
 inline const QColor kLightGrey{224, 224, 224};
 inline const QColor kDarkGrey{64, 64, 64};
-inline const QColor kBrandGrey{128, 128, 128};
+// The promotional frame's grey, just dark enough for white text to stand out
+// at 4.5 : 1 (128 grey gave only 3.9 : 1).
+inline const QColor kBrandGrey{118, 118, 118};
 inline const QColor kYellow{255, 255, 0};
 inline const QColor kLightYellow{255, 255, 128};
 inline const QColor kNavy{0, 0, 128};

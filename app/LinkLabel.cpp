@@ -5,6 +5,8 @@
 #include <QMouseEvent>
 #include <QPixmap>
 
+#include <utility>
+
 LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
     setCursor(LinkCursor());
     setAccessibleName(text);
@@ -32,8 +34,16 @@ QCursor LinkLabel::LinkCursor() {
     return QCursor(image, qRound(8 * scale), qRound(1 * scale));
 }
 
+void LinkLabel::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        endsDoubleClick_ = true;
+    }
+    QLabel::mouseDoubleClickEvent(event);
+}
+
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+    if (event->button() == Qt::LeftButton && !std::exchange(endsDoubleClick_, false) &&
+        rect().contains(event->position().toPoint())) {
         emit clicked();
     }
     QLabel::mouseReleaseEvent(event);

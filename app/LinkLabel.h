@@ -17,5 +17,10 @@ signals:
     void clicked();
 
 protected:
+    // A double-click is one click: the release that ends it opens nothing.
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool endsDoubleClick_ = false;
 };

@@ -37,6 +37,7 @@ frmAbout::frmAbout(QWidget* parent)
     setFont(kivo::look::StandardFont());
     kivo::look::SetBackground(this, kivo::look::kDarkGrey);
     createControls();
+    kivo::look::PressButtonsLikeWindows(this);
 
     kivo::look::CentreOnScreen(this);
 }

@@ -169,6 +169,12 @@ class XServer:
         result = self.xdotool("key", "--clearmodifiers", key)
         check(result.returncode == 0, f"xdotool key {key} failed: {result.stderr.strip()}")
 
+    def type_text(self, window, text):
+        """Types text into the window's focused control, key by key."""
+        self.xdotool("windowfocus", "--sync", window)
+        result = self.xdotool("type", "--delay", "15", "--clearmodifiers", text)
+        check(result.returncode == 0, f"xdotool type failed: {result.stderr.strip()}")
+
     def screenshot(self, path):
         """Saves the whole screen, when ImageMagick's import is there."""
         if shutil.which("import") is None:
@@ -180,10 +186,16 @@ class XServer:
 class Program:
     """One copy of the program under test, on the given X server."""
 
-    def __init__(self, executable, xserver, runtime_dir, name="program"):
+    def __init__(self, executable, xserver, runtime_dir, name="program", env=None):
+        """env: extra variables for the program; a value of None unsets one."""
         self.name = name
-        env = xserver.env(QT_QPA_PLATFORM="xcb", XDG_RUNTIME_DIR=runtime_dir)
-        self.process = subprocess.Popen([executable], env=env, stdout=subprocess.PIPE,
+        variables = xserver.env(QT_QPA_PLATFORM="xcb", XDG_RUNTIME_DIR=runtime_dir)
+        for key, value in (env or {}).items():
+            if value is None:
+                variables.pop(key, None)
+            else:
+                variables[key] = value
+        self.process = subprocess.Popen([executable], env=variables, stdout=subprocess.PIPE,
                                         stderr=subprocess.STDOUT)
         log(f"started {name}, pid {self.process.pid}")
 

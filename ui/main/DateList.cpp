@@ -3,6 +3,10 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QApplication>
+#include <QPointer>
+#include <QProxyStyle>
+#include <QStyleFactory>
 
 #include <cmath>
 
@@ -47,6 +51,9 @@ public:
         return QStringList{showMenuAction(), pressAction()} + QAccessibleWidget::actionNames();
     }
     void doAction(const QString& action) override {
+        if (!list()->isEnabled()) {
+            return;  // a list on a page that lies behind
+        }
         if (action == showMenuAction() || action == pressAction()) {
             if (list()->view()->isVisible()) {
                 list()->hidePopup();
@@ -62,13 +69,14 @@ public:
         const int index = list()->currentIndex();
         return index < 0 ? QVariant() : QVariant(list()->firstValue() + index);
     }
-    // Only the number of an entry is taken; anything else leaves the list as
-    // it is.
+    // Only the number of an entry is taken, and only by a list that takes
+    // input; anything else leaves the list as it is.
     void setCurrentValue(const QVariant& value) override {
         bool ok = false;
         const double number = value.toDouble(&ok);
         const double index = number - list()->firstValue();
-        if (ok && index == std::floor(index) && index >= 0 && index < list()->count()) {
+        if (ok && list()->isEnabled() && index == std::floor(index) && index >= 0 &&
+            index < list()->count()) {
             list()->setCurrentIndex(static_cast<int>(index));
         }
     }
@@ -79,6 +87,28 @@ public:
 private:
     DateList* list() const { return static_cast<DateList*>(object()); }
 };
+
+// The application's style, except that a combo box drops down as a list.
+class DropDownListStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        return hint == SH_ComboBox_Popup ? 0 : QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+// One for all lists, made anew only when the application's style changes.
+QStyle* SharedDropDownListStyle() {
+    static QPointer<DropDownListStyle> shared;
+    const QString base = QApplication::style()->name();
+    if (shared.isNull() || shared->baseStyle()->name() != base) {
+        shared = new DropDownListStyle(QStyleFactory::create(base));
+        shared->setParent(qApp);
+    }
+    return shared;
+}
 
 QAccessibleInterface* MakeDateListAccessible(const QString& className, QObject* object) {
     if (className == QLatin1String(DateList::staticMetaObject.className())) {
@@ -98,4 +128,17 @@ DateList::DateList(int firstValue, QWidget* parent) : QComboBox(parent), firstVa
             QAccessible::updateAccessibility(&event);
         }
     });
+}
+
+void DateList::showPopup() {
+    // Set at the first drop-down, not at start-up: a change of style makes
+    // a combo box rebuild its drop-down, and six lists would pay for it
+    // before the window is first shown.
+    QStyle* dropDown = SharedDropDownListStyle();
+    if (style() != dropDown) {
+        setStyle(dropDown);
+        // A drop-down built before, for the menu, was given no scroll bar.
+        view()->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    }
+    QComboBox::showPopup();
 }

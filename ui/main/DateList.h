@@ -20,6 +20,13 @@ public:
 
     int firstValue() const { return firstValue_; }
 
+    // Drops the entries down below the box as a list of at most
+    // maxVisibleItems() rows, with a scroll bar for the rest, whatever the
+    // style: styles that show a pick-only list as a menu (Fusion does) make
+    // the menu as tall as all its entries, and the 151 years then cover the
+    // whole screen.
+    void showPopup() override;
+
 private:
     int firstValue_;
 };

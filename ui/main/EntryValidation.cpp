@@ -108,6 +108,16 @@ namespace {
 // keys that move, delete, change focus or only modify.
 QString TypedCharacters(const QKeyEvent& event) {
     const int key = event.key();
+    const Qt::KeyboardModifiers mods = event.modifiers();
+    const bool control = mods.testFlag(Qt::ControlModifier);
+    const bool alt = mods.testFlag(Qt::AltModifier);
+    if (alt && !control) {
+        // An Alt key that reaches the field is no access key of the window
+        // (those are taken before the field sees them), and the field
+        // inserts its character as if typed: Alt+1 types "1".
+        const QString text = event.text();
+        return !text.isEmpty() && text.at(0).isPrint() ? text : QString();
+    }
     switch (key) {
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
@@ -139,13 +149,6 @@ QString TypedCharacters(const QKeyEvent& event) {
         return QStringLiteral("\x1b");
     default:
         break;
-    }
-    const Qt::KeyboardModifiers mods = event.modifiers();
-    const bool control = mods.testFlag(Qt::ControlModifier);
-    const bool alt = mods.testFlag(Qt::AltModifier);
-    if (alt && !control) {
-        // Alt+key is a menu or button access key, not typing.
-        return {};
     }
     if (control && !alt && key >= Qt::Key_A && key <= Qt::Key_Z) {
         // Ctrl+C types character 3 whatever text the platform attaches.

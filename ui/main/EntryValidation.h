@@ -70,7 +70,8 @@ QString RefusedCharacterMessage();
 // Watches the name fields and hands every character the user types to a key
 // handler before the field sees it; the handler refuses a character by
 // setting its code to 0. Keys that type nothing (arrows, Home, End, Delete,
-// Tab, modifiers) are not the handler's business and pass untouched. A
+// Tab, modifiers) are not the handler's business and pass untouched; a key
+// that inserts a character is offered whatever the modifiers. A
 // Ctrl+letter press counts as typing its control character, so the clipboard
 // keys of a field reach the handler and are refused there; the field itself
 // claims them before any window shortcut could.

@@ -49,7 +49,7 @@ void frmMain::Form_Load() {
         cboYear_[i]->addItems(years);
     }
     SelectFirstDates();
-    fraMain_->raise();
+    bringForward(fraMain_);
 }
 
 void frmMain::SelectFirstDates() {
@@ -136,8 +136,8 @@ void frmMain::cmdProceed_Click() {
         const QSignalBlocker quiet(TS_);
         TS_->setCurrentIndex(0);
     }
-    fraLifePath_->raise();
-    fraResult_->raise();
+    bringForward(fraLifePath_);
+    bringForward(fraResult_);
     // The button just pressed now lies behind the result page.
     TS_->setFocus();
 }
@@ -145,22 +145,24 @@ void frmMain::cmdProceed_Click() {
 void frmMain::mnuCalculate_Click() { cmdProceed_Click(); }
 
 void frmMain::cmdBack_Click() {
+    // The entry page comes forward first: the focus can only go into a
+    // page that takes input.
+    bringForward(fraMain_);
     txtName_[0]->clear();
     txtName_[0]->setFocus();
     SelectFirstDates();
-    fraMain_->raise();
 }
 
 void frmMain::TS_Click() {
     switch (TS_->currentIndex()) {
     case 0:
-        fraLifePath_->raise();
+        bringForward(fraLifePath_);
         break;
     case 1:
-        fraDestiny_->raise();
+        bringForward(fraDestiny_);
         break;
     default:
-        fraLoveCompatibility_->raise();
+        bringForward(fraLoveCompatibility_);
         break;
     }
 }
@@ -174,36 +176,21 @@ void frmMain::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-bool frmMain::isUncovered(const QWidget* widget) const {
-    for (const QWidget* w = widget; w != nullptr && w != this; w = w->parentWidget()) {
-        const bool stacked = w == fraMain_ || w == fraResult_ || w == fraLifePath_ || w == fraDestiny_ ||
-                             w == fraLoveCompatibility_;
-        // Raising moves a frame to the end of its parent's children, so a
-        // frame is in front when no stacked sibling comes after it.
-        if (stacked) {
-            const QObjectList& siblings = w->parentWidget()->children();
-            for (qsizetype k = siblings.indexOf(const_cast<QWidget*>(w)) + 1; k < siblings.size(); ++k) {
-                const QObject* later = siblings.at(k);
-                if (later == fraMain_ || later == fraResult_ || later == fraLifePath_ || later == fraDestiny_ ||
-                    later == fraLoveCompatibility_) {
-                    return false;
-                }
-            }
+void frmMain::bringForward(QWidget* frame) {
+    const bool page = frame == fraMain_ || frame == fraResult_;
+    const QList<QWidget*> stacked = page ? QList<QWidget*>{fraMain_, fraResult_}
+                                         : QList<QWidget*>{fraLifePath_, fraDestiny_, fraLoveCompatibility_};
+    frame->setEnabled(true);
+    frame->raise();
+    for (QWidget* other : stacked) {
+        if (other != frame) {
+            other->setEnabled(false);
         }
     }
-    return true;
-}
-
-bool frmMain::focusNextPrevChild(bool next) {
-    // Each step moves one control on; a full round of the chain is enough to
-    // find one that is not covered.
-    for (int step = 0; step < 64; ++step) {
-        if (!QMainWindow::focusNextPrevChild(next)) {
-            return false;
-        }
-        if (isUncovered(focusWidget())) {
-            return true;
-        }
+    if (page) {
+        // "&Donate" and "&Do It Once Again" share Alt+D. On the result page
+        // the key belongs to the page's own button; Donate stays on the
+        // mouse and on the menu bar's keyboard navigation.
+        mnuDonate_->setText(frame == fraResult_ ? tr("Donate") : tr("&Donate"));
     }
-    return true;
 }

@@ -10,7 +10,9 @@
 // are QActions named like the entries ("mnuExit", "mnuDonate").
 //
 // Pages and tabs are widgets of equal geometry stacked on one another; a
-// switch only raise()s one of them. Nothing is hidden or shown at run time.
+// switch raise()s one of them. Nothing is hidden or shown at run time, but
+// the frames lying behind are disabled: a covered control must not take the
+// focus or act, by its access key or any other way.
 
 #include <QMainWindow>
 
@@ -92,8 +94,6 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    // Tab and Shift+Tab skip the controls of frames that lie behind others.
-    bool focusNextPrevChild(bool next) override;
 
 private:
     // Builders, in frmMainLayout.cpp.
@@ -105,8 +105,9 @@ private:
     void connectHandlers();
     void setKeyboardOrder();
 
-    // True when no stacked frame in front covers the widget.
-    bool isUncovered(const QWidget* widget) const;
+    // Brings a page or a result frame to the front, ready for input, and
+    // disables the frames it covers.
+    void bringForward(QWidget* frame);
 
     void Form_Load();
     void SelectFirstDates();

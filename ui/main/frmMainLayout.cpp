@@ -13,11 +13,12 @@
 #include "ui/main/ReadingReport.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QEvent>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -26,8 +27,12 @@
 #include <QPainterPath>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
 #include <QTabBar>
+#include <QToolTip>
+
+#include <algorithm>
 
 namespace {
 
@@ -143,6 +148,36 @@ protected:
     }
 };
 
+// Shows a result heading's steps as a tooltip just above the heading, over
+// the tab strip: placed at the pointer, as tooltips are, it would hide the
+// short reading right below, the very text the steps explain.
+class StepsAboveHeading : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::ToolTip) {
+            return false;
+        }
+        auto* heading = qobject_cast<QWidget*>(watched);
+        if (heading == nullptr || heading->toolTip().isEmpty()) {
+            return false;
+        }
+        const QPoint corner = heading->mapToGlobal(QPoint(0, 0));
+        QToolTip::showText(corner, heading->toolTip(), heading, heading->rect());
+        for (QWidget* tip : QApplication::topLevelWidgets()) {
+            if (tip->inherits("QTipLabel") && tip->isVisible()) {
+                const QRect screen = heading->screen()->availableGeometry();
+                tip->move(std::clamp(corner.x(), screen.left(),
+                                     std::max(screen.left(), screen.right() - tip->width())),
+                          std::max(screen.top(), corner.y() - tip->height() - 2));
+            }
+        }
+        return true;
+    }
+};
+
 QString Indexed(const char* name, std::size_t index) {
     return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
 }
@@ -189,6 +224,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     createBrandFrame(client);
 
     connectHandlers();
+    kivo::look::PressButtonsLikeWindows(this);
     setKeyboardOrder();
     setFixedSize(kClientSize.width(), kClientSize.height() + menuBar()->sizeHint().height());
 
@@ -242,7 +278,7 @@ void frmMain::createEntryPage(QWidget* page) {
     Picture1_->setPixmap(QPixmap(Picture1_->devicePixelRatioF() > 1.0 ? QStringLiteral(":/images/picture1.png")
                                                                        : QStringLiteral(":/images/picture1-196.png")));
     Picture1_->setScaledContents(true);
-    Picture1_->setAccessibleName(tr("Two hearts with their numbers"));
+    Picture1_->setAccessibleName(tr("Two interlocking hearts"));
 
     QLabel*& intro = lblLabel_[8];
     intro = MakeCaption(page, Indexed("lblLabel", 8),
@@ -309,7 +345,7 @@ void frmMain::createPersonFrame(QWidget* page, std::size_t i) {
         SetFontQuietly(list, kivo::look::StandardFont());
         // Pick-only: the user chooses an entry, never types one.
         list->setEditable(false);
-        list->setMaxVisibleItems(12);
+        list->setMaxVisibleItems(15);
         return list;
     };
     cboDate_[i] = makeList("cboDate", 1, {12, 96, 60, 24});
@@ -344,10 +380,12 @@ void frmMain::createResultPage(QWidget* page) {
         frame->setFrameShadow(QFrame::Plain);
         return frame;
     };
+    auto* stepsTip = new StepsAboveHeading(this);
     const auto makeHeading = [&](QWidget* frame, std::size_t k) {
         QLabel* label = MakeCaption(frame, Indexed("lblResult", k), tr("Compatibility Number"), headingPlace);
         label->setFont(kivo::look::Font(14.25, true));
         SetTextColour(label, kivo::look::kYellow);
+        label->installEventFilter(stepsTip);
         lblResult_[k] = label;
     };
     const auto makeReading = [&](QWidget* frame, std::size_t k) {
@@ -372,8 +410,8 @@ void frmMain::createResultPage(QWidget* page) {
     RTB_->setGeometry(6, 6, framePlace.width() - 12, framePlace.height() - 12);
     RTB_->setFont(kivo::look::StandardFont());
     RTB_->setAccessibleName(tr("Love compatibility report"));
-    // Raise the first tab's frame so the strip and the frames agree from the start.
-    fraLifePath_->raise();
+    // The first tab's frame in front, so the strip and the frames agree from the start.
+    bringForward(fraLifePath_);
 
     cmdBack_ = new QPushButton(tr("&Do It Once Again"), page);
     cmdBack_->setObjectName(QStringLiteral("cmdBack"));
@@ -387,7 +425,9 @@ void frmMain::createBrandFrame(QWidget* client) {
     fraFullBrand_->setGeometry(kBrandFramePlace);
     Paint(fraFullBrand_, kivo::look::kBrandGrey, Qt::white);
 
-    const QRect place{10, 4, kBrandFramePlace.width() - 20, kBrandFramePlace.height() - 8};
+    // Both labels fill the frame, so the whole frame is the click area of the
+    // one in front; the margins keep the text off the frame's edges.
+    const QRect place{QPoint(0, 0), kBrandFramePlace.size()};
     // A single "&" stands for itself in a label.
     lblCobrand_ = MakeLink(fraFullBrand_, "lblCobrand",
                            tr("Co-brand this software for your site.  Increase loyalty and traffic to your "
@@ -402,6 +442,7 @@ void frmMain::createBrandFrame(QWidget* client) {
     for (LinkLabel* link : {lblCobrand_, lblFullBrand_}) {
         link->setWordWrap(true);
         link->setAlignment(Qt::AlignCenter);
+        link->setContentsMargins(10, 4, 10, 4);
         // Opaque, so the label in front covers the other one completely.
         Paint(link, kivo::look::kBrandGrey, Qt::white);
     }

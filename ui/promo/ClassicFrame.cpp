@@ -4,7 +4,10 @@
 
 ClassicFrame::ClassicFrame(const QString& caption, const QColor& background, const QColor& captionColour,
                            QWidget* parent)
-    : QWidget(parent), caption_(caption), background_(background), captionColour_(captionColour) {
+    : QWidget(parent), caption_(caption), background_(background) {
+    QPalette colours = palette();
+    colours.setColor(QPalette::WindowText, captionColour);
+    setPalette(colours);
     setAccessibleName(caption);
     setFocusPolicy(Qt::NoFocus);
 }
@@ -29,7 +32,7 @@ void ClassicFrame::paintEvent(QPaintEvent* /*event*/) {
         const QRect captionRect(8, 0, textWidth + 4, metrics.height());
         // The caption breaks the border: clear the line behind it first.
         painter.fillRect(captionRect.adjusted(-2, 0, 0, 0), background_);
-        painter.setPen(captionColour_);
+        painter.setPen(palette().color(QPalette::WindowText));
         painter.drawText(captionRect.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
                          caption_);
     }

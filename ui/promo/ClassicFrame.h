@@ -5,7 +5,8 @@
 
 // The classic framed box: a filled panel with an etched border whose top edge
 // is broken by the caption at the top left. Children are placed relative to
-// the panel's top-left corner and clipped to it.
+// the panel's top-left corner and clipped to it. The caption takes the
+// frame's WindowText colour, like any text on it.
 class ClassicFrame : public QWidget {
     Q_OBJECT
 public:
@@ -20,5 +21,4 @@ protected:
 private:
     QString caption_;
     QColor background_;
-    QColor captionColour_;
 };

@@ -136,6 +136,7 @@ frmExitPromo::frmExitPromo()
     SetBackground(this, Qt::white);
 
     createControls();
+    kivo::look::PressButtonsLikeWindows(this);
     setTabOrder();
     cmdClose_->setFocus();
 
@@ -274,6 +275,7 @@ void frmExitPromo::createControls() {
                            static_cast<QWidget*>(txtFriendEmail_)}) {
         field->installEventFilter(this);
     }
+    Check1_->installEventFilter(this);
 
     connect(cmdClose_, &QPushButton::clicked, this, &frmExitPromo::cmdClose_Click);
     // toggled also fires when the handler itself unticks the box, as a click
@@ -418,6 +420,10 @@ void frmExitPromo::RefuseSpace(QWidget* field) {
 
 bool frmExitPromo::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
+    case QEvent::MouseButtonDblClick:
+        // The box is a link: a double-click opens the page once, as one
+        // click does, instead of ticking it a second time.
+        return watched == Check1_;
     case QEvent::FocusIn:
     case QEvent::FocusOut: {
         // Another window coming forward, a message box included, or a context

@@ -146,6 +146,11 @@ private slots:
         QTest::newRow("ctrl+v") << int(Qt::Key_V) << "\x16" << ctrl << 2 << true << "Ab";
         QTest::newRow("ctrl+x") << int(Qt::Key_X) << "\x18" << ctrl << 0 << true << "Ab";
         QTest::newRow("ctrl+x with the letter as text") << int(Qt::Key_X) << "x" << ctrl << 0 << true << "Ab";
+        // With Alt a key that is no access key types its character all the same.
+        const auto alt = Qt::KeyboardModifiers(Qt::AltModifier);
+        QTest::newRow("alt+digit") << int(Qt::Key_1) << "1" << alt << 2 << true << "Ab";
+        QTest::newRow("alt+dash") << int(Qt::Key_Minus) << "-" << alt << 2 << true << "Ab";
+        QTest::newRow("alt+letter") << int(Qt::Key_Q) << "q" << alt << 2 << false << "Abq";
         QTest::newRow("left arrow") << int(Qt::Key_Left) << "" << none << 2 << false << "Ab";
         QTest::newRow("home") << int(Qt::Key_Home) << "" << none << 2 << false << "Ab";
         QTest::newRow("delete") << int(Qt::Key_Delete) << "\x7f" << none << 0 << false << "b";

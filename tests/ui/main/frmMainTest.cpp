@@ -7,8 +7,8 @@
 #include "app/modHelp.h"
 #include "engine/modLoveCompatibility.h"
 
-#include <QAccessible>
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QAction>
 #include <QGroupBox>
 #include <QImage>
@@ -16,9 +16,12 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QStyleFactory>
 #include <QTabBar>
 #include <QTextEdit>
 #include <QTimer>
+#include <QToolTip>
 
 using kivo::testing::FrontPage;
 using kivo::testing::FrontResultFrame;
@@ -56,6 +59,25 @@ void EnterAnnAndCatherine(ShownWindow& shown) {
     shown.window->cboMonth(1)->setCurrentIndex(8);
     shown.window->cboYear(1)->setCurrentIndex(98);
     QTest::mouseClick(shown.window->cmdProceed(), Qt::LeftButton);
+}
+
+// A control inside a page or result frame that another one covers.
+bool Covered(const frmMain& w, const QWidget* control) {
+    const QWidget* page = FrontPage(w);
+    const QWidget* tab = FrontResultFrame(w);
+    for (const QWidget* frame :
+         {w.fraMain(), w.fraResult(), w.fraLifePath(), w.fraDestiny(), w.fraLoveCompatibility()}) {
+        if (frame != page && frame != tab && frame->isAncestorOf(control)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Presses a button the way a screen reader does.
+void PressByAccessibility(QWidget* button) {
+    QAccessible::queryAccessibleInterface(button)->actionInterface()->doAction(
+        QAccessibleActionInterface::pressAction());
 }
 
 // The numbers of a result heading, "... is 3 + 9" -> {"3", "9"}.
@@ -191,6 +213,113 @@ private slots:
         }
     }
 
+    void dateListsDropDownAtMostFifteenRowsWithAScrollBar_data() {
+        QTest::addColumn<QString>("style");
+        for (const QString& key : QStyleFactory::keys()) {
+            QTest::newRow(qPrintable(key)) << key;
+        }
+    }
+
+    void dateListsDropDownAtMostFifteenRowsWithAScrollBar() {
+        QFETCH(QString, style);
+        struct StyleFor {
+            const QString before = QApplication::style()->name();
+            explicit StyleFor(const QString& key) { QApplication::setStyle(key); }
+            ~StyleFor() { QApplication::setStyle(before); }
+        } styled(style);
+        ShownWindow shown;
+        QVERIFY(shown.show());
+        frmMain& w = *shown.window;
+        shown.setPerson(1, QStringLiteral("Cat"), 31, 12, 2050);  // the last entries: shown by scrolling
+        for (std::size_t i = 0; i < frmMain::kPersons; ++i) {
+            for (QComboBox* list : {w.cboDate(i), w.cboMonth(i), w.cboYear(i)}) {
+                // The drop-down may exist before it is first shown (a screen
+                // reader asks for it, and the window system may too).
+                QVERIFY(list->view() != nullptr);
+                list->showPopup();
+                const QAbstractItemView* view = list->view();
+                QTRY_VERIFY(view->isVisible());
+                const int rows = view->viewport()->height() / view->sizeHintForRow(0);
+                const QString where = list->objectName() + QStringLiteral(": %1 rows").arg(rows);
+                QVERIFY2(rows >= std::min(12, list->count()) && rows <= 15, qPrintable(where));
+                QCOMPARE(view->verticalScrollBar()->isVisible(), list->count() > rows);
+                QVERIFY2(view->viewport()->rect().contains(view->visualRect(view->currentIndex())),
+                         qPrintable(where));
+                list->hidePopup();
+            }
+        }
+    }
+
+    void accessKeysActOnThePageInFrontOnly_data() {
+        QTest::addColumn<bool>("resultPage");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("presses");
+        QTest::addColumn<QString>("frontAfter");
+        QTest::addColumn<int>("donations");
+        QTest::newRow("entry page: Alt+D donates, every time")
+            << false << int(Qt::Key_D) << 2 << "fraMain" << 2;
+        QTest::newRow("result page: Alt+D does it once again")
+            << true << int(Qt::Key_D) << 1 << "fraMain" << 0;
+        QTest::newRow("result page: Alt+G does not proceed")
+            << true << int(Qt::Key_G) << 2 << "fraResult" << 0;
+    }
+
+    void accessKeysActOnThePageInFrontOnly() {
+        QFETCH(bool, resultPage);
+        QFETCH(int, key);
+        QFETCH(int, presses);
+        QFETCH(QString, frontAfter);
+        QFETCH(int, donations);
+        ShownWindow shown;
+        QVERIFY(shown.show());
+        frmMain& w = *shown.window;
+        if (resultPage) {
+            EnterAnnAndCatherine(shown);
+            w.txtName(0)->setText(QString());  // proceeding now would be refused with a message
+        }
+        for (int k = 0; k < presses; ++k) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::AltModifier);
+            QTest::qWait(250);  // an access key clicks its button a moment later
+            QVERIFY2(!Covered(w, QApplication::focusWidget()),
+                     qPrintable(QApplication::focusWidget()->objectName()));
+        }
+        QCOMPARE(FrontPage(w)->objectName(), frontAfter);
+        QCOMPARE(shown.platform.openedUrls, QList<QUrl>(donations, modHelp::DonatePageAddress()));
+        QVERIFY(shown.platform.messages.isEmpty());
+        if (resultPage && frontAfter == QStringLiteral("fraMain")) {
+            QCOMPARE(QApplication::focusWidget(), w.txtName(0));
+        }
+    }
+
+    void coveredControlsNeitherTakeTheFocusNorAct() {
+        ShownWindow shown;
+        QVERIFY(shown.show());
+        frmMain& w = *shown.window;
+        // Entry page: the back button behind it does not empty the name.
+        QTest::keyClicks(w.txtName(0), QStringLiteral("Ann"));
+        PressByAccessibility(w.cmdBack());
+        w.cmdBack()->setFocus();
+        QCOMPARE(w.txtName(0)->text(), QStringLiteral("Ann"));
+        QCOMPARE(QApplication::focusWidget(), w.txtName(0));
+
+        // Result page: the entry controls behind it neither proceed nor change.
+        QTest::keyClicks(w.txtName(1), QStringLiteral("Cat"));
+        QTest::mouseClick(w.cmdProceed(), Qt::LeftButton);
+        QCOMPARE(FrontPage(w), w.fraResult());
+        w.txtName(0)->setText(QString());  // proceeding now would be refused with a message
+        QWidget* focus = QApplication::focusWidget();
+        for (QWidget* control : {static_cast<QWidget*>(w.txtName(1)), static_cast<QWidget*>(w.cboYear(0)),
+                                 static_cast<QWidget*>(w.cmdProceed()), static_cast<QWidget*>(w.RTB())}) {
+            control->setFocus();
+            QCOMPARE(QApplication::focusWidget(), focus);
+        }
+        PressByAccessibility(w.cmdProceed());
+        QAccessible::queryAccessibleInterface(w.cboYear(1))->valueInterface()->setCurrentValue(2000);
+        QVERIFY(shown.platform.messages.isEmpty());
+        QCOMPARE(w.cboYear(1)->currentIndex(), 0);
+        QCOMPARE(FrontPage(w), w.fraResult());
+    }
+
     void personCardsAreRoundedGreyCardsWithWhiteTitles() {
         ShownWindow shown;
         QVERIFY(shown.show());
@@ -232,16 +361,27 @@ private slots:
         }
     }
 
-    void brandLabelsCoverEachOtherExactly() {
+    void brandLabelsFillTheirFrameAndTakeEveryClickOnIt() {
         ShownWindow shown;
+        QVERIFY(shown.show());
         frmMain& w = *shown.window;
         QVERIFY(w.Label14()->text().endsWith(
             QStringLiteral("Click Here To Visit %1 Now.").arg(modHelp::MakerSiteDisplayName())));
-        QCOMPARE(w.lblCobrand()->parentWidget(), w.fraFullBrand());
-        QCOMPARE(w.lblFullBrand()->parentWidget(), w.fraFullBrand());
-        QCOMPARE(w.lblCobrand()->geometry(), w.lblFullBrand()->geometry());
-        QVERIFY(w.lblCobrand()->autoFillBackground() && w.lblFullBrand()->autoFillBackground());
-        QCOMPARE(w.fraFullBrand()->palette().color(QPalette::Window), QColor(128, 128, 128));
+        QWidget* frame = w.fraFullBrand();
+        const QRect edge = frame->rect().adjusted(0, 0, -1, -1);
+        for (LinkLabel* front : {w.lblCobrand(), w.lblFullBrand()}) {
+            front->raise();
+            QCOMPARE(front->parentWidget(), frame);
+            QVERIFY(front->autoFillBackground());
+            // Clicks in the frame's corners reach the label in front.
+            shown.platform.openedUrls.clear();
+            for (const QPoint corner : {edge.topLeft(), edge.bottomRight()}) {
+                QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {}, frame->mapTo(&w, corner));
+            }
+            const QUrl page =
+                front == w.lblCobrand() ? modHelp::CoBrandPageAddress() : modHelp::FullBrandPageAddress();
+            QCOMPARE(shown.platform.openedUrls, QList<QUrl>(2, page));
+        }
     }
 
     void annAndCatherineGetTheirNumbersAndReport() {
@@ -319,6 +459,39 @@ private slots:
         QCOMPARE(Announced(w.lblResult(2)).second, destinyAgain);
         QCOMPARE(w.lblResult(2)->toolTip(), destinyAgain);
         CheckStepsEndAtTheHeadingNumbers(w);
+    }
+
+    void stepsTooltipLeavesTheHeadingAndItsReadingInSight() {
+        ShownWindow shown;
+        QVERIFY(shown.show());
+        EnterAnnAndCatherine(shown);
+        frmMain& w = *shown.window;
+        const auto globalRect = [](const QWidget* widget) {
+            return QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size());
+        };
+        for (const int tab : {0, 1}) {
+            w.TS()->setCurrentIndex(tab);
+            QLabel* heading = w.lblResult(2 * tab);
+            QLabel* reading = w.lblResult(2 * tab + 1);
+            // The pointer rests in the middle of the heading.
+            const QPoint at = heading->rect().center();
+            QHelpEvent hover(QEvent::ToolTip, at, heading->mapToGlobal(at));
+            QApplication::sendEvent(heading, &hover);
+            QTRY_VERIFY(QToolTip::isVisible());
+            QCOMPARE(QToolTip::text(), heading->toolTip());
+            QWidget* tip = nullptr;
+            for (QWidget* top : QApplication::topLevelWidgets()) {
+                if (top->inherits("QTipLabel") && top->isVisible()) {
+                    tip = top;
+                }
+            }
+            QVERIFY(tip != nullptr);
+            QVERIFY2(!tip->geometry().intersects(globalRect(reading)),
+                     qPrintable(QStringLiteral("tab %1").arg(tab)));
+            QVERIFY2(!tip->geometry().intersects(globalRect(heading)),
+                     qPrintable(QStringLiteral("tab %1").arg(tab)));
+            QToolTip::hideText();
+        }
     }
 
     void tabsRaiseTheirOwnFrame_data() {

@@ -1,0 +1,122 @@
+#!/usr/bin/env python3
+"""End to end: nothing the user types reaches the program's standard output
+or standard error, not even when no web browser can be started.
+
+Starts a private X server and the real program with a PATH of our own,
+closes the main window, fills the refer-a-friend form of the exit promotion
+window by the keyboard, submits it with its access key (Alt+N) and leaves.
+Nothing the program wrote may hold a name or an address that was typed.
+
+    no-browser      there is no browser to be found at all
+    browser-fails   there is an "xdg-open", but it cannot be started
+    recorded        an "xdg-open" writes down the address it is given: proves
+                    that the form really went off with the typed values
+
+usage: no_log_test.py <path to kivo-love-numerology> no-browser|browser-fails|recorded
+"""
+
+import os
+import shutil
+import sys
+import tempfile
+import time
+import urllib.parse
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+from xharness import (Program, TestFailure, XServer, check, log, private_runtime_dir,  # noqa: E402
+                      run_script)
+from exit_promotion_test import wait_for_promotion  # noqa: E402
+
+TITLE = "^Kivo Love Numerology v1.0$"
+MESSAGE_TITLE = "^Kivo Love Numerology$"
+
+# The form's fields in their Tab order from the Exit button, each with the
+# number of Tab presses that reach it from the field before, and what we type.
+TYPED = [("Zelda Quill", 2), ("zelda.quill@home.example", 2), ("orson.vane@mail.example", 1),
+         ("Orson Vane", 1)]
+# What must never show up in the output, in lower case.
+SECRETS = ("zelda", "quill", "orson", "vane")
+
+
+def make_browser_folder(mode, folder, record):
+    """Puts the mode's "xdg-open" (or none) into the folder that is the
+    program's whole PATH."""
+    if mode == "no-browser":
+        return
+    script = os.path.join(folder, "xdg-open")
+    with open(script, "w", encoding="ascii") as out:
+        if mode == "browser-fails":
+            out.write("#!/nonexistent/interpreter\n")
+        else:
+            out.write(f"#!/bin/sh\nprintf '%s\\n' \"$1\" >> '{record}'\n")
+    os.chmod(script, 0o755)
+
+
+def fill_and_submit(x, promotion):
+    for text, tabs in TYPED:
+        for _ in range(tabs):
+            x.press_key(promotion, "Tab")
+        x.type_text(promotion, text)
+    x.press_key(promotion, "alt+n")
+
+
+def recorded_address(record, timeout=10.0):
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        if os.path.exists(record):
+            with open(record, encoding="utf-8") as f:
+                lines = f.read().splitlines()
+            if lines:
+                return urllib.parse.unquote(lines[0])
+        time.sleep(0.1)
+    raise TestFailure("the browser was never asked to open the referral address")
+
+
+def run(executable, mode):
+    folder = tempfile.mkdtemp(prefix="kivo-e2e-path-")
+    record = os.path.join(folder, "opened.txt")
+    make_browser_folder(mode, folder, record)
+    env = {"PATH": folder, "BROWSER": None, "DEFAULT_BROWSER": None, "XDG_CURRENT_DESKTOP": None,
+           "DESKTOP_SESSION": None, "KDE_FULL_SESSION": None, "GNOME_DESKTOP_SESSION_ID": None}
+    try:
+        with XServer() as x, private_runtime_dir() as runtime:
+            app = Program(executable, x, runtime, env=env)
+            try:
+                main_window = x.wait_for_window(TITLE, pid=app.pid)
+                x.press_key(main_window, "alt+f")
+                time.sleep(0.3)
+                x.press_key(main_window, "x")
+                promotion = wait_for_promotion(x, app, main_window)
+                log(f"promotion window {promotion} is up; filling the form")
+
+                fill_and_submit(x, promotion)
+                if mode == "recorded":
+                    address = recorded_address(record)
+                    for text, _ in TYPED:
+                        check(text in address, f"{text!r} is not in the submitted address {address!r}")
+                    log("the browser got the referral address with every typed value")
+                else:
+                    time.sleep(1.0)
+                check(not x.find_windows(MESSAGE_TITLE, pid=app.pid),
+                      "the form was refused with a message instead of being submitted")
+
+                x.press_key(promotion, "alt+x")
+                status = app.wait_for_exit()
+                output = app.output()
+            finally:
+                app.terminate()
+        check(status == 0, f"the program exited with status {status}")
+        found = [s for s in SECRETS if s in output.lower()]
+        check(not found, f"the program wrote what the user typed ({found}):\n{output}")
+        log(f"the program ended; its {len(output)} characters of output hold nothing typed")
+    finally:
+        shutil.rmtree(folder, ignore_errors=True)
+
+
+def main():
+    return run_script(__doc__, ('Xvfb', 'xdotool'), run, modes=('no-browser', 'browser-fails', 'recorded'))
+
+
+if __name__ == "__main__":
+    sys.exit(main())
