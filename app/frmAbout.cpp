@@ -1,9 +1,9 @@
 #include "app/frmAbout.h"
 
-#include "app/ClassicLook.h"
-#include "app/LinkLabel.h"
 #include "app/modHelp.h"
-#include "app/platform/Platform.h"
+#include "ui/kit/ClassicLook.h"
+#include "ui/kit/Labels.h"
+#include "ui/kit/LinkLabel.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -12,18 +12,7 @@
 namespace {
 
 constexpr QSize kClientSize{407, 226};
-
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QRect place,
-                  const QFont& font, const QColor& colour, bool wrap = false) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(place);
-    label->setFont(font);
-    label->setWordWrap(wrap);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    kivo::look::SetTextColour(label, colour);
-    return label;
-}
+constexpr Qt::Alignment kTopLeft = Qt::AlignLeft | Qt::AlignTop;
 
 }  // namespace
 
@@ -31,7 +20,7 @@ frmAbout::frmAbout(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(tr("Kivo Love Numerology v1.0"));
+    setWindowTitle(kivo::look::ProgramCaption());
     setWindowIcon(QGuiApplication::windowIcon());
     setFixedSize(kClientSize);
     setFont(kivo::look::StandardFont());
@@ -53,32 +42,29 @@ void frmAbout::createControls() {
 
     // As wide as the text below it: 228 pixels only hold the title in the
     // narrowest Verdana, and a clipped "v1." is worse than a wider label.
-    Label2_ = MakeLabel(this, "Label2", tr("Kivo Love Numerology v1.0"), {50, 8, 351, 18},
-                        Font(12, true), kYellow);
+    Label2_ = MakeLabel(this, "Label2", ProgramCaption(), {50, 8, 351, 18}, Font(12, true), kTopLeft);
+    SetTextColour(Label2_, kYellow);
     Label1_ = MakeLabel(this, "Label1",
                         tr("Kivo Love Numerology calculates the numerology compatibility between two "
                            "individuals based on numbers. This compatibility is calculated on the "
                            "basis of the lifepath and destiny numbers of the partners."),
-                        {50, 26, 351, 65}, StandardFont(), Qt::white, true);
+                        {50, 26, 351, 65}, StandardFont(), kTopLeft);
+    Label1_->setWordWrap(true);
+    SetTextColour(Label1_, Qt::white);
 
-    lblHomePage_ = new LinkLabel(tr("Click here to visit %1").arg(modHelp::MakerSiteDisplayName()), this);
-    lblHomePage_->setObjectName(QStringLiteral("lblHomePage"));
-    lblHomePage_->setGeometry(131, 91, 270, 13);
-    QFont underlined = StandardFont();
-    underlined.setUnderline(true);
-    lblHomePage_->setFont(underlined);
-    SetTextColour(lblHomePage_, kLightYellow);
+    lblHomePage_ = MakeLink(this, "lblHomePage",
+                            tr("Click here to visit %1").arg(modHelp::MakerSiteDisplayName()),
+                            {131, 91, 270, 13}, StandardFont(), kLightYellow);
 
     Label3_ = MakeLabel(this, "Label3",
                         tr("Home Business Opportunity. Start your own Internet business and make money "
                            "online. Get this software fully branded for your website."),
-                        {6, 120, 395, 45}, StandardFont(true), kYellow, true);
+                        {6, 120, 395, 45}, StandardFont(true), kTopLeft);
+    Label3_->setWordWrap(true);
+    SetTextColour(Label3_, kYellow);
 
-    lblCoBrand_ = new LinkLabel(tr("Click here for more details"), this);
-    lblCoBrand_->setObjectName(QStringLiteral("lblCoBrand"));
-    lblCoBrand_->setGeometry(248, 165, 153, 13);
-    lblCoBrand_->setFont(underlined);
-    SetTextColour(lblCoBrand_, kLightYellow);
+    lblCoBrand_ = MakeLink(this, "lblCoBrand", tr("Click here for more details"), {248, 165, 153, 13},
+                           StandardFont(), kLightYellow);
 
     Line2_ = new QWidget(this);
     Line2_->setObjectName(QStringLiteral("Line2"));

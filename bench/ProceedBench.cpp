@@ -16,6 +16,7 @@
 // drawn, is in the context printed before the table
 // (first_proceed_in_process).
 
+#include "tests/support/Controls.h"
 #include "tests/support/RecordingPlatform.h"
 #include "ui/main/frmMain.h"
 
@@ -33,6 +34,8 @@
 #include <memory>
 
 namespace {
+
+using kivo::testing::Child;
 
 constexpr qsizetype kHostileLength = 100'000;
 
@@ -69,15 +72,6 @@ protected:
     }
 };
 
-template <typename T>
-T* Child(const QWidget& window, const QString& name) {
-    T* child = window.findChild<T*>(name);
-    if (child == nullptr) {
-        qFatal("the main window has no %s", qPrintable(name));
-    }
-    return child;
-}
-
 // Runs what is queued, the repaint of the changed widgets among it.
 void Settle() { QCoreApplication::processEvents(); }
 
@@ -96,17 +90,16 @@ public:
     // with 32,767 characters in each name field is the line edit's work, many
     // times the proceed's. A field that already holds its name is left alone.
     void enter(const Entries& entries) {
-        Child<QWidget>(window_, QStringLiteral("fraResult"))->lower();
+        Child(window_, "fraResult")->lower();
         for (std::size_t i = 0; i < entries.size(); ++i) {
             const Person& person = entries[i];
-            const QString index = QString::number(i);
-            auto* name = Child<QLineEdit>(window_, QStringLiteral("txtName_") + index);
+            auto* name = Child<QLineEdit>(window_, "txtName", i);
             if (name->text() != person.name.left(name->maxLength())) {
                 name->setText(person.name);
             }
-            Child<QComboBox>(window_, QStringLiteral("cboDate_") + index)->setCurrentIndex(person.day - 1);
-            Child<QComboBox>(window_, QStringLiteral("cboMonth_") + index)->setCurrentIndex(person.month - 1);
-            auto* year = Child<QComboBox>(window_, QStringLiteral("cboYear_") + index);
+            Child<QComboBox>(window_, "cboDate", i)->setCurrentIndex(person.day - 1);
+            Child<QComboBox>(window_, "cboMonth", i)->setCurrentIndex(person.month - 1);
+            auto* year = Child<QComboBox>(window_, "cboYear", i);
             year->setCurrentIndex(year->findText(QString::number(person.year)));
         }
     }
@@ -120,12 +113,12 @@ public:
         return resultPaints_->count > before;
     }
 
-    qsizetype nameLength() const { return Child<QLineEdit>(window_, QStringLiteral("txtName_0"))->text().size(); }
+    qsizetype nameLength() const { return Child<QLineEdit>(window_, "txtName_0")->text().size(); }
 
 private:
     frmMain window_;
-    QPushButton* proceed_ = Child<QPushButton>(window_, QStringLiteral("cmdProceed"));
-    PaintCounter* resultPaints_ = new PaintCounter(Child<QWidget>(window_, QStringLiteral("fraResult")));
+    QPushButton* proceed_ = Child<QPushButton>(window_, "cmdProceed");
+    PaintCounter* resultPaints_ = new PaintCounter(Child(window_, "fraResult"));
 };
 
 kivo::testing::RecordingPlatform* g_platform = nullptr;

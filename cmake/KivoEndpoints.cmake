@@ -15,3 +15,7 @@ endforeach()
 
 configure_file(${CMAKE_CURRENT_LIST_DIR}/kivo_endpoints.h.in
                ${CMAKE_BINARY_DIR}/generated/kivo_endpoints.h @ONLY)
+
+# What links this reads the addresses as #include "kivo_endpoints.h".
+add_library(kivo_endpoints INTERFACE)
+target_include_directories(kivo_endpoints INTERFACE ${CMAKE_BINARY_DIR}/generated)

@@ -14,8 +14,6 @@ namespace kivo::platform {
 
 // The caption of every message box: the application title.
 inline constexpr char kApplicationTitle[] = "Kivo Love Numerology";
-// The caption of the program's windows.
-inline constexpr char kWindowCaption[] = "Kivo Love Numerology v1.0";
 
 enum class MessageIcon { Error, Information };
 

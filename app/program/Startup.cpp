@@ -1,10 +1,9 @@
 #include "app/program/Startup.h"
 
-#include "app/ClassicLook.h"
 #include "app/EndApplication.h"
-#include "app/LinkLabel.h"
 #include "app/platform/Platform.h"
 #include "app/program/Shutdown.h"
+#include "ui/kit/ClassicLook.h"
 #include "ui/main/frmMain.h"
 
 #include <QApplication>
@@ -84,9 +83,6 @@ int DrawBrandRoll() {
 }
 
 void ChooseBrandLabel(frmMain& window, int r) {
-    if (r % 2 == 0) {
-        window.lblFullBrand()->raise();
-    } else {
-        window.lblCobrand()->raise();
-    }
+    using Label = frmMain::BrandLabel;
+    window.BringBrandLabelForward(r % 2 == 0 ? Label::FullBrand : Label::CoBrand);
 }

@@ -1,10 +1,11 @@
 // The About window: application-modal over the main window, built afresh and
 // alike each time, its links and its ways to close, and text that fits.
 
-#include "app/LinkLabel.h"
 #include "app/frmAbout.h"
 #include "app/modHelp.h"
+#include "tests/support/Controls.h"
 #include "tests/support/RecordingPlatform.h"
+#include "ui/kit/LinkLabel.h"
 #include "ui/main/frmMain.h"
 
 #include <QApplication>
@@ -20,31 +21,12 @@
 
 namespace {
 
-// Runs `inside` while ShowModal's own event loop is running, then returns
-// whether ShowModal came back (it does once the window is closed). A window
-// left open is closed by force after a while, so a fault fails the test
-// instead of hanging it.
-bool WhileShown(const std::function<void(frmAbout&)>& inside) {
-    bool ranInside = false;
-    QTimer::singleShot(0, [&] {
-        auto* about = qobject_cast<frmAbout*>(QApplication::activeModalWidget());
-        if (about == nullptr) {
-            return;
-        }
-        ranInside = true;
-        inside(*about);
-    });
-    QTimer rescue;
-    bool rescued = false;
-    QObject::connect(&rescue, &QTimer::timeout, [&] {
-        if (QWidget* w = QApplication::activeModalWidget()) {
-            rescued = true;
-            w->close();
-        }
-    });
-    rescue.start(5000);
-    frmAbout::ShowModal();
-    return ranInside && !rescued;
+using kivo::testing::Child;
+
+// Runs `inside` on the About window while ShowModal's own event loop runs;
+// true when the window then closed by itself.
+bool WhileShown(const std::function<void(QWidget&)>& inside) {
+    return kivo::testing::WhileModal(&frmAbout::ShowModal, inside);
 }
 
 void ClickInWindow(QWidget& topLevel, QWidget* target) {
@@ -65,39 +47,40 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&main));
 
         // The click reaches the link while nothing is in the way.
-        ClickInWindow(main, main.Label14());
+        ClickInWindow(main, Child(main, "Label14"));
         QCOMPARE(platform.openedUrls.size(), 1);
 
-        const bool closed = WhileShown([&](frmAbout& about) {
+        const bool closed = WhileShown([&](QWidget& about) {
+            QCOMPARE(about.objectName(), QStringLiteral("frmAbout"));
             QCOMPARE(about.windowModality(), Qt::ApplicationModal);
             QVERIFY(about.isVisible());
-            ClickInWindow(main, main.Label14());
-            ClickInWindow(main, main.cmdProceed());
+            ClickInWindow(main, Child(main, "Label14"));
+            ClickInWindow(main, Child(main, "cmdProceed"));
             QCOMPARE(platform.openedUrls.size(), 1);
             QVERIFY(platform.messages.isEmpty());
-            QTest::mouseClick(about.findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
+            QTest::mouseClick(Child<QPushButton>(about, "cmdOK"), Qt::LeftButton);
         });
         QVERIFY(closed);
 
-        ClickInWindow(main, main.Label14());
+        ClickInWindow(main, Child(main, "Label14"));
         QCOMPARE(platform.openedUrls.size(), 2);
     }
 
     void looksTheSameEachTimeAndClosesByOkOrCloseBox() {
         kivo::testing::RecordingPlatform platform;
         QImage first;
-        QPointer<frmAbout> firstWindow;
-        QVERIFY(WhileShown([&](frmAbout& about) {
+        QPointer<QWidget> firstWindow;
+        QVERIFY(WhileShown([&](QWidget& about) {
             QVERIFY(QTest::qWaitForWindowExposed(&about));
             first = about.grab().toImage();
             firstWindow = &about;
-            QTest::mouseClick(about.findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
+            QTest::mouseClick(Child<QPushButton>(about, "cmdOK"), Qt::LeftButton);
         }));
         // Closed means gone: the next one is loaded afresh.
         QVERIFY(firstWindow.isNull());
 
         QImage second;
-        QVERIFY(WhileShown([&](frmAbout& about) {
+        QVERIFY(WhileShown([&](QWidget& about) {
             QVERIFY(QTest::qWaitForWindowExposed(&about));
             second = about.grab().toImage();
             about.windowHandle()->close();  // the close box
@@ -122,8 +105,7 @@ private slots:
         kivo::testing::RecordingPlatform platform;
         frmAbout about;
         about.show();
-        auto* link = about.findChild<LinkLabel*>(label);
-        QVERIFY(link != nullptr);
+        auto* link = Child<LinkLabel>(about, label);
         QTest::mouseClick(link, Qt::LeftButton);
         QCOMPARE(platform.openedUrls, QList<QUrl>{address});
         // A right click is not a click on a link.
@@ -142,9 +124,7 @@ private slots:
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
         QVERIFY((about.geometry().center() - screen.center()).manhattanLength() <= 2);
 
-        auto* icon = about.findChild<QLabel*>(QStringLiteral("picIcon"));
-        QVERIFY(icon != nullptr);
-        QCOMPARE(icon->pixmap().size(), QSize(32, 32));
+        QCOMPARE(Child<QLabel>(about, "picIcon")->pixmap().size(), QSize(32, 32));
 
         const QList<QLabel*> labels = about.findChildren<QLabel*>();
         QCOMPARE(labels.size(), 6);

@@ -9,8 +9,8 @@
 //   end-from-main       EndApplication while the main window is open
 
 #include "app/EndApplication.h"
-#include "app/LinkLabel.h"
 #include "app/program/Startup.h"
+#include "tests/support/Controls.h"
 #include "tests/support/RecordingPlatform.h"
 #include "ui/main/frmMain.h"
 #include "ui/promo/frmExitPromo.h"
@@ -24,6 +24,10 @@
 #include <string>
 
 namespace {
+
+using kivo::testing::Child;
+using kivo::testing::FrontAt;
+using kivo::testing::ShownWindowOf;
 
 void Say(const QString& text) {
     std::printf("%s\n", text.toLocal8Bit().constData());
@@ -39,21 +43,6 @@ QStringList VisibleWindows() {
     }
     std::sort(names.begin(), names.end());
     return names;
-}
-
-template <typename T>
-T* Find() {
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (auto* found = qobject_cast<T*>(w); found != nullptr && found->isVisible()) {
-            return found;
-        }
-    }
-    return nullptr;
-}
-
-QString FrontBrandLabel(const frmMain& window) {
-    const QWidget* hit = window.fraFullBrand()->childAt(window.lblCobrand()->geometry().center());
-    return hit != nullptr ? hit->objectName() : QString();
 }
 
 }  // namespace
@@ -77,14 +66,15 @@ int main(int argc, char* argv[]) {
             Say(QStringLiteral("seeded %1").arg(platform.seedCount));
             Say(QStringLiteral("messages %1").arg(platform.messages.size()));
             Say(QStringLiteral("shown ") + VisibleWindows().join(QLatin1Char(' ')));
-            frmMain* main = Find<frmMain>();
-            Say(QStringLiteral("front ") + (main != nullptr ? FrontBrandLabel(*main) : QString()));
+            frmMain* main = ShownWindowOf<frmMain>();
+            Say(QStringLiteral("front ") +
+                (main != nullptr ? FrontAt(*Child(*main, "lblCobrand")) : QString()));
             Say(QStringLiteral("quit on last window %1").arg(QApplication::quitOnLastWindowClosed() ? 1 : 0));
             if (main != nullptr) {
                 main->windowHandle()->close();
             }
             Say(QStringLiteral("shown ") + VisibleWindows().join(QLatin1Char(' ')));
-            if (frmExitPromo* promo = Find<frmExitPromo>()) {
+            if (frmExitPromo* promo = ShownWindowOf<frmExitPromo>()) {
                 promo->windowHandle()->close();
             }
         });

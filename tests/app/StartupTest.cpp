@@ -3,9 +3,9 @@
 // exit promotion window. The whole run, which ends for good, is in
 // StartupScenarios.cpp.
 
-#include "app/LinkLabel.h"
 #include "app/program/Shutdown.h"
 #include "app/program/Startup.h"
+#include "tests/support/Controls.h"
 #include "tests/support/RecordingPlatform.h"
 #include "tests/support/ScenarioProcess.h"
 #include "ui/main/frmMain.h"
@@ -19,17 +19,8 @@
 #include <cmath>
 #include <limits>
 
-namespace {
-
-// The label a click on the brand frame reaches: the one in front.
-QString FrontBrandLabel(const frmMain& window) {
-    const QWidget* frame = window.fraFullBrand();
-    const QPoint middle = window.lblCobrand()->geometry().center();
-    const QWidget* hit = frame->childAt(middle);
-    return hit != nullptr ? hit->objectName() : QString();
-}
-
-}  // namespace
+using kivo::testing::Child;
+using kivo::testing::FrontAt;
 
 class StartupTest : public QObject {
     Q_OBJECT
@@ -70,15 +61,16 @@ private slots:
         kivo::testing::RecordingPlatform platform;
         frmMain window;
         window.show();
+        QWidget* brandPlace = Child(window, "lblCobrand");
         // Start from the other label in front, so the choice has to move one.
-        (front == QStringLiteral("lblCobrand") ? window.lblFullBrand() : window.lblCobrand())->raise();
-        QVERIFY(FrontBrandLabel(window) != front);
+        Child(window, front == QStringLiteral("lblCobrand") ? "lblFullBrand" : "lblCobrand")->raise();
+        QVERIFY(FrontAt(*brandPlace) != front);
 
         ChooseBrandLabel(window, roll);
-        QCOMPARE(FrontBrandLabel(window), front);
+        QCOMPARE(FrontAt(*brandPlace), front);
 
         // The label in front is the one a click reaches.
-        QTest::mouseClick(window.fraFullBrand()->childAt(window.lblCobrand()->geometry().center()), Qt::LeftButton);
+        QTest::mouseClick(Child(window, front), Qt::LeftButton);
         QCOMPARE(platform.openedUrls.size(), 1);
     }
 
@@ -99,7 +91,7 @@ private slots:
         QVERIFY(frmExitPromo::Instance() == nullptr);
 
         if (byMenu) {
-            window->mnuExit()->trigger();
+            Child<QAction>(*window, "mnuExit")->trigger();
         } else {
             window->windowHandle()->close();
         }

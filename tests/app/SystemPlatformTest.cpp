@@ -55,7 +55,7 @@ private slots:
             box->buttons().first()->click();
         });
         QTimer rescue;
-        connect(&rescue, &QTimer::timeout, [] {
+        connect(&rescue, &QTimer::timeout, &rescue, [] {
             if (QWidget* w = QApplication::activeModalWidget()) {
                 w->close();
             }

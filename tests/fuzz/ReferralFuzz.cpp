@@ -1,8 +1,7 @@
 // Any five values put into the refer-a-friend address must come back out of
 // it unchanged, in order, with no key added or lost. The input is split into
 // the five values at 0xFF bytes, which never occur in UTF-8.
-#include "app/modHelp.h"
-#include "ui/promo/modTellAFriend.h"
+#include "ui/promo/ReferralAddress.h"
 
 #include <QByteArrayList>
 #include <QList>
@@ -12,22 +11,28 @@
 #include <cstdint>
 #include <cstdlib>
 
+namespace {
+
+const QUrl kPage(QStringLiteral("https://www.maker.example/tavik-refer-a-friend.php"));
+const QUrl kHome(QStringLiteral("https://www.product.example/"));
+
+}  // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     QList<QByteArray> parts = bytes.split('\xFF');
     while (parts.size() < 5) {
         parts.append(QByteArray());
     }
-    QStringList values;
-    for (int i = 0; i < 5; ++i) {
-        values.append(QString::fromUtf8(parts[i]));
+    modTellAFriend::ReferralValues values;
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        values[i] = QString::fromUtf8(parts[static_cast<qsizetype>(i)]);
     }
 
-    const QString address =
-        modTellAFriend::ComposeReferralAddress(values[0], values[1], values[2], values[3], values[4]);
+    const QString address = modTellAFriend::ComposeReferralAddress(kPage, kHome, values);
     const QUrl url(address, QUrl::StrictMode);
-    if (!url.isValid() || url.scheme() != QLatin1String("https") ||
-        url.path() != modHelp::TellAFriendPageAddress().path()) {
+    if (!url.isValid() || url.scheme() != kPage.scheme() || url.host() != kPage.host() ||
+        url.path() != kPage.path()) {
         std::abort();
     }
     // Decoded the way a web page decodes a query: split at "&" and "=",
@@ -45,7 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         const QString value = QString::fromUtf8(QByteArray::fromPercentEncoding(items[i].mid(eq + 1)));
         const QString expected =
-            i < 5 ? values[i] : modHelp::ProductHomeAddress().toString(QUrl::FullyEncoded);
+            i < 5 ? values[static_cast<std::size_t>(i)] : kHome.toString(QUrl::FullyEncoded);
         if (value != expected) {
             std::abort();
         }

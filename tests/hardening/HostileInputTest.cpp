@@ -5,8 +5,9 @@
 // crash or hang, must show the numbers of the ASCII letters it was given, and
 // must refuse a name without any ASCII letter as missing.
 
-#include "tests/ui/main/WindowDriver.h"
 #include "engine/modLoveCompatibility.h"
+#include "tests/support/WindowDriver.h"
+#include "ui/kit/TextRules.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -14,6 +15,9 @@
 #include <QPushButton>
 #include <QTextEdit>
 
+using kivo::Text;
+using kivo::testing::Child;
+using kivo::testing::FocusName;
 using kivo::testing::FrontPage;
 using kivo::testing::ReportLines;
 using kivo::testing::ShownWindow;
@@ -83,12 +87,13 @@ std::int16_t ExpectedDestiny(const QString& held) {
     return mlc::FoldMasterNumber(mlc::GetDestinyNumber(std::string_view(utf8.constData(), utf8.size())));
 }
 
-QString Text(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
-
-void AddWays(const char* name, const QString& user, const QString& partner) {
-    QTest::addRow("%s, set", name) << user << partner << int(Way::SetText);
-    QTest::addRow("%s, insert", name) << user << partner << int(Way::Insert);
-    QTest::addRow("%s, clipboard", name) << user << partner << int(Way::ClipboardPaste);
+// One row for each way in, each row ending in the further columns given.
+template <typename... More>
+void AddWays(const char* name, const QString& user, const QString& partner, const More&... more) {
+    for (const auto& [way, label] : {std::pair{Way::SetText, "set"}, std::pair{Way::Insert, "insert"},
+                                     std::pair{Way::ClipboardPaste, "clipboard"}}) {
+        ((QTest::addRow("%s, %s", name, label) << user << partner << int(way)) << ... << more);
+    }
 }
 
 }  // namespace
@@ -124,29 +129,33 @@ private slots:
 
         ShownWindow shown;
         QVERIFY(shown.show());
-        frmMain& w = *shown.window;
+        const frmMain& w = *shown.window;
         shown.setPerson(0, QString(), 1, 1, 1900);
         shown.setPerson(1, QString(), 9, 9, 1998);
-        Put(w.txtName(0), user, Way(way));
-        Put(w.txtName(1), partner, Way(way));
+        const std::array<QLineEdit*, 2> names{Child<QLineEdit>(w, "txtName", 0),
+                                              Child<QLineEdit>(w, "txtName", 1)};
+        Put(names[0], user, Way(way));
+        Put(names[1], partner, Way(way));
         // Nothing is lost or changed on the way in but what the field's
         // length limit cuts off.
-        QCOMPARE(w.txtName(0)->text(), Held(user, w.txtName(0)));
-        QCOMPARE(w.txtName(1)->text(), Held(partner, w.txtName(1)));
+        QCOMPARE(names[0]->text(), Held(user, names[0]));
+        QCOMPARE(names[1]->text(), Held(partner, names[1]));
 
-        QTest::mouseClick(w.cmdProceed(), Qt::LeftButton);
+        shown.proceed();
 
         QCOMPARE(shown.platform.messageTexts(), QStringList{});
-        QCOMPARE(FrontPage(w), w.fraResult());
+        QCOMPARE(FrontPage(w), QStringLiteral("fraResult"));
         const std::int16_t lifePath[2] = {mlc::GetLifePathNumber(1, 1, 1900), mlc::GetLifePathNumber(9, 9, 1998)};
-        const std::int16_t destiny[2] = {ExpectedDestiny(Held(user, w.txtName(0))),
-                                         ExpectedDestiny(Held(partner, w.txtName(1)))};
-        QCOMPARE(w.lblResult(0)->text(),
+        const std::int16_t destiny[2] = {ExpectedDestiny(Held(user, names[0])),
+                                         ExpectedDestiny(Held(partner, names[1]))};
+        QCOMPARE(Child<QLabel>(w, "lblResult", 0)->text(),
                  QStringLiteral("LifePath Compatibility Number is %1 + %2").arg(lifePath[0]).arg(lifePath[1]));
-        QCOMPARE(w.lblResult(2)->text(),
+        QCOMPARE(Child<QLabel>(w, "lblResult", 2)->text(),
                  QStringLiteral("Destiny Compatibility Number is %1 + %2").arg(destiny[0]).arg(destiny[1]));
-        QCOMPARE(w.lblResult(3)->text(), Text(mlc::GetShortReading(mlc::MakePairKey(destiny[0], destiny[1]))));
-        QCOMPARE(ReportLines(*w.RTB()->document()).at(6).text, Text(mlc::GetPairReading(destiny[0], destiny[1])));
+        QCOMPARE(Child<QLabel>(w, "lblResult", 3)->text(),
+                 Text(mlc::GetShortReading(mlc::MakePairKey(destiny[0], destiny[1]))));
+        QCOMPARE(ReportLines(*Child<QTextEdit>(w, "RTB")->document()).at(6).text,
+                 Text(mlc::GetPairReading(destiny[0], destiny[1])));
     }
 
     void namesWithoutAnAsciiLetterAreRefusedAsMissing_data() {
@@ -155,19 +164,14 @@ private slots:
         QTest::addColumn<int>("way");
         QTest::addColumn<int>("refused");  // whose name: 0 user, 1 partner
 
-        const auto addWays = [](const char* name, const QString& user, const QString& partner, int refused) {
-            QTest::addRow("%s, set", name) << user << partner << int(Way::SetText) << refused;
-            QTest::addRow("%s, insert", name) << user << partner << int(Way::Insert) << refused;
-            QTest::addRow("%s, clipboard", name) << user << partner << int(Way::ClipboardPaste) << refused;
-        };
-        addWays("emoji only", QStringLiteral("😀👩\u200D❤️\u200D👨"), QStringLiteral("Catherine"), 0);
-        addWays("NUL and controls only", QChar(u'\0') + QStringLiteral("\t\r\n\x1b\x7f") + QChar(u'\0'),
+        AddWays("emoji only", QStringLiteral("😀👩\u200D❤️\u200D👨"), QStringLiteral("Catherine"), 0);
+        AddWays("NUL and controls only", QChar(u'\0') + QStringLiteral("\t\r\n\x1b\x7f") + QChar(u'\0'),
                 QStringLiteral("Catherine"), 0);
-        addWays("fullwidth letters are no ASCII letters", QStringLiteral("ＡＮＮ"), QStringLiteral("Catherine"), 0);
-        addWays("100000 spaces", Repeat(QStringLiteral(" "), kHugeLength), QStringLiteral("Catherine"), 0);
-        addWays("100000 right-to-left characters", QStringLiteral("Ann"),
+        AddWays("fullwidth letters are no ASCII letters", QStringLiteral("ＡＮＮ"), QStringLiteral("Catherine"), 0);
+        AddWays("100000 spaces", Repeat(QStringLiteral(" "), kHugeLength), QStringLiteral("Catherine"), 0);
+        AddWays("100000 right-to-left characters", QStringLiteral("Ann"),
                 Repeat(QStringLiteral("\u202Eعلي שלום "), kHugeLength), 1);
-        addWays("letters only past the length limit", QStringLiteral("Ann"),
+        AddWays("letters only past the length limit", QStringLiteral("Ann"),
                 Repeat(QStringLiteral("😀"), kHugeLength - 9) + QStringLiteral("Catherine"), 1);
     }
 
@@ -179,19 +183,19 @@ private slots:
 
         ShownWindow shown;
         QVERIFY(shown.show());
-        frmMain& w = *shown.window;
-        Put(w.txtName(0), user, Way(way));
-        Put(w.txtName(1), partner, Way(way));
-        const QString heading = w.lblResult(2)->text();
+        const frmMain& w = *shown.window;
+        Put(Child<QLineEdit>(w, "txtName", 0), user, Way(way));
+        Put(Child<QLineEdit>(w, "txtName", 1), partner, Way(way));
+        const QString heading = Child<QLabel>(w, "lblResult", 2)->text();
 
-        QTest::mouseClick(w.cmdProceed(), Qt::LeftButton);
+        shown.proceed();
 
         const QString message = refused == 0 ? QStringLiteral("Please Enter Your Name")
                                              : QStringLiteral("Please Enter Your Partner's Name");
         QCOMPARE(shown.platform.messageTexts(), QStringList{message});
-        QCOMPARE(FrontPage(w), w.fraMain());
-        QCOMPARE(QApplication::focusWidget(), w.txtName(std::size_t(refused)));
-        QCOMPARE(w.lblResult(2)->text(), heading);
+        QCOMPARE(FrontPage(w), QStringLiteral("fraMain"));
+        QCOMPARE(FocusName(), QStringLiteral("txtName_%1").arg(refused));
+        QCOMPARE(Child<QLabel>(w, "lblResult", 2)->text(), heading);
     }
 };
 

@@ -15,6 +15,7 @@
 // the census at the end: after the run no widget may be left alive.
 
 #include "app/program/Startup.h"
+#include "tests/support/Controls.h"
 #include "ui/main/frmMain.h"
 #include "ui/promo/frmExitPromo.h"
 
@@ -31,6 +32,9 @@
 
 namespace {
 
+using kivo::testing::Child;
+using kivo::testing::ShownWindowOf;
+
 int g_failures = 0;
 
 void Step(bool ok, const char* what) {
@@ -41,36 +45,26 @@ void Step(bool ok, const char* what) {
     }
 }
 
-template <typename T>
-T* Shown() {
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (auto* found = qobject_cast<T*>(w); found != nullptr && found->isVisible()) {
-            return found;
-        }
-    }
-    return nullptr;
-}
-
 void PlayTheUser() {
-    frmMain* main = Shown<frmMain>();
+    frmMain* main = ShownWindowOf<frmMain>();
     Step(main != nullptr, "main window shown");
     if (main == nullptr) {
         QCoreApplication::exit(3);
         return;
     }
-    main->txtName(0)->setText(QStringLiteral("Ann"));
-    main->txtName(1)->setText(QStringLiteral("Catherine"));
-    main->cboDate(1)->setCurrentIndex(8);
-    main->cboMonth(1)->setCurrentIndex(8);
-    main->cboYear(1)->setCurrentIndex(98);
-    main->cmdProceed()->click();
-    Step(main->lblResult(0)->text() == QStringLiteral("LifePath Compatibility Number is 3 + 9"),
+    Child<QLineEdit>(*main, "txtName", 0)->setText(QStringLiteral("Ann"));
+    Child<QLineEdit>(*main, "txtName", 1)->setText(QStringLiteral("Catherine"));
+    Child<QComboBox>(*main, "cboDate", 1)->setCurrentIndex(8);
+    Child<QComboBox>(*main, "cboMonth", 1)->setCurrentIndex(8);
+    Child<QComboBox>(*main, "cboYear", 1)->setCurrentIndex(98);
+    Child<QPushButton>(*main, "cmdProceed")->click();
+    Step(Child<QLabel>(*main, "lblResult", 0)->text() == QStringLiteral("LifePath Compatibility Number is 3 + 9"),
          "reading shown");
 
     // As the close box does: through the window system, not a direct delete.
     main->windowHandle()->close();
     QTimer::singleShot(0, [] {
-        frmExitPromo* promo = Shown<frmExitPromo>();
+        frmExitPromo* promo = ShownWindowOf<frmExitPromo>();
         Step(promo != nullptr, "promotion window shown");
         if (promo == nullptr) {
             QCoreApplication::exit(4);

@@ -66,8 +66,7 @@ public:
     }
 
     QVariant currentValue() const override {
-        const int index = list()->currentIndex();
-        return index < 0 ? QVariant() : QVariant(list()->firstValue() + index);
+        return list()->currentIndex() < 0 ? QVariant() : QVariant(list()->value());
     }
     // Only the number of an entry is taken, and only by a list that takes
     // input; anything else leaves the list as it is.

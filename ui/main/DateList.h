@@ -19,6 +19,8 @@ public:
     explicit DateList(int firstValue, QWidget* parent = nullptr);
 
     int firstValue() const { return firstValue_; }
+    // The number the selected entry stands for.
+    int value() const { return firstValue_ + currentIndex(); }
 
     // Drops the entries down below the box as a list of at most
     // maxVisibleItems() rows, with a scroll bar for the rest, whatever the

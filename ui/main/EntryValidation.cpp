@@ -1,5 +1,6 @@
 #include "ui/main/EntryValidation.h"
 
+#include <QDate>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -7,31 +8,14 @@
 namespace entry {
 namespace {
 
-constexpr int kFebruary = 1;
-constexpr int kApril = 3;
-constexpr int kJune = 5;
-constexpr int kSeptember = 8;
-constexpr int kNovember = 10;
+constexpr int kFebruary = 2;
 
 constexpr int kBackspace = 8;
 constexpr int kSpace = 32;
 
 QString Translate(const char* text) { return QCoreApplication::translate("EntryValidation", text); }
 
-Problem CheckPerson(const PersonEntry& person) {
-    bool yearOk = false;
-    const int year = person.yearText.trimmed().toInt(&yearOk);
-    if (!yearOk) {
-        // The year list holds only numbers; a year that is none is not ours
-        // to judge, just as the list cannot offer one.
-        return Problem::None;
-    }
-    return CheckBirthDate(person.dayPosition, person.monthPosition, year);
-}
-
 }  // namespace
-
-bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 
 bool HasNameLetter(const QString& name) {
     for (const QChar c : name) {
@@ -43,15 +27,11 @@ bool HasNameLetter(const QString& name) {
     return false;
 }
 
-Problem CheckBirthDate(int dayPosition, int monthPosition, int year) {
-    const int day = dayPosition + 1;
-    if (monthPosition == kFebruary) {
-        const int lastDay = IsLeapYear(year) ? 29 : 28;
-        return day > lastDay ? Problem::NoSuchFebruaryDay : Problem::None;
+Problem CheckBirthDate(int day, int month, int year) {
+    if (day <= QDate(year, month, 1).daysInMonth()) {
+        return Problem::None;
     }
-    const bool thirtyDays = monthPosition == kApril || monthPosition == kJune ||
-                            monthPosition == kSeptember || monthPosition == kNovember;
-    return thirtyDays && day == 31 ? Problem::NoThirtyFirst : Problem::None;
+    return month == kFebruary ? Problem::NoSuchFebruaryDay : Problem::NoThirtyFirst;
 }
 
 Problem FindFirstProblem(const std::array<PersonEntry, 2>& people) {
@@ -62,7 +42,8 @@ Problem FindFirstProblem(const std::array<PersonEntry, 2>& people) {
         return Problem::MissingPartnerName;
     }
     for (const PersonEntry& person : people) {
-        if (const Problem problem = CheckPerson(person); problem != Problem::None) {
+        if (const Problem problem = CheckBirthDate(person.day, person.month, person.year);
+            problem != Problem::None) {
             return problem;
         }
     }

@@ -8,8 +8,6 @@
 #include <QCoreApplication>
 #include <QHash>
 #include <QObject>
-#include "app/TextRules.h"
-
 #include <QString>
 
 #include <array>
@@ -20,14 +18,13 @@ class QLineEdit;
 
 namespace entry {
 
-// One person's entries as the controls hold them: the name as typed, the
-// selected positions of the day and month lists (0 is day 1 and January) and
-// the text of the selected year.
+// One person's entries as the controls hold them: the name as typed and the
+// numbers of the selected day, month (1 is January) and year.
 struct PersonEntry {
     QString name;
-    int dayPosition = 0;
-    int monthPosition = 0;
-    QString yearText;
+    int day = 1;
+    int month = 1;
+    int year = 1900;
 };
 
 enum class Problem {
@@ -38,18 +35,12 @@ enum class Problem {
     NoThirtyFirst,      // 31 April, June, September or November
 };
 
-// Gregorian: every fourth year, except centuries not divisible by 400.
-bool IsLeapYear(int year);
-
-// The name without the spaces before and after it; other characters stay.
-using kivo::TrimSpaces;
-
 // A name counts as given only when it holds a letter A-Z or a-z: a pasted
 // "1234" would otherwise pass and produce a reading of nothing.
 bool HasNameLetter(const QString& name);
 
-// The problem with one birth date, or Problem::None.
-Problem CheckBirthDate(int dayPosition, int monthPosition, int year);
+// The problem with one birth date in the Gregorian calendar, or Problem::None.
+Problem CheckBirthDate(int day, int month, int year);
 
 // The first problem in the program's order: user's name, partner's name,
 // user's date, partner's date.

@@ -1,6 +1,7 @@
 #include "ui/main/ReadingReport.h"
 
 #include "engine/modLoveCompatibility.h"
+#include "ui/kit/TextRules.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -123,9 +124,7 @@ QMimeData* ReportBox::createMimeDataFromSelection() const { return nullptr; }
 namespace report {
 namespace {
 
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+using kivo::Text;
 
 // One run of the report: its text and the line breaks behind it, inserted at
 // once so that the breaks carry the run's emphasis.

@@ -5,13 +5,14 @@
 #include "ui/main/frmMain.h"
 
 #include "app/platform/Platform.h"
-#include "engine/modLoveCompatibility.h"
+#include "ui/kit/LinkLabel.h"
+#include "ui/kit/TextRules.h"
+#include "ui/main/DateList.h"
 #include "ui/main/EntryValidation.h"
 #include "ui/main/ReadingReport.h"
 #include "ui/main/ReductionText.h"
 
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
@@ -19,13 +20,8 @@
 
 #include <string>
 
-namespace {
-
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
+using kivo::Text;
+using modLoveCompatibility::kPersonCount;
 
 frmMain::~frmMain() = default;
 
@@ -43,7 +39,7 @@ void frmMain::Form_Load() {
     for (int year = kFirstYear; year <= kLastYear; ++year) {
         years.append(QString::number(year));
     }
-    for (std::size_t i = 0; i < kPersons; ++i) {
+    for (std::size_t i = 0; i < kPersonCount; ++i) {
         cboDate_[i]->addItems(days);
         cboMonth_[i]->addItems(months);
         cboYear_[i]->addItems(years);
@@ -54,7 +50,7 @@ void frmMain::Form_Load() {
 
 void frmMain::SelectFirstDates() {
     // "1", "January", "1900" for both people.
-    for (std::size_t i = 0; i < kPersons; ++i) {
+    for (std::size_t i = 0; i < kPersonCount; ++i) {
         cboDate_[i]->setCurrentIndex(0);
         cboMonth_[i]->setCurrentIndex(0);
         cboYear_[i]->setCurrentIndex(0);
@@ -62,10 +58,9 @@ void frmMain::SelectFirstDates() {
 }
 
 bool frmMain::ValidateEntries() {
-    std::array<entry::PersonEntry, kPersons> people;
-    for (std::size_t i = 0; i < kPersons; ++i) {
-        people[i] = {txtName_[i]->text(), cboDate_[i]->currentIndex(), cboMonth_[i]->currentIndex(),
-                     cboYear_[i]->currentText()};
+    std::array<entry::PersonEntry, kPersonCount> people;
+    for (std::size_t i = 0; i < kPersonCount; ++i) {
+        people[i] = {txtName_[i]->text(), cboDate_[i]->value(), cboMonth_[i]->value(), cboYear_[i]->value()};
     }
     const entry::Problem problem = entry::FindFirstProblem(people);
     if (problem == entry::Problem::None) {
@@ -96,11 +91,11 @@ void frmMain::cmdProceed_Click() {
         return;
     }
     modLoveCompatibility::CalculationState& state = modLoveCompatibility::State();
-    for (std::size_t i = 0; i < kPersons; ++i) {
-        state.strName[i] = entry::TrimSpaces(txtName_[i]->text()).toStdString();
-        state.intDay[i] = static_cast<std::int16_t>(cboDate_[i]->currentIndex() + 1);
-        state.intMonth[i] = static_cast<std::int16_t>(cboMonth_[i]->currentIndex() + 1);
-        state.intYear[i] = static_cast<std::int16_t>(cboYear_[i]->currentText().trimmed().toInt());
+    for (std::size_t i = 0; i < kPersonCount; ++i) {
+        state.strName[i] = kivo::TrimSpaces(txtName_[i]->text()).toStdString();
+        state.intDay[i] = static_cast<std::int16_t>(cboDate_[i]->value());
+        state.intMonth[i] = static_cast<std::int16_t>(cboMonth_[i]->value());
+        state.intYear[i] = static_cast<std::int16_t>(cboYear_[i]->value());
     }
     modLoveCompatibility::CalculateCompatibility();
 
@@ -168,6 +163,10 @@ void frmMain::TS_Click() {
 }
 
 void frmMain::ComposeReport() { report::ComposeReport(*RTB_, modLoveCompatibility::State()); }
+
+void frmMain::BringBrandLabelForward(BrandLabel label) {
+    (label == BrandLabel::FullBrand ? lblFullBrand_ : lblCobrand_)->raise();
+}
 
 void frmMain::mnuExit_Click() { close(); }
 

@@ -14,27 +14,25 @@
 // the frames lying behind are disabled: a covered control must not take the
 // focus or act, by its access key or any other way.
 
+#include "engine/modLoveCompatibility.h"
+
 #include <QMainWindow>
 
 #include <array>
 #include <cstddef>
 
+class DateList;
+class LinkLabel;
 class QAction;
-class QComboBox;
-class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QMenu;
 class QPushButton;
 class QTabBar;
 class QTextEdit;
-class LinkLabel;
-class NameKeyFilter;
 
 class frmMain : public QMainWindow {
     Q_OBJECT
 public:
-    static constexpr std::size_t kPersons = 2;
     // The years the year lists offer.
     static constexpr int kFirstYear = 1900;
     static constexpr int kLastYear = 2050;
@@ -43,36 +41,10 @@ public:
     explicit frmMain(QWidget* parent = nullptr);
     ~frmMain() override;
 
-    // The controls, for start-up, shut-down and the tests.
-    QLineEdit* txtName(std::size_t i) const { return txtName_.at(i); }
-    QComboBox* cboDate(std::size_t i) const { return cboDate_.at(i); }
-    QComboBox* cboMonth(std::size_t i) const { return cboMonth_.at(i); }
-    QComboBox* cboYear(std::size_t i) const { return cboYear_.at(i); }
-    QGroupBox* Frame1(std::size_t i) const { return Frame1_.at(i); }
-    QLabel* lblResult(std::size_t i) const { return lblResult_.at(i); }
-    QPushButton* cmdProceed() const { return cmdProceed_; }
-    QPushButton* cmdBack() const { return cmdBack_; }
-    QTabBar* TS() const { return TS_; }
-    QTextEdit* RTB() const { return RTB_; }
-    QWidget* fraMain() const { return fraMain_; }
-    QWidget* fraResult() const { return fraResult_; }
-    QWidget* fraLifePath() const { return fraLifePath_; }
-    QWidget* fraDestiny() const { return fraDestiny_; }
-    QWidget* fraLoveCompatibility() const { return fraLoveCompatibility_; }
-    QWidget* fraFullBrand() const { return fraFullBrand_; }
-    LinkLabel* Label14() const { return Label14_; }
-    LinkLabel* lblCobrand() const { return lblCobrand_; }
-    LinkLabel* lblFullBrand() const { return lblFullBrand_; }
-
-    QAction* mnuCalculate() const { return mnuCalculate_; }
-    QAction* mnuSep1() const { return mnuSep1_; }
-    QAction* mnuExit() const { return mnuExit_; }
-    QAction* mnuOnline() const { return mnuOnline_; }
-    QAction* mnuVisit() const { return mnuVisit_; }
-    QAction* mnuUpdate() const { return mnuUpdate_; }
-    QAction* mnuAbout() const { return mnuAbout_; }
-    QAction* mnuDonate() const { return mnuDonate_; }
-    QAction* mnuMakeMoney() const { return mnuMakeMoney_; }
+    // The two promotional labels share one place; start-up picks the one in
+    // front.
+    enum class BrandLabel { CoBrand, FullBrand };
+    void BringBrandLabelForward(BrandLabel label);
 
     // The entry check: true when both people's entries are acceptable; on
     // false it has already shown its one message and moved the focus.
@@ -115,12 +87,10 @@ private:
     // code; setting it to 0 discards the character.
     void txtName_KeyPress(std::size_t Index, int& KeyAscii);
 
-    std::array<QLineEdit*, kPersons> txtName_{};
-    std::array<QComboBox*, kPersons> cboDate_{};
-    std::array<QComboBox*, kPersons> cboMonth_{};
-    std::array<QComboBox*, kPersons> cboYear_{};
-    std::array<QGroupBox*, kPersons> Frame1_{};
-    std::array<QLabel*, 9> lblLabel_{};
+    std::array<QLineEdit*, modLoveCompatibility::kPersonCount> txtName_{};
+    std::array<DateList*, modLoveCompatibility::kPersonCount> cboDate_{};
+    std::array<DateList*, modLoveCompatibility::kPersonCount> cboMonth_{};
+    std::array<DateList*, modLoveCompatibility::kPersonCount> cboYear_{};
     std::array<QLabel*, 4> lblResult_{};
 
     QWidget* fraMain_ = nullptr;
@@ -128,8 +98,6 @@ private:
     QWidget* fraLifePath_ = nullptr;
     QWidget* fraDestiny_ = nullptr;
     QWidget* fraLoveCompatibility_ = nullptr;
-    QWidget* fraFullBrand_ = nullptr;
-    QLabel* Picture1_ = nullptr;
     QPushButton* cmdProceed_ = nullptr;
     QPushButton* cmdBack_ = nullptr;
     QTabBar* TS_ = nullptr;
@@ -138,10 +106,7 @@ private:
     LinkLabel* lblCobrand_ = nullptr;
     LinkLabel* lblFullBrand_ = nullptr;
 
-    QMenu* mnuFile_ = nullptr;
-    QMenu* mnuHelp_ = nullptr;
     QAction* mnuCalculate_ = nullptr;
-    QAction* mnuSep1_ = nullptr;
     QAction* mnuExit_ = nullptr;
     QAction* mnuOnline_ = nullptr;
     QAction* mnuVisit_ = nullptr;
@@ -149,6 +114,4 @@ private:
     QAction* mnuAbout_ = nullptr;
     QAction* mnuDonate_ = nullptr;
     QAction* mnuMakeMoney_ = nullptr;
-
-    NameKeyFilter* nameKeyFilter_ = nullptr;
 };

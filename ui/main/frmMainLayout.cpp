@@ -3,32 +3,28 @@
 
 #include "ui/main/frmMain.h"
 
-#include "app/ClassicLook.h"
-#include "app/LinkLabel.h"
 #include "app/frmAbout.h"
 #include "app/modHelp.h"
-#include "app/platform/Platform.h"
+#include "ui/kit/ClassicLook.h"
+#include "ui/kit/Labels.h"
+#include "ui/kit/LinkLabel.h"
+#include "ui/kit/PersonCard.h"
 #include "ui/main/DateList.h"
 #include "ui/main/EntryValidation.h"
 #include "ui/main/ReadingReport.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QComboBox>
 #include <QEvent>
 #include <QFrame>
-#include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPainter>
-#include <QPainterPath>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
-#include <QStyle>
 #include <QTabBar>
 #include <QToolTip>
 
@@ -41,12 +37,14 @@ constexpr QRect kLabel14Place{8, 5, 624, 18};
 constexpr QRect kPagePlace{8, 28, 624, 362};
 constexpr QRect kBrandFramePlace{0, 396, 640, 56};
 
-// The two shades of the window: the window, the person frames and the result
-// frames in grey, the two pages in light grey.
-const QColor kGrey{96, 100, 108};
+// The two pages are light grey on the window's card grey.
 const QColor kPageGrey{214, 214, 218};
 
+using kivo::look::kCardGrey;
+using kivo::look::MakeLabel;
 using kivo::look::SetTextColour;
+using kivo::look::StandardFont;
+using modLoveCompatibility::kPersonCount;
 
 void Paint(QWidget* widget, const QColor& background, const QColor& text) {
     kivo::look::SetBackground(widget, background);
@@ -61,14 +59,6 @@ QFrame* MakeFrame(QWidget* parent, const char* name, const QRect& place, const Q
     frame->setFrameShadow(QFrame::Sunken);
     Paint(frame, background, Qt::black);
     return frame;
-}
-
-QLabel* MakeCaption(QWidget* parent, const QString& name, const QString& text, const QRect& place) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setGeometry(place);
-    label->setTextFormat(Qt::PlainText);
-    return label;
 }
 
 // A combo box builds its whole drop-down (a popup window with a list view)
@@ -89,64 +79,6 @@ void SetFontQuietly(QComboBox* list, const QFont& font) {
     list->setFont(font);
     list->removeEventFilter(&sink);
 }
-
-// A rounded grey card with its title inside the top edge. Painted here
-// rather than through a style sheet, which would bring the style-sheet style
-// and its parser into the start-up. The rim is drawn the way a 1 px, 6 px
-// radius style-sheet border is, so the card looks the same to the pixel.
-class PersonCard : public QGroupBox {
-public:
-    using QGroupBox::QGroupBox;
-
-protected:
-    void paintEvent(QPaintEvent* /*event*/) override {
-        static constexpr qreal kRadius = 6.0;
-        const QColor rim{150, 154, 164};
-        const qreal w = width();
-        const qreal h = height();
-
-        QPainter painter(this);
-        painter.setRenderHint(QPainter::Antialiasing);
-        QPainterPath inside;
-        inside.addRoundedRect(QRectF(0.5, 0.5, w - 1.0, h - 1.0), kRadius - 0.5, kRadius - 0.5);
-        painter.fillPath(inside, kGrey);
-
-        // The straight parts of the rim, then each corner as two eighths of a
-        // circle through the middle of the rim's pixels; bottom, right, left,
-        // top, as the overlapping anti-aliased ends must blend in that order.
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(rim);
-        painter.drawRect(QRectF(kRadius, h - 1.0, w - 2 * kRadius, 1.0));
-        painter.drawRect(QRectF(w - 1.0, kRadius, 1.0, h - 2 * kRadius));
-        painter.drawRect(QRectF(0.0, kRadius, 1.0, h - 2 * kRadius));
-        painter.drawRect(QRectF(kRadius, 0.0, w - 2 * kRadius, 1.0));
-        painter.setBrush(Qt::NoBrush);
-        painter.setPen(QPen(rim, 1.0, Qt::SolidLine, Qt::SquareCap));
-        const qreal d = 2 * kRadius - 1.0;
-        const QRectF topLeft{0.5, 0.5, d, d};
-        const QRectF topRight{w - 2 * kRadius + 0.5, 0.5, d, d};
-        const QRectF bottomLeft{0.5, h - 2 * kRadius + 0.5, d, d};
-        const QRectF bottomRight{w - 2 * kRadius + 0.5, h - 2 * kRadius + 0.5, d, d};
-        // Angles in sixteenths of a degree, counter-clockwise from 3 o'clock.
-        painter.drawArc(bottomLeft, -90 * 16, -45 * 16);
-        painter.drawArc(bottomRight, -90 * 16, 45 * 16);
-        painter.drawArc(topRight, 45 * 16, -45 * 16);
-        painter.drawArc(bottomRight, 315 * 16, 45 * 16);
-        painter.drawArc(topLeft, 135 * 16, 45 * 16);
-        painter.drawArc(bottomLeft, 180 * 16, 45 * 16);
-        painter.drawArc(topLeft, 135 * 16, -45 * 16);
-        painter.drawArc(topRight, 45 * 16, 45 * 16);
-
-        // Centred in a box of its rounded width and not clipped to it, so the
-        // glyphs fall on the same fractions of a pixel as a style sheet's
-        // title.
-        const QFontMetrics metrics = fontMetrics();
-        style()->drawItemText(
-            &painter, QRect(13, 6, metrics.horizontalAdvance(title()), metrics.height()),
-            Qt::AlignLeft | Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextShowMnemonic | Qt::TextDontClip,
-            palette(), isEnabled(), title(), QPalette::WindowText);
-    }
-};
 
 // Shows a result heading's steps as a tooltip just above the heading, over
 // the tab strip: placed at the pointer, as tooltips are, it would hide the
@@ -183,23 +115,15 @@ QString Indexed(const char* name, std::size_t index) {
 }
 
 LinkLabel* MakeLink(QWidget* parent, const char* name, const QString& text, const QRect& place) {
-    auto* link = new LinkLabel(text, parent);
-    link->setObjectName(QString::fromLatin1(name));
-    link->setGeometry(place);
-    link->setTextFormat(Qt::PlainText);
-    QFont font = kivo::look::StandardFont(true);
-    font.setUnderline(true);
-    link->setFont(font);
-    SetTextColour(link, Qt::white);
-    return link;
+    return kivo::look::MakeLink(parent, name, text, place, StandardFont(true), Qt::white);
 }
 
 }  // namespace
 
 frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(tr("Kivo Love Numerology v1.0"));
-    setFont(kivo::look::StandardFont());
+    setWindowTitle(kivo::look::ProgramCaption());
+    setFont(StandardFont());
 
     createMenus();
 
@@ -208,7 +132,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(kClientSize);
-    Paint(client, kGrey, Qt::white);
+    Paint(client, kCardGrey, Qt::white);
     setCentralWidget(client);
 
     Label14_ = MakeLink(client, "Label14",
@@ -235,28 +159,28 @@ void frmMain::createMenus() {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("menuBar"));
 
-    mnuFile_ = bar->addMenu(tr("&File"));
-    mnuFile_->setObjectName(QStringLiteral("mnuFile"));
-    mnuCalculate_ = mnuFile_->addAction(tr("&Calculate"));
+    QMenu* mnuFile = bar->addMenu(tr("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuCalculate_ = mnuFile->addAction(tr("&Calculate"));
     mnuCalculate_->setObjectName(QStringLiteral("mnuCalculate"));
     mnuCalculate_->setVisible(false);
-    mnuSep1_ = mnuFile_->addSeparator();
-    mnuSep1_->setObjectName(QStringLiteral("mnuSep1"));
-    mnuSep1_->setVisible(false);
-    mnuExit_ = mnuFile_->addAction(tr("E&xit"));
+    QAction* mnuSep1 = mnuFile->addSeparator();
+    mnuSep1->setObjectName(QStringLiteral("mnuSep1"));
+    mnuSep1->setVisible(false);
+    mnuExit_ = mnuFile->addAction(tr("E&xit"));
     mnuExit_->setObjectName(QStringLiteral("mnuExit"));
 
-    mnuHelp_ = bar->addMenu(tr("&Help"));
-    mnuHelp_->setObjectName(QStringLiteral("mnuHelp"));
-    mnuOnline_ = mnuHelp_->addAction(tr("&Online Help"));
+    QMenu* mnuHelp = bar->addMenu(tr("&Help"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    mnuOnline_ = mnuHelp->addAction(tr("&Online Help"));
     mnuOnline_->setObjectName(QStringLiteral("mnuOnline"));
-    mnuVisit_ = mnuHelp_->addAction(tr("&Visit Us Online"));
+    mnuVisit_ = mnuHelp->addAction(tr("&Visit Us Online"));
     mnuVisit_->setObjectName(QStringLiteral("mnuVisit"));
-    mnuHelp_->addSeparator()->setObjectName(QStringLiteral("mnuSep2"));
-    mnuUpdate_ = mnuHelp_->addAction(tr("Check for Software &Update"));
+    mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuSep2"));
+    mnuUpdate_ = mnuHelp->addAction(tr("Check for Software &Update"));
     mnuUpdate_->setObjectName(QStringLiteral("mnuUpdate"));
-    mnuHelp_->addSeparator()->setObjectName(QStringLiteral("mnuSep3"));
-    mnuAbout_ = mnuHelp_->addAction(tr("&About Software"));
+    mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuSep3"));
+    mnuAbout_ = mnuHelp->addAction(tr("&About Software"));
     mnuAbout_->setObjectName(QStringLiteral("mnuAbout"));
 
     // Entries of the bar itself: they act at once, without a drop-down.
@@ -268,44 +192,41 @@ void frmMain::createMenus() {
 }
 
 void frmMain::createEntryPage(QWidget* page) {
-    Picture1_ = new QLabel(page);
-    Picture1_->setObjectName(QStringLiteral("Picture1"));
-    Picture1_->setGeometry(58, 14, 196, 196);
+    auto* picture = new QLabel(page);
+    picture->setObjectName(QStringLiteral("Picture1"));
+    picture->setGeometry(58, 14, 196, 196);
     // On an unscaled screen the copy made at the box's size is shown: the
     // full picture takes longer to decode than the rest of the page takes to
     // build, and would only be shrunk to this size again when painted.
     // Scaled screens get the full picture.
-    Picture1_->setPixmap(QPixmap(Picture1_->devicePixelRatioF() > 1.0 ? QStringLiteral(":/images/picture1.png")
-                                                                       : QStringLiteral(":/images/picture1-196.png")));
-    Picture1_->setScaledContents(true);
-    Picture1_->setAccessibleName(tr("Two interlocking hearts"));
+    picture->setPixmap(QPixmap(picture->devicePixelRatioF() > 1.0 ? QStringLiteral(":/images/picture1.png")
+                                                                   : QStringLiteral(":/images/picture1-196.png")));
+    picture->setScaledContents(true);
+    picture->setAccessibleName(tr("Two interlocking hearts"));
 
-    QLabel*& intro = lblLabel_[8];
-    intro = MakeCaption(page, Indexed("lblLabel", 8),
-                        tr("Know more about the love of your life with Kivo Love Numerology. Know more "
-                           "about the level of your compatibility based on numerological calculations. "
-                           "Be the first to analyze your relationship and make it work!"),
-                        {14, 226, 284, 124});
-    intro->setFont(kivo::look::StandardFont(true));
+    QLabel* intro = MakeLabel(page, Indexed("lblLabel", 8),
+                              tr("Know more about the love of your life with Kivo Love Numerology. Know more "
+                                 "about the level of your compatibility based on numerological calculations. "
+                                 "Be the first to analyze your relationship and make it work!"),
+                              {14, 226, 284, 124}, StandardFont(true), Qt::AlignHCenter | Qt::AlignTop);
     intro->setWordWrap(true);
-    intro->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
-    for (std::size_t i = 0; i < kPersons; ++i) {
+    for (std::size_t i = 0; i < kPersonCount; ++i) {
         createPersonFrame(page, i);
     }
 
     cmdProceed_ = new QPushButton(tr("&Get Our Love Numerology Reading"), page);
     cmdProceed_->setObjectName(QStringLiteral("cmdProceed"));
     cmdProceed_->setGeometry(312, 306, 298, 40);
-    cmdProceed_->setFont(kivo::look::StandardFont(true));
+    cmdProceed_->setFont(StandardFont(true));
 }
 
 void frmMain::createPersonFrame(QWidget* page, std::size_t i) {
-    static constexpr std::array<const char*, kPersons> kTitles{
+    static constexpr std::array<const char*, kPersonCount> kTitles{
         QT_TR_NOOP("Your Personal Details"), QT_TR_NOOP("Your Partner's Personal Details")};
     // The captions of each frame, in the order Name, Date, Month, Year.
-    static constexpr std::array<std::array<std::size_t, 4>, kPersons> kCaptionIndex{{{3, 0, 1, 2}, {4, 5, 6, 7}}};
-    static constexpr std::array<std::array<const char*, 4>, kPersons> kAccessible{{
+    static constexpr std::array<std::array<std::size_t, 4>, kPersonCount> kCaptionIndex{{{3, 0, 1, 2}, {4, 5, 6, 7}}};
+    static constexpr std::array<std::array<const char*, 4>, kPersonCount> kAccessible{{
         {QT_TR_NOOP("Your name"), QT_TR_NOOP("Your birth day"), QT_TR_NOOP("Your birth month"),
          QT_TR_NOOP("Your birth year")},
         {QT_TR_NOOP("Partner's name"), QT_TR_NOOP("Partner's birth day"), QT_TR_NOOP("Partner's birth month"),
@@ -313,10 +234,9 @@ void frmMain::createPersonFrame(QWidget* page, std::size_t i) {
     }};
 
     auto* frame = new PersonCard(tr(kTitles[i]), page);
-    Frame1_[i] = frame;
     frame->setObjectName(Indexed("Frame1", i));
     frame->setGeometry(312, 12 + static_cast<int>(i) * 144, 298, 134);
-    frame->setFont(kivo::look::StandardFont(true));
+    frame->setFont(StandardFont(true));
     // The card paints its own grey. The boxes inside shade their frames from
     // the window colour, which stays the application's, not the page's.
     QPalette palette = frame->palette();
@@ -328,21 +248,20 @@ void frmMain::createPersonFrame(QWidget* page, std::size_t i) {
     const std::array<QRect, 4> captionPlaces{QRect{12, 26, 120, 16}, QRect{12, 78, 60, 16},
                                              QRect{80, 78, 112, 16}, QRect{200, 78, 86, 16}};
     for (std::size_t k = 0; k < 4; ++k) {
-        QLabel* caption = MakeCaption(frame, Indexed("lblLabel", kCaptionIndex[i][k]), captions[k], captionPlaces[k]);
-        caption->setFont(kivo::look::StandardFont());
-        lblLabel_[kCaptionIndex[i][k]] = caption;
+        MakeLabel(frame, Indexed("lblLabel", kCaptionIndex[i][k]), captions[k], captionPlaces[k],
+                  StandardFont());
     }
 
     txtName_[i] = new QLineEdit(frame);
     txtName_[i]->setObjectName(Indexed("txtName", i));
     txtName_[i]->setGeometry(12, 44, 274, 24);
-    txtName_[i]->setFont(kivo::look::StandardFont());
+    txtName_[i]->setFont(StandardFont());
 
     const auto makeList = [&](const char* name, int firstValue, const QRect& place) {
         auto* list = new DateList(firstValue, frame);
         list->setObjectName(Indexed(name, i));
         list->setGeometry(place);
-        SetFontQuietly(list, kivo::look::StandardFont());
+        SetFontQuietly(list, StandardFont());
         // Pick-only: the user chooses an entry, never types one.
         list->setEditable(false);
         list->setMaxVisibleItems(15);
@@ -361,7 +280,7 @@ void frmMain::createPersonFrame(QWidget* page, std::size_t i) {
 void frmMain::createResultPage(QWidget* page) {
     TS_ = new QTabBar(page);
     TS_->setObjectName(QStringLiteral("TS"));
-    TS_->setFont(kivo::look::StandardFont());
+    TS_->setFont(StandardFont());
     TS_->setDrawBase(false);
     TS_->setExpanding(true);
     TS_->addTab(tr("LifePath Compatibility Number"));
@@ -376,23 +295,22 @@ void frmMain::createResultPage(QWidget* page) {
     const QRect readingPlace{14, 54, framePlace.width() - 28, framePlace.height() - 68};
 
     const auto makeResultFrame = [&](const char* name) {
-        QFrame* frame = MakeFrame(page, name, framePlace, kGrey);
+        QFrame* frame = MakeFrame(page, name, framePlace, kCardGrey);
         frame->setFrameShadow(QFrame::Plain);
         return frame;
     };
     auto* stepsTip = new StepsAboveHeading(this);
     const auto makeHeading = [&](QWidget* frame, std::size_t k) {
-        QLabel* label = MakeCaption(frame, Indexed("lblResult", k), tr("Compatibility Number"), headingPlace);
-        label->setFont(kivo::look::Font(14.25, true));
+        QLabel* label = MakeLabel(frame, Indexed("lblResult", k), tr("Compatibility Number"), headingPlace,
+                                  kivo::look::Font(14.25, true));
         SetTextColour(label, kivo::look::kYellow);
         label->installEventFilter(stepsTip);
         lblResult_[k] = label;
     };
     const auto makeReading = [&](QWidget* frame, std::size_t k) {
-        QLabel* label = MakeCaption(frame, Indexed("lblResult", k), tr("Reading"), readingPlace);
+        QLabel* label = MakeLabel(frame, Indexed("lblResult", k), tr("Reading"), readingPlace, StandardFont(),
+                                  Qt::AlignLeft | Qt::AlignTop);
         label->setWordWrap(true);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setFont(kivo::look::StandardFont());
         SetTextColour(label, kivo::look::kLightYellow);
         lblResult_[k] = label;
     };
@@ -408,7 +326,7 @@ void frmMain::createResultPage(QWidget* page) {
     RTB_ = new ReportBox(fraLoveCompatibility_);
     RTB_->setObjectName(QStringLiteral("RTB"));
     RTB_->setGeometry(6, 6, framePlace.width() - 12, framePlace.height() - 12);
-    RTB_->setFont(kivo::look::StandardFont());
+    RTB_->setFont(StandardFont());
     RTB_->setAccessibleName(tr("Love compatibility report"));
     // The first tab's frame in front, so the strip and the frames agree from the start.
     bringForward(fraLifePath_);
@@ -416,25 +334,25 @@ void frmMain::createResultPage(QWidget* page) {
     cmdBack_ = new QPushButton(tr("&Do It Once Again"), page);
     cmdBack_->setObjectName(QStringLiteral("cmdBack"));
     cmdBack_->setGeometry(440, 310, 170, 36);
-    cmdBack_->setFont(kivo::look::StandardFont(true));
+    cmdBack_->setFont(StandardFont(true));
 }
 
 void frmMain::createBrandFrame(QWidget* client) {
-    fraFullBrand_ = new QFrame(client);
-    fraFullBrand_->setObjectName(QStringLiteral("fraFullBrand"));
-    fraFullBrand_->setGeometry(kBrandFramePlace);
-    Paint(fraFullBrand_, kivo::look::kBrandGrey, Qt::white);
+    auto* fraFullBrand = new QFrame(client);
+    fraFullBrand->setObjectName(QStringLiteral("fraFullBrand"));
+    fraFullBrand->setGeometry(kBrandFramePlace);
+    Paint(fraFullBrand, kivo::look::kBrandGrey, Qt::white);
 
     // Both labels fill the frame, so the whole frame is the click area of the
     // one in front; the margins keep the text off the frame's edges.
     const QRect place{QPoint(0, 0), kBrandFramePlace.size()};
     // A single "&" stands for itself in a label.
-    lblCobrand_ = MakeLink(fraFullBrand_, "lblCobrand",
+    lblCobrand_ = MakeLink(fraFullBrand, "lblCobrand",
                            tr("Co-brand this software for your site.  Increase loyalty and traffic to your "
                               "site. Put your site's name &  link here. See \"Help\" for details. Click Here "
                               "for more info on co-branding."),
                            place);
-    lblFullBrand_ = MakeLink(fraFullBrand_, "lblFullBrand",
+    lblFullBrand_ = MakeLink(fraFullBrand, "lblFullBrand",
                              tr("Home Business Opportunity. Start your own Internet business and make money "
                                 "online. Get this software fully branded for your website. Click here for "
                                 "more details."),
@@ -465,10 +383,10 @@ void frmMain::connectHandlers() {
     connect(lblCobrand_, &LinkLabel::clicked, this, [] { modHelp::OpenCoBrandPage(); });
     connect(lblFullBrand_, &LinkLabel::clicked, this, [] { modHelp::OpenFullBrandPage(); });
 
-    nameKeyFilter_ = new NameKeyFilter(
+    auto* nameKeyFilter = new NameKeyFilter(
         [this](std::size_t index, int& keyAscii) { txtName_KeyPress(index, keyAscii); }, this);
-    for (std::size_t i = 0; i < kPersons; ++i) {
-        nameKeyFilter_->watch(txtName_[i], i);
+    for (std::size_t i = 0; i < kPersonCount; ++i) {
+        nameKeyFilter->watch(txtName_[i], i);
     }
 }
 

@@ -1,11 +1,13 @@
 #include "ui/promo/frmExitPromo.h"
 
-#include "app/ClassicLook.h"
 #include "app/EndApplication.h"
-#include "app/LinkLabel.h"
 #include "app/modHelp.h"
 #include "app/platform/Platform.h"
-#include "ui/promo/ClassicFrame.h"
+#include "ui/kit/ClassicFrame.h"
+#include "ui/kit/ClassicLook.h"
+#include "ui/kit/Labels.h"
+#include "ui/kit/LinkLabel.h"
+#include "ui/kit/TextRules.h"
 #include "ui/promo/modTellAFriend.h"
 
 #include <QCheckBox>
@@ -27,11 +29,13 @@ QPointer<frmExitPromo> frmExitPromo::instance_;
 
 namespace {
 
+using kivo::TrimSpaces;
 using kivo::look::Family;
 using kivo::look::Font;
 using kivo::look::SetBackground;
 using kivo::look::SetTextColour;
-using modTellAFriend::TrimSpaces;
+
+constexpr Qt::Alignment kTopLeft = Qt::AlignLeft | Qt::AlignTop;
 
 constexpr QSize kClientSize{741, 315};
 constexpr int kSmallestFittedPixelSize = 7;
@@ -71,16 +75,6 @@ void FitCheckBox(QCheckBox* box) {
         font.setPixelSize(font.pixelSize() - 1);
     }
     box->setFont(font);
-}
-
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QRect place, const QFont& font) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(place);
-    label->setFont(font);
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return label;
 }
 
 QLineEdit* MakeField(QWidget* parent, const char* name, const QString& text, QRect place) {
@@ -129,7 +123,7 @@ frmExitPromo::frmExitPromo()
                            Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
     instance_ = this;
     setObjectName(QStringLiteral("frmExitPromo"));
-    setWindowTitle(tr("Kivo Love Numerology v1.0"));
+    setWindowTitle(kivo::look::ProgramCaption());
     setWindowIcon(QGuiApplication::windowIcon());
     setFixedSize(kClientSize);
     setFont(DefaultFont());
@@ -212,11 +206,11 @@ void frmExitPromo::createControls() {
     Picture1_->setPixmap(kivo::look::ProgramIconPixmap(Picture1_));
     Picture1_->setAccessibleName(tr("Program icon"));
 
-    Label1_ = MakeLabel(this, "Label1", tr("Kivo Love Numerology v1.0"), {72, 16, 281, 29},
-                        Font(18, false, Family::MsSansSerif));
+    Label1_ = MakeLabel(this, "Label1", ProgramCaption(), {72, 16, 281, 29},
+                        Font(18, false, Family::MsSansSerif), kTopLeft);
     FitLabel(Label1_);
 
-    Label2_ = MakeLabel(this, "Label2", SupportText(1), {8, 56, 465, 73}, Font(9.75, true));
+    Label2_ = MakeLabel(this, "Label2", SupportText(1), {8, 56, 465, 73}, Font(9.75, true), kTopLeft);
     Label2_->setWordWrap(true);
     SetBackground(Label2_, Qt::white);
 
@@ -254,20 +248,13 @@ void frmExitPromo::createControls() {
     Frame6_->setGeometry(488, 8, 249, 305);
     Frame6_->setFont(Font(9.75, true));
 
-    Label3_ = MakeLabel(Frame6_, "Label3", CatalogueText(), {8, 24, 233, 257}, Font(9));
+    Label3_ = MakeLabel(Frame6_, "Label3", CatalogueText(), {8, 24, 233, 257}, Font(9), kTopLeft);
     Label3_->setWordWrap(true);
     SetTextColour(Label3_, Qt::white);
     FitLabel(Label3_);
 
-    lblGoToHome_ = new LinkLabel(tr("Click Here To Visit Arvella Softwares"), Frame6_);
-    lblGoToHome_->setObjectName(QStringLiteral("lblGoToHome"));
-    lblGoToHome_->setGeometry(5, 283, 239, 14);
-    lblGoToHome_->setTextFormat(Qt::PlainText);
-    lblGoToHome_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QFont linkFont = Font(9, true);
-    linkFont.setUnderline(true);
-    lblGoToHome_->setFont(linkFont);
-    SetTextColour(lblGoToHome_, kYellow);
+    lblGoToHome_ = MakeLink(Frame6_, "lblGoToHome", tr("Click Here To Visit Arvella Softwares"),
+                            {5, 283, 239, 14}, Font(9, true), kYellow, kTopLeft);
     FitLabel(lblGoToHome_);
 
     for (QWidget* field : {static_cast<QWidget*>(txtName_), static_cast<QWidget*>(txtEmail_),
@@ -365,7 +352,7 @@ void frmExitPromo::cmdSubmit_Click() {
                                     kivo::platform::MessageIcon::Error);
         return;
     }
-    SubmitReferral();
+    SubmitReferral(this);
 }
 
 void frmExitPromo::txtName_GotFocus() { ClearPlaceholder(txtName_, modTellAFriend::kNamePlaceholder); }

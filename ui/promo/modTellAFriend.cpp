@@ -2,10 +2,8 @@
 
 #include "app/modHelp.h"
 #include "app/platform/Platform.h"
-#include "ui/promo/frmExitPromo.h"
-
-#include <QUrl>
-#include <QUrlQuery>
+#include "ui/kit/TextRules.h"
+#include "ui/promo/ReferralAddress.h"
 
 #include <array>
 
@@ -17,45 +15,7 @@ QString strTafMessage;
 QString strTafFriendName;
 QString strTafFriendEmail;
 
-namespace {
-
-// One query component: every byte of the UTF-8 form outside the unreserved
-// characters is percent-encoded. QUrlQuery alone is not enough: it takes
-// "%20" in a value as an already encoded space, and it leaves "+" bare, which
-// the page's form decoding would read back as a space.
-QString QueryComponent(const QString& value) {
-    QString encoded = QString::fromLatin1(QUrl::toPercentEncoding(value));
-    // A null string would make QUrlQuery drop the "=" of an empty value.
-    if (encoded.isNull()) {
-        encoded = QLatin1String("");
-    }
-    return encoded;
-}
-
-}  // namespace
-
-QString ComposeReferralAddress(const QString& name, const QString& email, const QString& message,
-                               const QString& friendName, const QString& friendEmail) {
-    const QString home = modHelp::ProductHomeAddress().toString(QUrl::FullyEncoded);
-    const std::array<std::pair<const char*, const QString*>, 6> items{{
-        {"taf1", &name},
-        {"taf2", &email},
-        {"taf3", &message},
-        {"taf4", &friendName},
-        {"taf5", &friendEmail},
-        {"taf6", &home},
-    }};
-
-    QUrlQuery query;
-    for (const auto& [key, value] : items) {
-        query.addQueryItem(QString::fromLatin1(key), QueryComponent(*value));
-    }
-    QUrl address = modHelp::TellAFriendPageAddress();
-    address.setQuery(query);
-    return address.toString(QUrl::FullyEncoded);
-}
-
-void SubmitReferral() {
+void SubmitReferral(QWidget* messageParent) {
     struct Check {
         const QString* value;
         const QString* placeholder;
@@ -69,16 +29,17 @@ void SubmitReferral() {
         {&strTafFriendEmail, &kFriendEmailPlaceholder, "Please Enter Your Friend's Email"},
     }};
     for (const Check& check : checks) {
-        const QString trimmed = TrimSpaces(*check.value);
+        const QString trimmed = kivo::TrimSpaces(*check.value);
         if (trimmed.isEmpty() || trimmed == *check.placeholder) {
-            kivo::platform::ShowMessage(frmExitPromo::Instance(), QString::fromLatin1(check.message),
+            kivo::platform::ShowMessage(messageParent, QString::fromLatin1(check.message),
                                         kivo::platform::MessageIcon::Error);
             return;
         }
     }
 
-    strTafAddress = ComposeReferralAddress(strTafName, strTafEmail, strTafMessage, strTafFriendName,
-                                           strTafFriendEmail);
+    strTafAddress = ComposeReferralAddress(modHelp::TellAFriendPageAddress(), modHelp::ProductHomeAddress(),
+                                           {strTafName, strTafEmail, strTafMessage, strTafFriendName,
+                                            strTafFriendEmail});
     modHelp::OpenTellAFriendURL();
 }
 

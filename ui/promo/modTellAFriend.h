@@ -4,9 +4,9 @@
 // composes the address of the maker's refer-a-friend page and opens it.
 // strTafAddress lives with the launcher that opens it (app/modHelp.h).
 
-#include "app/TextRules.h"
-
 #include <QString>
+
+class QWidget;
 
 namespace modTellAFriend {
 
@@ -25,20 +25,10 @@ inline const QString kMessagePlaceholder = QStringLiteral("Your Message");
 inline const QString kFriendNamePlaceholder = QStringLiteral("Friend's Name");
 inline const QString kFriendEmailPlaceholder = QStringLiteral("Friend's Email Address");
 
-// Removes leading and trailing space characters (code 32) only: tabs and line
-// breaks are content for the form's rules.
-using kivo::TrimSpaces;
-
-// The submission address for five values, fully percent-encoded: the page's
-// address, then taf1 to taf5 with the values and taf6 with the program's home
-// address. Each value travels as one UTF-8 query component, so whatever it
-// holds comes back out unchanged and cannot add a key of its own.
-QString ComposeReferralAddress(const QString& name, const QString& email, const QString& message,
-                               const QString& friendName, const QString& friendEmail);
-
-// Checks the five module values in order, showing a message and returning at
-// the first that is empty or still its placeholder; otherwise composes
-// strTafAddress and opens it with modHelp::OpenTellAFriendURL.
-void SubmitReferral();
+// Checks the five module values in order, showing a message over
+// messageParent and returning at the first that is empty or still its
+// placeholder; otherwise composes strTafAddress (ReferralAddress.h) and opens
+// it with modHelp::OpenTellAFriendURL.
+void SubmitReferral(QWidget* messageParent);
 
 }  // namespace modTellAFriend

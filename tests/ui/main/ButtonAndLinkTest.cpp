@@ -2,9 +2,9 @@
 // presses the focused button, an access key moves the focus as a click does
 // before its button acts, and a double-click on a link opens its page once.
 
-#include "app/LinkLabel.h"
 #include "app/frmAbout.h"
-#include "tests/ui/main/WindowDriver.h"
+#include "tests/support/WindowDriver.h"
+#include "ui/kit/LinkLabel.h"
 #include "ui/promo/frmExitPromo.h"
 #include "ui/promo/modTellAFriend.h"
 
@@ -14,31 +14,16 @@
 
 #include <functional>
 
+using kivo::testing::Child;
+using kivo::testing::FocusName;
 using kivo::testing::FrontPage;
 using kivo::testing::RecordingPlatform;
 using kivo::testing::ShownWindow;
 
 namespace {
 
-// Runs `inside` on the About window while it is shown modally; true when the
-// window then closed by itself (it is closed by force after a while).
 bool WhileAboutShown(const std::function<void(QWidget&)>& inside) {
-    QTimer::singleShot(0, [&] {
-        if (QWidget* about = QApplication::activeModalWidget()) {
-            inside(*about);
-        }
-    });
-    bool rescued = false;
-    QTimer rescue;
-    QObject::connect(&rescue, &QTimer::timeout, [&] {
-        if (QWidget* about = QApplication::activeModalWidget()) {
-            rescued = true;
-            about->close();
-        }
-    });
-    rescue.start(5000);
-    frmAbout::ShowModal();
-    return !rescued;
+    return kivo::testing::WhileModal(&frmAbout::ShowModal, inside);
 }
 
 std::unique_ptr<frmExitPromo> ShownPromotion() {
@@ -51,7 +36,7 @@ std::unique_ptr<frmExitPromo> ShownPromotion() {
     for (const auto& [field, text] :
          {std::pair{"txtName", "Ann"}, std::pair{"txtEmail", "ann@home.example"},
           std::pair{"txtFriendName", "Bob"}, std::pair{"txtFriendEmail", "bob@home.example"}}) {
-        promotion->findChild<QLineEdit*>(QLatin1String(field))->setText(QLatin1String(text));
+        Child<QLineEdit>(*promotion, field)->setText(QLatin1String(text));
     }
     return promotion;
 }
@@ -95,8 +80,7 @@ private slots:
         QFETCH(int, key);
         const Qt::KeyboardModifiers modifiers = key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
         const auto press = [&](QWidget& window) {
-            auto* target = window.findChild<QPushButton*>(button);
-            QVERIFY(target != nullptr);
+            auto* target = Child<QPushButton>(window, button);
             target->setFocus(Qt::TabFocusReason);
             QTest::keyClick(target, Qt::Key(key), modifiers);
         };
@@ -114,14 +98,15 @@ private slots:
         } else {
             ShownWindow shown;
             QVERIFY(shown.show());
-            frmMain& w = *shown.window;
             shown.setPerson(0, QStringLiteral("Ann"), 1, 1, 1900);
             shown.setPerson(1, QStringLiteral("Cat"), 1, 1, 1900);
             if (button == QStringLiteral("cmdBack")) {
-                w.cmdProceed_Click();
+                shown.proceed();
             }
-            press(w);
-            QCOMPARE(FrontPage(w), button == QStringLiteral("cmdBack") ? w.fraMain() : w.fraResult());
+            press(*shown.window);
+            const bool back = button == QStringLiteral("cmdBack");
+            QCOMPARE(FrontPage(*shown.window),
+                     back ? QStringLiteral("fraMain") : QStringLiteral("fraResult"));
             QVERIFY(shown.platform.messages.isEmpty());
         }
     }
@@ -130,7 +115,7 @@ private slots:
         RecordingPlatform platform;
         const std::unique_ptr<frmExitPromo> promotion = ShownPromotion();
         QVERIFY(promotion != nullptr);
-        auto* name = promotion->findChild<QLineEdit*>(QStringLiteral("txtName"));
+        auto* name = Child<QLineEdit>(*promotion, "txtName");
         name->setFocus(Qt::TabFocusReason);
         name->clear();
 
@@ -140,7 +125,7 @@ private slots:
         QTRY_COMPARE(platform.messageTexts(), QStringList{QStringLiteral("Please Enter Your Name")});
         QCOMPARE(modTellAFriend::strTafName, QStringLiteral("Your Name"));
         QCOMPARE(name->text(), QStringLiteral("Your Name"));
-        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdSubmit"));
+        QCOMPARE(FocusName(), QStringLiteral("cmdSubmit"));
     }
 
     void doubleClickOnALinkOpensItsPageOnce() {
@@ -158,7 +143,7 @@ private slots:
         const std::unique_ptr<frmExitPromo> promotion = ShownPromotion();
         QVERIFY(promotion != nullptr);
         QCOMPARE(DoubleClickEveryLink(*promotion, shown.platform).size(), 2);
-        QVERIFY(!promotion->findChild<QCheckBox*>(QStringLiteral("Check1"))->isChecked());
+        QVERIFY(!Child<QCheckBox>(*promotion, "Check1")->isChecked());
     }
 };
 

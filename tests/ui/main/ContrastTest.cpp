@@ -4,10 +4,9 @@
 // text in; the background is what the window really shows there, read back
 // from a picture of the window, so painted cards and frames count as well.
 
-#include "app/LinkLabel.h"
 #include "app/frmAbout.h"
-#include "tests/ui/main/WindowDriver.h"
-#include "ui/promo/ClassicFrame.h"
+#include "tests/support/WindowDriver.h"
+#include "ui/kit/ClassicFrame.h"
 #include "ui/promo/frmExitPromo.h"
 
 #include <QCheckBox>
@@ -18,10 +17,10 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTextEdit>
-#include <QTimer>
 
 #include <cmath>
 
+using kivo::testing::Child;
 using kivo::testing::ShownWindow;
 
 namespace {
@@ -122,20 +121,18 @@ private slots:
         JudgeWindow(&w, QStringLiteral("entry page"), faults, judged);
         shown.setPerson(0, QStringLiteral("Ann"), 1, 1, 1900);
         shown.setPerson(1, QStringLiteral("Catherine"), 9, 9, 1998);
-        w.cmdProceed_Click();
-        w.lblCobrand()->raise();  // the other promotional label, over the result pages
-        for (int tab = 0; tab < w.TS()->count(); ++tab) {
-            w.TS()->setCurrentIndex(tab);
+        shown.proceed();
+        Child(w, "lblCobrand")->raise();  // the other promotional label, over the result pages
+        auto* tabs = Child<QTabBar>(w, "TS");
+        for (int tab = 0; tab < tabs->count(); ++tab) {
+            tabs->setCurrentIndex(tab);
             JudgeWindow(&w, QStringLiteral("result tab %1").arg(tab), faults, judged);
         }
 
-        QTimer::singleShot(0, [&] {
-            if (QWidget* about = QApplication::activeModalWidget()) {
-                JudgeWindow(about, QStringLiteral("About"), faults, judged);
-                about->close();
-            }
-        });
-        frmAbout::ShowModal();
+        QVERIFY(kivo::testing::WhileModal(&frmAbout::ShowModal, [&](QWidget& about) {
+            JudgeWindow(&about, QStringLiteral("About"), faults, judged);
+            about.close();
+        }));
 
         frmExitPromo promotion;
         promotion.show();

@@ -1,8 +1,8 @@
 // The entry check and the name fields' key filter, driven through the real
 // window: which message comes, with which icon, and where the focus goes.
 
-#include "tests/ui/main/WindowDriver.h"
 #include "engine/modLoveCompatibility.h"
+#include "tests/support/WindowDriver.h"
 #include "ui/main/EntryValidation.h"
 
 #include <QAction>
@@ -12,6 +12,8 @@
 #include <QPushButton>
 
 using kivo::platform::MessageIcon;
+using kivo::testing::Child;
+using kivo::testing::FocusName;
 using kivo::testing::FrontPage;
 using kivo::testing::ShownWindow;
 
@@ -29,13 +31,14 @@ class EntryValidationTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void leapYearsFollowTheGregorianRuleWithOnly1900ChangedInTheLists() {
+    void twentyNinthOfFebruaryOnlyInGregorianLeapYears() {
         for (int year = 1900; year <= 2050; ++year) {
-            const bool everyFourth = year % 4 == 0;
-            QCOMPARE(entry::IsLeapYear(year), year == 1900 ? false : everyFourth);
+            const bool leap = year % 4 == 0 && year != 1900;
+            QCOMPARE(entry::CheckBirthDate(29, 2, year),
+                     leap ? entry::Problem::None : entry::Problem::NoSuchFebruaryDay);
         }
-        QVERIFY(entry::IsLeapYear(2000));
-        QVERIFY(!entry::IsLeapYear(2100));
+        QCOMPARE(entry::CheckBirthDate(29, 2, 2000), entry::Problem::None);
+        QCOMPARE(entry::CheckBirthDate(29, 2, 2100), entry::Problem::NoSuchFebruaryDay);
     }
 
     void namesAreCheckedFirstAndMissingOrLetterlessNamesRefused_data() {
@@ -61,18 +64,18 @@ private slots:
         QVERIFY(shown.show());
         shown.setPerson(0, user, 31, 2, 1901);  // an impossible date: names come first
         shown.setPerson(1, partner, 1, 1, 1900);
-        shown.window->cboYear(1)->setFocus();
+        Child(*shown.window, "cboYear", 1)->setFocus();
 
         QWidget* focusWhileShown = nullptr;
         shown.platform.onMessage = [&](const auto&) { focusWhileShown = QApplication::focusWidget(); };
-        QTest::mouseClick(shown.window->cmdProceed(), Qt::LeftButton);
+        shown.proceed();
 
         QCOMPARE(shown.platform.messageTexts(), QStringList{message});
         QCOMPARE(shown.platform.messages.first().icon, MessageIcon::Error);
-        QCOMPARE(QApplication::focusWidget(), shown.window->txtName(focusedName));
-        QVERIFY(focusWhileShown != shown.window->txtName(focusedName));  // moved after the message
-        QCOMPARE(FrontPage(*shown.window), shown.window->fraMain());
-        QCOMPARE(shown.window->txtName(0)->text(), user);
+        QCOMPARE(QApplication::focusWidget(), Child(*shown.window, "txtName", focusedName));
+        QVERIFY(focusWhileShown != Child(*shown.window, "txtName", focusedName));  // moved after the message
+        QCOMPARE(FrontPage(*shown.window), QStringLiteral("fraMain"));
+        QCOMPARE(Child<QLineEdit>(*shown.window, "txtName", 0)->text(), user);
     }
 
     void datesAreCheckedUserFirstAndLeaveTheFocusAlone_data() {
@@ -106,19 +109,19 @@ private slots:
         QVERIFY(shown.show());
         shown.setPerson(0, QStringLiteral("Ann"), user[0], user[1], user[2]);
         shown.setPerson(1, QStringLiteral("Catherine"), partner[0], partner[1], partner[2]);
-        shown.window->cboMonth(1)->setFocus();
+        Child(*shown.window, "cboMonth", 1)->setFocus();
 
-        shown.window->mnuCalculate()->trigger();
+        Child<QAction>(*shown.window, "mnuCalculate")->trigger();
 
         if (message.isEmpty()) {
             QVERIFY(shown.platform.messages.isEmpty());
-            QCOMPARE(FrontPage(*shown.window), shown.window->fraResult());
+            QCOMPARE(FrontPage(*shown.window), QStringLiteral("fraResult"));
             return;
         }
         QCOMPARE(shown.platform.messageTexts(), QStringList{message});
         QCOMPARE(shown.platform.messages.first().icon, MessageIcon::Information);
-        QCOMPARE(QApplication::focusWidget(), shown.window->cboMonth(1));
-        QCOMPARE(FrontPage(*shown.window), shown.window->fraMain());
+        QCOMPARE(FocusName(), QStringLiteral("cboMonth_1"));
+        QCOMPARE(FrontPage(*shown.window), QStringLiteral("fraMain"));
     }
 
     void nameFieldsTakeLettersSpaceAndBackspaceOnly_data() {
@@ -166,7 +169,7 @@ private slots:
 
         ShownWindow shown;
         QVERIFY(shown.show());
-        QLineEdit* field = shown.window->txtName(1);
+        QLineEdit* field = Child<QLineEdit>(*shown.window, "txtName", 1);
         field->setText(QStringLiteral("Ab"));
         field->setFocus();
         field->setCursorPosition(cursor);
@@ -195,9 +198,10 @@ private slots:
         paste.setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
         shown.window->addAction(&paste);
         QSignalSpy fired(&paste, &QAction::triggered);
-        shown.window->txtName(0)->setFocus();
+        QWidget* name = Child(*shown.window, "txtName", 0);
+        name->setFocus();
 
-        QTest::keyClick(shown.window->txtName(0), Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(name, Qt::Key_V, Qt::ControlModifier);
 
         QCOMPARE(fired.count(), 0);
         QCOMPARE(shown.platform.messageTexts(), QStringList{kTextOnly});
@@ -206,7 +210,7 @@ private slots:
     void composedCharactersAreFilteredLikeTypedOnes() {
         ShownWindow shown;
         QVERIFY(shown.show());
-        QLineEdit* field = shown.window->txtName(0);
+        QLineEdit* field = Child<QLineEdit>(*shown.window, "txtName", 0);
         field->setFocus();
         for (const QString& composed : {QStringLiteral("\u00e9"), QStringLiteral("a")}) {
             QInputMethodEvent event;
@@ -220,12 +224,12 @@ private slots:
     void typedNameWithSpacesAroundIsUsedWithoutThemAndKeptInTheField() {
         ShownWindow shown;
         QVERIFY(shown.show());
-        QTest::keyClicks(shown.window->txtName(0), QStringLiteral("  Ann "));
-        QTest::keyClicks(shown.window->txtName(1), QStringLiteral("Cat"));
-        QTest::mouseClick(shown.window->cmdProceed(), Qt::LeftButton);
+        QTest::keyClicks(Child(*shown.window, "txtName", 0), QStringLiteral("  Ann "));
+        QTest::keyClicks(Child(*shown.window, "txtName", 1), QStringLiteral("Cat"));
+        shown.proceed();
         QVERIFY(shown.platform.messages.isEmpty());
         QCOMPARE(modLoveCompatibility::State().strName[0], std::string("Ann"));
-        QCOMPARE(shown.window->txtName(0)->text(), QStringLiteral("  Ann "));
+        QCOMPARE(Child<QLineEdit>(*shown.window, "txtName", 0)->text(), QStringLiteral("  Ann "));
     }
 };
 

@@ -2,8 +2,8 @@
 // emphasis, a full replacement on each run, and a box that gives nothing away
 // and leaves the clipboard alone, also to screen readers.
 
-#include "tests/ui/main/WindowDriver.h"
 #include "engine/modLoveCompatibility.h"
+#include "tests/support/WindowDriver.h"
 #include "ui/main/ReadingReport.h"
 
 #include <QAccessible>

@@ -2,10 +2,11 @@
 // looks, the proceed, back and tab actions, and where every menu entry and
 // link label leads.
 
-#include "tests/ui/main/WindowDriver.h"
-#include "app/LinkLabel.h"
 #include "app/modHelp.h"
 #include "engine/modLoveCompatibility.h"
+#include "tests/support/WindowDriver.h"
+#include "ui/kit/LinkLabel.h"
+#include "ui/kit/TextRules.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -20,18 +21,19 @@
 #include <QStyleFactory>
 #include <QTabBar>
 #include <QTextEdit>
-#include <QTimer>
 #include <QToolTip>
 
+using kivo::Text;
+using kivo::testing::Child;
+using kivo::testing::FocusName;
 using kivo::testing::FrontPage;
 using kivo::testing::FrontResultFrame;
 using kivo::testing::ReportLine;
 using kivo::testing::ReportLines;
 using kivo::testing::ShownWindow;
+using modLoveCompatibility::kPersonCount;
 
 namespace {
-
-QString Text(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
 QStringList Items(const QComboBox* list) {
     QStringList items;
@@ -40,6 +42,14 @@ QStringList Items(const QComboBox* list) {
     }
     return items;
 }
+
+// One person's day, month and year lists.
+std::array<QComboBox*, 3> DateLists(const QWidget& w, std::size_t i) {
+    return {Child<QComboBox>(w, "cboDate", i), Child<QComboBox>(w, "cboMonth", i),
+            Child<QComboBox>(w, "cboYear", i)};
+}
+
+QString ResultText(const QWidget& w, std::size_t k) { return Child<QLabel>(w, "lblResult", k)->text(); }
 
 QStringList VisibleTexts(const QList<QAction*>& actions) {
     QStringList texts;
@@ -52,22 +62,18 @@ QStringList VisibleTexts(const QList<QAction*>& actions) {
 }
 
 // Types the example couple of the program's documentation and proceeds.
-void EnterAnnAndCatherine(ShownWindow& shown) {
-    QTest::keyClicks(shown.window->txtName(0), QStringLiteral("Ann"));
-    QTest::keyClicks(shown.window->txtName(1), QStringLiteral("Catherine"));
-    shown.window->cboDate(1)->setCurrentIndex(8);
-    shown.window->cboMonth(1)->setCurrentIndex(8);
-    shown.window->cboYear(1)->setCurrentIndex(98);
-    QTest::mouseClick(shown.window->cmdProceed(), Qt::LeftButton);
+void EnterAnnAndCatherine(const ShownWindow& shown) {
+    shown.setPerson(1, QString(), 9, 9, 1998);
+    QTest::keyClicks(Child(*shown.window, "txtName", 0), QStringLiteral("Ann"));
+    QTest::keyClicks(Child(*shown.window, "txtName", 1), QStringLiteral("Catherine"));
+    shown.proceed();
 }
 
 // A control inside a page or result frame that another one covers.
 bool Covered(const frmMain& w, const QWidget* control) {
-    const QWidget* page = FrontPage(w);
-    const QWidget* tab = FrontResultFrame(w);
-    for (const QWidget* frame :
-         {w.fraMain(), w.fraResult(), w.fraLifePath(), w.fraDestiny(), w.fraLoveCompatibility()}) {
-        if (frame != page && frame != tab && frame->isAncestorOf(control)) {
+    const QStringList front{FrontPage(w), FrontResultFrame(w)};
+    for (const char* frame : {"fraMain", "fraResult", "fraLifePath", "fraDestiny", "fraLoveCompatibility"}) {
+        if (!front.contains(QLatin1String(frame)) && Child(w, frame)->isAncestorOf(control)) {
             return true;
         }
     }
@@ -95,8 +101,8 @@ QPair<QString, QString> Announced(QLabel* label) {
 // Both headings explain exactly their own numbers: each step line belongs to
 // one person, in order, and ends with that person's number in the heading.
 void CheckStepsEndAtTheHeadingNumbers(const frmMain& w) {
-    for (const int k : {0, 2}) {
-        const QLabel* heading = w.lblResult(k);
+    for (const std::size_t k : {0, 2}) {
+        const QLabel* heading = Child<QLabel>(w, "lblResult", k);
         const QStringList lines = heading->toolTip().split(QLatin1Char('\n'));
         const QStringList numbers = HeadingNumbers(heading);
         QCOMPARE(lines.size(), 2);
@@ -120,20 +126,21 @@ private slots:
         QVERIFY(shown.show());
         frmMain& w = *shown.window;
         QCOMPARE(w.windowTitle(), QStringLiteral("Kivo Love Numerology v1.0"));
-        QCOMPARE(FrontPage(w), w.fraMain());
-        QCOMPARE(QApplication::focusWidget(), w.txtName(0));
+        QCOMPARE(FrontPage(w), QStringLiteral("fraMain"));
+        QCOMPARE(FocusName(), QStringLiteral("txtName_0"));
 
         QStringList days, years;
         for (int d = 1; d <= 31; ++d) days.append(QString::number(d));
         for (int y = 1900; y <= 2050; ++y) years.append(QString::number(y));
         const QStringList months{"January", "February", "March",     "April",   "May",      "June",
                                  "July",    "August",   "September", "October", "November", "December"};
-        for (std::size_t i = 0; i < frmMain::kPersons; ++i) {
-            QVERIFY(w.txtName(i)->text().isEmpty());
-            QCOMPARE(Items(w.cboDate(i)), days);
-            QCOMPARE(Items(w.cboMonth(i)), months);
-            QCOMPARE(Items(w.cboYear(i)), years);
-            for (const QComboBox* list : {w.cboDate(i), w.cboMonth(i), w.cboYear(i)}) {
+        for (std::size_t i = 0; i < kPersonCount; ++i) {
+            QVERIFY(Child<QLineEdit>(w, "txtName", i)->text().isEmpty());
+            const auto lists = DateLists(w, i);
+            QCOMPARE(Items(lists[0]), days);
+            QCOMPARE(Items(lists[1]), months);
+            QCOMPARE(Items(lists[2]), years);
+            for (const QComboBox* list : lists) {
                 QCOMPARE(list->currentIndex(), 0);
                 QVERIFY(!list->isEditable());
             }
@@ -144,48 +151,44 @@ private slots:
     void tabWalksTheEntryPageInOrderAndSkipsCoveredControls() {
         ShownWindow shown;
         QVERIFY(shown.show());
-        frmMain& w = *shown.window;
-        const QList<QWidget*> order{w.cboDate(0),  w.cboMonth(0), w.cboYear(0),   w.txtName(1), w.cboDate(1),
-                                    w.cboMonth(1), w.cboYear(1),  w.cmdProceed(), w.txtName(0)};
-        for (QWidget* next : order) {
+        for (const char* next : {"cboDate_0", "cboMonth_0", "cboYear_0", "txtName_1", "cboDate_1",
+                                 "cboMonth_1", "cboYear_1", "cmdProceed", "txtName_0"}) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QCOMPARE(QApplication::focusWidget(), next);
+            QCOMPARE(FocusName(), QLatin1String(next));
         }
         QVERIFY(shown.platform.messages.isEmpty());  // Tab is no typed character
     }
 
     void everyInputSaysWhatItIs() {
         ShownWindow shown;
-        frmMain& w = *shown.window;
-        const QList<QPair<QWidget*, QString>> named{
-            {w.txtName(0), "Your name"},       {w.cboDate(0), "Your birth day"},
-            {w.cboMonth(0), "Your birth month"}, {w.cboYear(0), "Your birth year"},
-            {w.txtName(1), "Partner's name"},  {w.cboDate(1), "Partner's birth day"},
-            {w.cboMonth(1), "Partner's birth month"}, {w.cboYear(1), "Partner's birth year"}};
-        for (const auto& [widget, name] : named) {
+        const QList<QPair<const char*, QString>> named{
+            {"txtName_0", "Your name"},          {"cboDate_0", "Your birth day"},
+            {"cboMonth_0", "Your birth month"},  {"cboYear_0", "Your birth year"},
+            {"txtName_1", "Partner's name"},     {"cboDate_1", "Partner's birth day"},
+            {"cboMonth_1", "Partner's birth month"}, {"cboYear_1", "Partner's birth year"}};
+        for (const auto& [control, name] : named) {
+            QWidget* widget = Child(*shown.window, control);
             QCOMPARE(widget->accessibleName(), name);
             // What a screen reader is told, not only what the widget holds:
             // a combo box would otherwise go by its current entry.
             QCOMPARE(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name), name);
         }
-        QCOMPARE(w.findChild<QObject*>(QStringLiteral("txtName_1")), w.txtName(1));
-        QCOMPARE(w.findChild<QObject*>(QStringLiteral("lblResult_2")), w.lblResult(2));
     }
 
     void dateListsTellAndTakeTheirEntryThroughAccessibility() {
         ShownWindow shown;
-        frmMain& w = *shown.window;
         shown.setPerson(1, QStringLiteral("Catherine"), 9, 9, 1998);
         struct Expected {
-            QComboBox* list;
             QString entry;
             int value, minimum, maximum;
         };
-        const QList<Expected> lists{{w.cboDate(1), "9", 9, 1, 31},
-                                    {w.cboMonth(1), "September", 9, 1, 12},
-                                    {w.cboYear(1), "1998", 1998, 1900, 2050}};
-        for (const Expected& e : lists) {
-            QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(e.list);
+        const auto lists = DateLists(*shown.window, 1);
+        const std::array<Expected, 3> expected{
+            {{"9", 9, 1, 31}, {"September", 9, 1, 12}, {"1998", 1998, 1900, 2050}}};
+        for (std::size_t k = 0; k < lists.size(); ++k) {
+            QComboBox* list = lists[k];
+            const Expected& e = expected[k];
+            QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(list);
             QCOMPARE(iface->role(), QAccessible::ComboBox);
             QCOMPARE(iface->text(QAccessible::Description), e.entry);
             QAccessibleValueInterface* value = iface->valueInterface();
@@ -196,19 +199,19 @@ private slots:
 
             // Setting the value picks that entry; no number of an entry, no change.
             value->setCurrentValue(e.maximum);
-            QCOMPARE(e.list->currentIndex(), e.list->count() - 1);
-            for (const QVariant& refused : {QVariant(e.minimum - 1), QVariant(e.maximum + 1), QVariant(e.minimum + 0.5),
-                                            QVariant(QStringLiteral("many"))}) {
+            QCOMPARE(list->currentIndex(), list->count() - 1);
+            for (const QVariant& refused : {QVariant(e.minimum - 1), QVariant(e.maximum + 1),
+                                            QVariant(e.minimum + 0.5), QVariant(QStringLiteral("many"))}) {
                 value->setCurrentValue(refused);
-                QCOMPARE(e.list->currentIndex(), e.list->count() - 1);
+                QCOMPARE(list->currentIndex(), list->count() - 1);
             }
             value->setCurrentValue(e.minimum);
-            QCOMPARE(e.list->currentIndex(), 0);
-            QCOMPARE(iface->text(QAccessible::Description), e.list->itemText(0));
+            QCOMPARE(list->currentIndex(), 0);
+            QCOMPARE(iface->text(QAccessible::Description), list->itemText(0));
 
             // The drop-down list is its one child, and its actions open it.
             QCOMPARE(iface->childCount(), 1);
-            QCOMPARE(iface->child(0)->object(), static_cast<QObject*>(e.list->view()));
+            QCOMPARE(iface->child(0)->object(), static_cast<QObject*>(list->view()));
             QVERIFY(iface->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
         }
     }
@@ -229,10 +232,9 @@ private slots:
         } styled(style);
         ShownWindow shown;
         QVERIFY(shown.show());
-        frmMain& w = *shown.window;
         shown.setPerson(1, QStringLiteral("Cat"), 31, 12, 2050);  // the last entries: shown by scrolling
-        for (std::size_t i = 0; i < frmMain::kPersons; ++i) {
-            for (QComboBox* list : {w.cboDate(i), w.cboMonth(i), w.cboYear(i)}) {
+        for (std::size_t i = 0; i < kPersonCount; ++i) {
+            for (QComboBox* list : DateLists(*shown.window, i)) {
                 // The drop-down may exist before it is first shown (a screen
                 // reader asks for it, and the window system may too).
                 QVERIFY(list->view() != nullptr);
@@ -275,19 +277,18 @@ private slots:
         frmMain& w = *shown.window;
         if (resultPage) {
             EnterAnnAndCatherine(shown);
-            w.txtName(0)->setText(QString());  // proceeding now would be refused with a message
+            Child<QLineEdit>(w, "txtName", 0)->clear();  // proceeding now would be refused with a message
         }
         for (int k = 0; k < presses; ++k) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::AltModifier);
             QTest::qWait(250);  // an access key clicks its button a moment later
-            QVERIFY2(!Covered(w, QApplication::focusWidget()),
-                     qPrintable(QApplication::focusWidget()->objectName()));
+            QVERIFY2(!Covered(w, QApplication::focusWidget()), qPrintable(FocusName()));
         }
-        QCOMPARE(FrontPage(w)->objectName(), frontAfter);
+        QCOMPARE(FrontPage(w), frontAfter);
         QCOMPARE(shown.platform.openedUrls, QList<QUrl>(donations, modHelp::DonatePageAddress()));
         QVERIFY(shown.platform.messages.isEmpty());
         if (resultPage && frontAfter == QStringLiteral("fraMain")) {
-            QCOMPARE(QApplication::focusWidget(), w.txtName(0));
+            QCOMPARE(FocusName(), QStringLiteral("txtName_0"));
         }
     }
 
@@ -295,29 +296,30 @@ private slots:
         ShownWindow shown;
         QVERIFY(shown.show());
         frmMain& w = *shown.window;
+        auto* userName = Child<QLineEdit>(w, "txtName", 0);
         // Entry page: the back button behind it does not empty the name.
-        QTest::keyClicks(w.txtName(0), QStringLiteral("Ann"));
-        PressByAccessibility(w.cmdBack());
-        w.cmdBack()->setFocus();
-        QCOMPARE(w.txtName(0)->text(), QStringLiteral("Ann"));
-        QCOMPARE(QApplication::focusWidget(), w.txtName(0));
+        QTest::keyClicks(userName, QStringLiteral("Ann"));
+        PressByAccessibility(Child(w, "cmdBack"));
+        Child(w, "cmdBack")->setFocus();
+        QCOMPARE(userName->text(), QStringLiteral("Ann"));
+        QCOMPARE(FocusName(), QStringLiteral("txtName_0"));
 
         // Result page: the entry controls behind it neither proceed nor change.
-        QTest::keyClicks(w.txtName(1), QStringLiteral("Cat"));
-        QTest::mouseClick(w.cmdProceed(), Qt::LeftButton);
-        QCOMPARE(FrontPage(w), w.fraResult());
-        w.txtName(0)->setText(QString());  // proceeding now would be refused with a message
-        QWidget* focus = QApplication::focusWidget();
-        for (QWidget* control : {static_cast<QWidget*>(w.txtName(1)), static_cast<QWidget*>(w.cboYear(0)),
-                                 static_cast<QWidget*>(w.cmdProceed()), static_cast<QWidget*>(w.RTB())}) {
-            control->setFocus();
-            QCOMPARE(QApplication::focusWidget(), focus);
+        QTest::keyClicks(Child(w, "txtName", 1), QStringLiteral("Cat"));
+        shown.proceed();
+        QCOMPARE(FrontPage(w), QStringLiteral("fraResult"));
+        userName->clear();  // proceeding now would be refused with a message
+        const QString focus = FocusName();
+        for (const char* control : {"txtName_1", "cboYear_0", "cmdProceed", "RTB"}) {
+            Child(w, control)->setFocus();
+            QCOMPARE(FocusName(), focus);
         }
-        PressByAccessibility(w.cmdProceed());
-        QAccessible::queryAccessibleInterface(w.cboYear(1))->valueInterface()->setCurrentValue(2000);
+        PressByAccessibility(Child(w, "cmdProceed"));
+        QAccessibleInterface* year = QAccessible::queryAccessibleInterface(Child(w, "cboYear", 1));
+        year->valueInterface()->setCurrentValue(2000);
         QVERIFY(shown.platform.messages.isEmpty());
-        QCOMPARE(w.cboYear(1)->currentIndex(), 0);
-        QCOMPARE(FrontPage(w), w.fraResult());
+        QCOMPARE(Child<QComboBox>(w, "cboYear", 1)->currentIndex(), 0);
+        QCOMPARE(FrontPage(w), QStringLiteral("fraResult"));
     }
 
     void personCardsAreRoundedGreyCardsWithWhiteTitles() {
@@ -327,9 +329,9 @@ private slots:
         const QColor page{214, 214, 218};
         const QColor card{96, 100, 108};
         const QColor rim{150, 154, 164};
-        for (std::size_t i = 0; i < frmMain::kPersons; ++i) {
-            QGroupBox* frame = w.Frame1(i);
-            const QImage image = w.fraMain()->grab(frame->geometry()).toImage();
+        for (std::size_t i = 0; i < kPersonCount; ++i) {
+            QGroupBox* frame = Child<QGroupBox>(w, "Frame1", i);
+            const QImage image = Child(w, "fraMain")->grab(frame->geometry()).toImage();
             QCOMPARE(image.size(), QSize(298, 134));
             // Rounded: the page shows in the corners, the rim runs along the edges.
             for (const QPoint corner : {QPoint(0, 0), QPoint(297, 0), QPoint(0, 133), QPoint(297, 133)}) {
@@ -355,7 +357,7 @@ private slots:
             }
             // The boxes shade their frames from the application's window
             // colour, as on any page, not from the card's grey.
-            QCOMPARE(w.txtName(i)->palette().color(QPalette::Window),
+            QCOMPARE(Child(w, "txtName", i)->palette().color(QPalette::Window),
                      QApplication::palette().color(QPalette::Window));
             QVERIFY(frame->styleSheet().isEmpty());
         }
@@ -365,11 +367,13 @@ private slots:
         ShownWindow shown;
         QVERIFY(shown.show());
         frmMain& w = *shown.window;
-        QVERIFY(w.Label14()->text().endsWith(
+        QVERIFY(Child<QLabel>(w, "Label14")->text().endsWith(
             QStringLiteral("Click Here To Visit %1 Now.").arg(modHelp::MakerSiteDisplayName())));
-        QWidget* frame = w.fraFullBrand();
+        QWidget* frame = Child(w, "fraFullBrand");
         const QRect edge = frame->rect().adjusted(0, 0, -1, -1);
-        for (LinkLabel* front : {w.lblCobrand(), w.lblFullBrand()}) {
+        for (const auto& [name, page] : {std::pair{"lblCobrand", modHelp::CoBrandPageAddress()},
+                                         std::pair{"lblFullBrand", modHelp::FullBrandPageAddress()}}) {
+            QWidget* front = Child(w, name);
             front->raise();
             QCOMPARE(front->parentWidget(), frame);
             QVERIFY(front->autoFillBackground());
@@ -378,8 +382,6 @@ private slots:
             for (const QPoint corner : {edge.topLeft(), edge.bottomRight()}) {
                 QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {}, frame->mapTo(&w, corner));
             }
-            const QUrl page =
-                front == w.lblCobrand() ? modHelp::CoBrandPageAddress() : modHelp::FullBrandPageAddress();
             QCOMPARE(shown.platform.openedUrls, QList<QUrl>(2, page));
         }
     }
@@ -391,13 +393,13 @@ private slots:
         frmMain& w = *shown.window;
 
         QVERIFY(shown.platform.messages.isEmpty());
-        QCOMPARE(FrontPage(w), w.fraResult());
-        QCOMPARE(FrontResultFrame(w), w.fraLifePath());
-        QCOMPARE(w.lblResult(0)->text(), QStringLiteral("LifePath Compatibility Number is 3 + 9"));
-        QCOMPARE(w.lblResult(2)->text(), QStringLiteral("Destiny Compatibility Number is 2 + 2"));
-        QCOMPARE(w.lblResult(1)->text(), Text(modLoveCompatibility::GetShortReading("39")));
-        QCOMPARE(w.lblResult(3)->text(), Text(modLoveCompatibility::GetShortReading("22")));
-        QVERIFY(!w.lblResult(1)->text().isEmpty() && !w.lblResult(3)->text().isEmpty());
+        QCOMPARE(FrontPage(w), QStringLiteral("fraResult"));
+        QCOMPARE(FrontResultFrame(w), QStringLiteral("fraLifePath"));
+        QCOMPARE(ResultText(w, 0), QStringLiteral("LifePath Compatibility Number is 3 + 9"));
+        QCOMPARE(ResultText(w, 2), QStringLiteral("Destiny Compatibility Number is 2 + 2"));
+        QCOMPARE(ResultText(w, 1), Text(modLoveCompatibility::GetShortReading("39")));
+        QCOMPARE(ResultText(w, 3), Text(modLoveCompatibility::GetShortReading("22")));
+        QVERIFY(!ResultText(w, 1).isEmpty() && !ResultText(w, 3).isEmpty());
 
         const QList<ReportLine> expected{
             {QStringLiteral("Your Love Numerology Reading Based on Life Path Number"), 1},
@@ -408,20 +410,23 @@ private slots:
             {QStringLiteral("Very Compatible"), 1},
             {Text(modLoveCompatibility::GetPairReading(2, 2)), 0},
         };
-        QCOMPARE(ReportLines(*w.RTB()->document()), expected);
+        auto* box = Child<QTextEdit>(w, "RTB");
+        QCOMPARE(ReportLines(*box->document()), expected);
 
         // Again, through the hidden File entry: the same labels, one report.
-        const QString report = w.RTB()->toHtml();
-        w.mnuCalculate()->trigger();
-        QCOMPARE(w.RTB()->toHtml(), report);
-        QCOMPARE(w.lblResult(0)->text(), QStringLiteral("LifePath Compatibility Number is 3 + 9"));
+        const QString report = box->toHtml();
+        Child<QAction>(w, "mnuCalculate")->trigger();
+        QCOMPARE(box->toHtml(), report);
+        QCOMPARE(ResultText(w, 0), QStringLiteral("LifePath Compatibility Number is 3 + 9"));
     }
 
     void headingsExplainHowTheirNumbersWereReached() {
         ShownWindow shown;
         QVERIFY(shown.show());
         frmMain& w = *shown.window;
-        QVERIFY(w.lblResult(0)->toolTip().isEmpty() && w.lblResult(2)->toolTip().isEmpty());
+        QLabel* lifePathHeading = Child<QLabel>(w, "lblResult", 0);
+        QLabel* destinyHeading = Child<QLabel>(w, "lblResult", 2);
+        QVERIFY(lifePathHeading->toolTip().isEmpty() && destinyHeading->toolTip().isEmpty());
         // Ann on 1 January 1900, Catherine on 9 September 1998.
         EnterAnnAndCatherine(shown);
 
@@ -431,21 +436,23 @@ private slots:
         const QString destiny = QStringLiteral(
             "You: letter total 11 \u2192 1 + 1 = 2\n"
             "Your partner: letter total 47 \u2192 4 + 7 = 11 \u2192 11 counts as 1 + 1 = 2");
-        QCOMPARE(w.lblResult(0)->toolTip(), lifePath);
-        QCOMPARE(w.lblResult(2)->toolTip(), destiny);
+        QCOMPARE(lifePathHeading->toolTip(), lifePath);
+        QCOMPARE(destinyHeading->toolTip(), destiny);
         // The heading keeps its text as its name; the steps come after it.
-        QCOMPARE(Announced(w.lblResult(0)),
+        QCOMPARE(Announced(lifePathHeading),
                  qMakePair(QStringLiteral("LifePath Compatibility Number is 3 + 9"), lifePath));
-        QCOMPARE(Announced(w.lblResult(2)),
+        QCOMPARE(Announced(destinyHeading),
                  qMakePair(QStringLiteral("Destiny Compatibility Number is 2 + 2"), destiny));
-        QVERIFY(w.lblResult(1)->toolTip().isEmpty() && w.lblResult(3)->toolTip().isEmpty());
+        for (const std::size_t reading : {1, 3}) {
+            QVERIFY(Child(w, "lblResult", reading)->toolTip().isEmpty());
+        }
         CheckStepsEndAtTheHeadingNumbers(w);
 
         // Another couple: Zed on 31 December 2050; Catherine's date went back
         // to 1 January 1900 with the lists. The steps are replaced, not added.
-        QTest::mouseClick(w.cmdBack(), Qt::LeftButton);
+        QTest::mouseClick(Child(w, "cmdBack"), Qt::LeftButton);
         shown.setPerson(0, QStringLiteral("Zed"), 31, 12, 2050);
-        QTest::mouseClick(w.cmdProceed(), Qt::LeftButton);
+        shown.proceed();
         QVERIFY(shown.platform.messages.isEmpty());
         const QString lifePathAgain = QStringLiteral(
             "You: 31 + 12 + 2050 = 2093 \u2192 2 + 0 + 9 + 3 = 14 \u2192 1 + 4 = 5\n"
@@ -453,11 +460,11 @@ private slots:
         const QString destinyAgain = QStringLiteral(
             "You: letter total 17 \u2192 1 + 7 = 8\n"
             "Your partner: letter total 47 \u2192 4 + 7 = 11 \u2192 11 counts as 1 + 1 = 2");
-        QCOMPARE(w.lblResult(0)->text(), QStringLiteral("LifePath Compatibility Number is 5 + 3"));
-        QCOMPARE(Announced(w.lblResult(0)).second, lifePathAgain);
-        QCOMPARE(w.lblResult(0)->toolTip(), lifePathAgain);
-        QCOMPARE(Announced(w.lblResult(2)).second, destinyAgain);
-        QCOMPARE(w.lblResult(2)->toolTip(), destinyAgain);
+        QCOMPARE(lifePathHeading->text(), QStringLiteral("LifePath Compatibility Number is 5 + 3"));
+        QCOMPARE(Announced(lifePathHeading).second, lifePathAgain);
+        QCOMPARE(lifePathHeading->toolTip(), lifePathAgain);
+        QCOMPARE(Announced(destinyHeading).second, destinyAgain);
+        QCOMPARE(destinyHeading->toolTip(), destinyAgain);
         CheckStepsEndAtTheHeadingNumbers(w);
     }
 
@@ -469,10 +476,10 @@ private slots:
         const auto globalRect = [](const QWidget* widget) {
             return QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size());
         };
-        for (const int tab : {0, 1}) {
-            w.TS()->setCurrentIndex(tab);
-            QLabel* heading = w.lblResult(2 * tab);
-            QLabel* reading = w.lblResult(2 * tab + 1);
+        for (const std::size_t tab : {0, 1}) {
+            Child<QTabBar>(w, "TS")->setCurrentIndex(int(tab));
+            QLabel* heading = Child<QLabel>(w, "lblResult", 2 * tab);
+            QLabel* reading = Child<QLabel>(w, "lblResult", 2 * tab + 1);
             // The pointer rests in the middle of the heading.
             const QPoint at = heading->rect().center();
             QHelpEvent hover(QEvent::ToolTip, at, heading->mapToGlobal(at));
@@ -508,12 +515,12 @@ private slots:
         ShownWindow shown;
         QVERIFY(shown.show());
         EnterAnnAndCatherine(shown);
-        QTabBar* strip = shown.window->TS();
+        QTabBar* strip = Child<QTabBar>(*shown.window, "TS");
         // Start from another tab, so every row sees a real switch.
         strip->setCurrentIndex((tab + 1) % 3);
         QTest::mouseClick(strip, Qt::LeftButton, {}, strip->tabRect(tab).center());
-        QCOMPARE(FrontResultFrame(*shown.window)->objectName(), frame);
-        QCOMPARE(FrontPage(*shown.window), shown.window->fraResult());
+        QCOMPARE(FrontResultFrame(*shown.window), frame);
+        QCOMPARE(FrontPage(*shown.window), QStringLiteral("fraResult"));
     }
 
     void backResetsTheUserAndTheListsOnlyAndKeepsTheResults() {
@@ -521,26 +528,28 @@ private slots:
         QVERIFY(shown.show());
         EnterAnnAndCatherine(shown);
         frmMain& w = *shown.window;
-        w.TS()->setCurrentIndex(2);
-        const QString labels = w.lblResult(0)->text() + w.lblResult(1)->text() + w.lblResult(2)->text() +
-                               w.lblResult(3)->text();
-        const QString report = w.RTB()->toHtml();
+        const auto labels = [&w] {
+            return ResultText(w, 0) + ResultText(w, 1) + ResultText(w, 2) + ResultText(w, 3);
+        };
+        auto* tabs = Child<QTabBar>(w, "TS");
+        tabs->setCurrentIndex(2);
+        const QString labelsBefore = labels();
+        const QString report = Child<QTextEdit>(w, "RTB")->toHtml();
         const modLoveCompatibility::CalculationState before = modLoveCompatibility::State();
 
-        QTest::mouseClick(w.cmdBack(), Qt::LeftButton);
+        QTest::mouseClick(Child(w, "cmdBack"), Qt::LeftButton);
 
-        QCOMPARE(FrontPage(w), w.fraMain());
-        QVERIFY(w.txtName(0)->text().isEmpty());
-        QCOMPARE(QApplication::focusWidget(), w.txtName(0));
-        QCOMPARE(w.txtName(1)->text(), QStringLiteral("Catherine"));
-        for (std::size_t i = 0; i < frmMain::kPersons; ++i) {
-            QCOMPARE(w.cboDate(i)->currentIndex(), 0);
-            QCOMPARE(w.cboMonth(i)->currentIndex(), 0);
-            QCOMPARE(w.cboYear(i)->currentIndex(), 0);
+        QCOMPARE(FrontPage(w), QStringLiteral("fraMain"));
+        QVERIFY(Child<QLineEdit>(w, "txtName", 0)->text().isEmpty());
+        QCOMPARE(FocusName(), QStringLiteral("txtName_0"));
+        QCOMPARE(Child<QLineEdit>(w, "txtName", 1)->text(), QStringLiteral("Catherine"));
+        for (std::size_t i = 0; i < kPersonCount; ++i) {
+            for (const QComboBox* list : DateLists(w, i)) {
+                QCOMPARE(list->currentIndex(), 0);
+            }
         }
-        QCOMPARE(w.lblResult(0)->text() + w.lblResult(1)->text() + w.lblResult(2)->text() + w.lblResult(3)->text(),
-                 labels);
-        QCOMPARE(w.RTB()->toHtml(), report);
+        QCOMPARE(labels(), labelsBefore);
+        QCOMPARE(Child<QTextEdit>(w, "RTB")->toHtml(), report);
         const modLoveCompatibility::CalculationState& after = modLoveCompatibility::State();
         QCOMPARE(after.strName, before.strName);
         QCOMPARE(after.intYear, before.intYear);
@@ -548,13 +557,13 @@ private slots:
 
         // Proceeding without a user name is refused; with one, the Life Path
         // frame comes first again whatever tab was chosen before.
-        w.mnuCalculate()->trigger();
+        Child<QAction>(w, "mnuCalculate")->trigger();
         QCOMPARE(shown.platform.messageTexts(), QStringList{QStringLiteral("Please Enter Your Name")});
-        QTest::keyClicks(w.txtName(0), QStringLiteral("Ann"));
-        w.mnuCalculate()->trigger();
-        QCOMPARE(FrontPage(w), w.fraResult());
-        QCOMPARE(FrontResultFrame(w), w.fraLifePath());
-        QCOMPARE(w.TS()->currentIndex(), 0);
+        QTest::keyClicks(Child(w, "txtName", 0), QStringLiteral("Ann"));
+        Child<QAction>(w, "mnuCalculate")->trigger();
+        QCOMPARE(FrontPage(w), QStringLiteral("fraResult"));
+        QCOMPARE(FrontResultFrame(w), QStringLiteral("fraLifePath"));
+        QCOMPARE(tabs->currentIndex(), 0);
     }
 
     void menuBarShowsOnlyItsVisibleEntries() {
@@ -562,12 +571,14 @@ private slots:
         QVERIFY(shown.show());
         frmMain& w = *shown.window;
         QCOMPARE(VisibleTexts(w.menuBar()->actions()), (QStringList{"&File", "&Help", "&Donate"}));
-        QCOMPARE(VisibleTexts(w.findChild<QMenu*>(QStringLiteral("mnuFile"))->actions()), QStringList{"E&xit"});
-        QCOMPARE(VisibleTexts(w.findChild<QMenu*>(QStringLiteral("mnuHelp"))->actions()),
+        QCOMPARE(VisibleTexts(Child<QMenu>(w, "mnuFile")->actions()), QStringList{"E&xit"});
+        QCOMPARE(VisibleTexts(Child<QMenu>(w, "mnuHelp")->actions()),
                  (QStringList{"&Online Help", "&Visit Us Online", "-", "Check for Software &Update", "-",
                               "&About Software"}));
-        QVERIFY(!w.mnuCalculate()->isVisible() && !w.mnuSep1()->isVisible() && !w.mnuMakeMoney()->isVisible());
-        QCOMPARE(w.mnuDonate()->menu(), nullptr);
+        for (const char* hidden : {"mnuCalculate", "mnuSep1", "mnuMakeMoney"}) {
+            QVERIFY2(!Child<QAction>(w, hidden)->isVisible(), hidden);
+        }
+        QCOMPARE(Child<QAction>(w, "mnuDonate")->menu(), nullptr);
         for (const QAction* action : w.findChildren<QAction*>()) {
             QVERIFY2(action->shortcut().isEmpty(), qPrintable(action->objectName()));
         }
@@ -591,30 +602,27 @@ private slots:
         QFETCH(QUrl, address);
         ShownWindow shown;
         QVERIFY(shown.show());
-        if (auto* action = shown.window->findChild<QAction*>(control)) {
-            action->trigger();
+        if (control.startsWith(QStringLiteral("mnu"))) {
+            Child<QAction>(*shown.window, control)->trigger();
         } else {
-            auto* label = shown.window->findChild<LinkLabel*>(control);
-            QVERIFY(label != nullptr);
+            auto* label = Child<LinkLabel>(*shown.window, control);
             label->raise();  // the two brand labels share one place
             QTest::mouseClick(label, Qt::LeftButton);
         }
         QCOMPARE(shown.platform.openedUrls, QList<QUrl>{address});
         QVERIFY(shown.platform.messages.isEmpty());
-        QCOMPARE(FrontPage(*shown.window), shown.window->fraMain());
+        QCOMPARE(FrontPage(*shown.window), QStringLiteral("fraMain"));
     }
 
     void aboutEntryOpensTheAboutWindowModally() {
         ShownWindow shown;
         QVERIFY(shown.show());
         QString opened;
-        QTimer::singleShot(0, [&] {
-            if (QWidget* modal = QApplication::activeModalWidget()) {
-                opened = modal->objectName();
-                modal->close();
-            }
-        });
-        shown.window->mnuAbout()->trigger();
+        QVERIFY(kivo::testing::WhileModal([&] { Child<QAction>(*shown.window, "mnuAbout")->trigger(); },
+                                          [&](QWidget& modal) {
+                                              opened = modal.objectName();
+                                              modal.close();
+                                          }));
         QCOMPARE(opened, QStringLiteral("frmAbout"));
         QVERIFY(shown.platform.openedUrls.isEmpty());
     }
@@ -623,7 +631,7 @@ private slots:
         ShownWindow shown;
         QVERIFY(shown.show());
         QSignalSpy unloading(shown.window.get(), &frmMain::unloading);
-        shown.window->mnuExit()->trigger();
+        Child<QAction>(*shown.window, "mnuExit")->trigger();
         QCOMPARE(unloading.count(), 1);
         QVERIFY(!shown.window->isVisible());
     }

@@ -4,8 +4,9 @@
 // happen only once per process; FrmExitPromoLeavingTest covers that.
 
 #include "app/modHelp.h"
+#include "tests/support/Controls.h"
 #include "tests/support/RecordingPlatform.h"
-#include "ui/promo/ClassicFrame.h"
+#include "ui/kit/TextRules.h"
 #include "ui/promo/frmExitPromo.h"
 #include "ui/promo/modTellAFriend.h"
 
@@ -22,24 +23,13 @@
 
 namespace {
 
+using kivo::TrimSpaces;
 using kivo::platform::MessageIcon;
+using kivo::testing::Child;
+using kivo::testing::FocusName;
 using kivo::testing::RecordingPlatform;
 
 const QString kSpaceRefused = QStringLiteral("Email Address Cannot Contain Space");
-
-template <typename T>
-T* Child(const QWidget& window, const char* name) {
-    T* child = window.findChild<T*>(QString::fromLatin1(name));
-    if (child == nullptr) {
-        qFatal("no control %s", name);
-    }
-    return child;
-}
-
-QString FocusName() {
-    const QWidget* focus = QApplication::focusWidget();
-    return focus != nullptr ? focus->objectName() : QStringLiteral("<none>");
-}
 
 }  // namespace
 
@@ -250,7 +240,7 @@ void FrmExitPromoTest::placeholderRules() {
     QFETCH(QString, typed);
     QFETCH(QString, onLeave);
     openWindow();
-    auto* edit = Child<QLineEdit>(*window_, field.toLatin1().constData());
+    auto* edit = Child<QLineEdit>(*window_, field);
 
     edit->setText(before);
     focusIn(edit);
@@ -306,7 +296,7 @@ void FrmExitPromoTest::emailFieldsRefuseSpaces_data() {
 void FrmExitPromoTest::emailFieldsRefuseSpaces() {
     QFETCH(QString, field);
     openWindow();
-    auto* edit = Child<QLineEdit>(*window_, field.toLatin1().constData());
+    auto* edit = Child<QLineEdit>(*window_, field);
     focusIn(edit);
     // While the message is up the focus is elsewhere, as with a real box.
     QStringList focusDuringMessage;
@@ -404,8 +394,8 @@ void FrmExitPromoTest::submitChecks() {
     QTest::mouseClick(Child<QPushButton>(*window_, "cmdSubmit"), Qt::LeftButton);
 
     // The values are taken before any check, trimmed.
-    QCOMPARE(modTellAFriend::strTafName, modTellAFriend::TrimSpaces(fields.at(0)));
-    QCOMPARE(modTellAFriend::strTafFriendEmail, modTellAFriend::TrimSpaces(fields.at(3)));
+    QCOMPARE(modTellAFriend::strTafName, TrimSpaces(fields.at(0)));
+    QCOMPARE(modTellAFriend::strTafFriendEmail, TrimSpaces(fields.at(3)));
     if (message.isEmpty()) {
         QVERIFY(platform_->messages.isEmpty());
         QCOMPARE(platform_->openedUrls.size(), 1);

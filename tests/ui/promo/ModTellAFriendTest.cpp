@@ -3,6 +3,8 @@
 
 #include "app/modHelp.h"
 #include "tests/support/RecordingPlatform.h"
+#include "ui/kit/TextRules.h"
+#include "ui/promo/ReferralAddress.h"
 #include "ui/promo/modTellAFriend.h"
 
 #include <QRandomGenerator>
@@ -80,7 +82,7 @@ QString RandomText(QRandomGenerator& random) {
         text.append(QString::fromUcs4(&code, 1));
     }
     // The checks refuse a value that is empty once spaces are trimmed.
-    if (modTellAFriend::TrimSpaces(text).isEmpty()) {
+    if (kivo::TrimSpaces(text).isEmpty()) {
         text.append(QLatin1Char('x'));
     }
     return text;
@@ -137,7 +139,7 @@ void ModTellAFriendTest::checksInOrder() {
     modTellAFriend::strTafAddress = QStringLiteral("unchanged");
     SetValues(values);
 
-    modTellAFriend::SubmitReferral();
+    modTellAFriend::SubmitReferral(nullptr);
 
     if (message.isEmpty()) {
         QVERIFY(platform.messages.isEmpty());
@@ -178,7 +180,7 @@ void ModTellAFriendTest::addressCarriesValuesUnchanged() {
     RecordingPlatform platform;
     SetValues(values);
 
-    modTellAFriend::SubmitReferral();
+    modTellAFriend::SubmitReferral(nullptr);
 
     QVERIFY(platform.messages.isEmpty());
     VerifyOpenedAddress(platform, values);
@@ -186,8 +188,9 @@ void ModTellAFriendTest::addressCarriesValuesUnchanged() {
         return;
     }
     QCOMPARE(modTellAFriend::strTafAddress,
-             modTellAFriend::ComposeReferralAddress(values.at(0), values.at(1), values.at(2), values.at(3),
-                                                    values.at(4)));
+             modTellAFriend::ComposeReferralAddress(
+                 modHelp::TellAFriendPageAddress(), modHelp::ProductHomeAddress(),
+                 {values.at(0), values.at(1), values.at(2), values.at(3), values.at(4)}));
 }
 
 void ModTellAFriendTest::addressCarriesRandomValuesUnchanged() {
@@ -199,7 +202,7 @@ void ModTellAFriendTest::addressCarriesRandomValuesUnchanged() {
         }
         RecordingPlatform platform;
         SetValues(values);
-        modTellAFriend::SubmitReferral();
+        modTellAFriend::SubmitReferral(nullptr);
         VerifyOpenedAddress(platform, values);
         if (QTest::currentTestFailed()) {
             qWarning() << "failing values:" << values;
@@ -212,8 +215,9 @@ void ModTellAFriendTest::emptyValuesKeepTheirEqualsSign() {
     // Every key keeps the key=value shape, so the page sees an empty value
     // rather than a bare key. The form never sends one, but the composer
     // must not depend on that.
-    const QString address =
-        modTellAFriend::ComposeReferralAddress(QString(), QStringLiteral(""), QStringLiteral("m"), QString(), QString());
+    const QString address = modTellAFriend::ComposeReferralAddress(
+        modHelp::TellAFriendPageAddress(), modHelp::ProductHomeAddress(),
+        {QString(), QStringLiteral(""), QStringLiteral("m"), QString(), QString()});
     const QString query = QUrl(address).query(QUrl::FullyEncoded);
     QVERIFY2(query.startsWith(QStringLiteral("taf1=&taf2=&taf3=m&taf4=&taf5=&taf6=")), qPrintable(query));
 }

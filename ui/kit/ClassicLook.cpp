@@ -1,5 +1,6 @@
-#include "app/ClassicLook.h"
+#include "ui/kit/ClassicLook.h"
 
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -94,6 +95,8 @@ void SetBackground(QWidget* widget, const QColor& colour) {
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }
+
+QString ProgramCaption() { return QCoreApplication::translate("ClassicLook", "Kivo Love Numerology v1.0"); }
 
 QIcon ProgramIcon() {
     QIcon icon;

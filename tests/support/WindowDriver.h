@@ -3,11 +3,13 @@
 // platform installed, ways to fill in a person, to tell which stacked frame
 // is in front, and to read the report back line by line.
 
+#include "tests/support/Controls.h"
 #include "tests/support/RecordingPlatform.h"
 #include "ui/main/frmMain.h"
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QtTest>
@@ -30,33 +32,38 @@ struct ShownWindow {
 
     // Fills one person's entries the way pasting and picking would; month is
     // 1 for January.
-    void setPerson(std::size_t i, const QString& name, int day, int month, int year) {
-        window->txtName(i)->setText(name);
-        window->cboDate(i)->setCurrentIndex(day - 1);
-        window->cboMonth(i)->setCurrentIndex(month - 1);
-        window->cboYear(i)->setCurrentIndex(year - 1900);
+    void setPerson(std::size_t i, const QString& name, int day, int month, int year) const {
+        Child<QLineEdit>(*window, "txtName", i)->setText(name);
+        Child<QComboBox>(*window, "cboDate", i)->setCurrentIndex(day - 1);
+        Child<QComboBox>(*window, "cboMonth", i)->setCurrentIndex(month - 1);
+        Child<QComboBox>(*window, "cboYear", i)->setCurrentIndex(year - frmMain::kFirstYear);
     }
+
+    // Clicks the proceed button.
+    void proceed() const { QTest::mouseClick(Child<QPushButton>(*window, "cmdProceed"), Qt::LeftButton); }
 };
 
-// The frame of the group that its parent shows in front: the one that comes
-// last among the parent's children, since raise() moves a widget there.
-inline QWidget* FrontOf(std::initializer_list<QWidget*> group) {
-    QWidget* front = nullptr;
+// The name of the frame of the group that its parent shows in front: the
+// one that comes last among the parent's children, since raise() moves a
+// widget there.
+inline QString FrontOf(const QWidget& window, std::initializer_list<const char*> group) {
+    QString front;
     qsizetype best = -1;
-    for (QWidget* frame : group) {
+    for (const char* name : group) {
+        const QWidget* frame = Child(window, name);
         const qsizetype at = frame->parentWidget()->children().indexOf(frame);
         if (at > best) {
             best = at;
-            front = frame;
+            front = frame->objectName();
         }
     }
     return front;
 }
 
-inline QWidget* FrontPage(const frmMain& w) { return FrontOf({w.fraMain(), w.fraResult()}); }
+inline QString FrontPage(const QWidget& w) { return FrontOf(w, {"fraMain", "fraResult"}); }
 
-inline QWidget* FrontResultFrame(const frmMain& w) {
-    return FrontOf({w.fraLifePath(), w.fraDestiny(), w.fraLoveCompatibility()});
+inline QString FrontResultFrame(const QWidget& w) {
+    return FrontOf(w, {"fraLifePath", "fraDestiny", "fraLoveCompatibility"});
 }
 
 // One line of the report: its text and its emphasis, -1 for an empty line

@@ -13,8 +13,6 @@ public:
     ClassicFrame(const QString& caption, const QColor& background, const QColor& captionColour,
                  QWidget* parent = nullptr);
 
-    QString caption() const { return caption_; }
-
 protected:
     void paintEvent(QPaintEvent* event) override;
 

@@ -1,4 +1,4 @@
-#include "app/LinkLabel.h"
+#include "ui/kit/LinkLabel.h"
 
 #include <QCursor>
 #include <QGuiApplication>

@@ -7,6 +7,7 @@
 #include <QFont>
 #include <QIcon>
 #include <QPixmap>
+#include <QString>
 
 class QWidget;
 
@@ -26,6 +27,10 @@ void SetTextColour(QWidget* widget, const QColor& colour);
 // Fills the widget's background with the colour.
 void SetBackground(QWidget* widget, const QColor& colour);
 
+// "Kivo Love Numerology v1.0": the caption of the program's windows, and the
+// title the About and promotion windows show inside.
+QString ProgramCaption();
+
 // The program's icon in every size we draw it in.
 QIcon ProgramIcon();
 
@@ -42,9 +47,10 @@ void CentreOnScreen(QWidget* window);
 // before the button acts. Call once the buttons exist.
 void PressButtonsLikeWindows(QWidget* window);
 
-inline const QColor kGrey{192, 192, 192};
-inline const QColor kLightGrey{224, 224, 224};
+// The About window's background.
 inline const QColor kDarkGrey{64, 64, 64};
+// The main window, its person cards and its result frames.
+inline const QColor kCardGrey{96, 100, 108};
 // The promotional frame's grey, just dark enough for white text to stand out
 // at 4.5 : 1 (128 grey gave only 3.9 : 1).
 inline const QColor kBrandGrey{118, 118, 118};

@@ -1,4 +1,4 @@
-#include "app/TextRules.h"
+#include "ui/kit/TextRules.h"
 
 namespace kivo {
 
@@ -12,6 +12,10 @@ QString TrimSpaces(const QString& text) {
         --last;
     }
     return text.mid(first, last - first);
+}
+
+QString Text(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
 }  // namespace kivo

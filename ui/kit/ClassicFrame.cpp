@@ -1,4 +1,4 @@
-#include "ui/promo/ClassicFrame.h"
+#include "ui/kit/ClassicFrame.h"
 
 #include <QPainter>
 

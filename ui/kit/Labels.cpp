@@ -1,0 +1,35 @@
+#include "ui/kit/Labels.h"
+
+#include "ui/kit/ClassicLook.h"
+#include "ui/kit/LinkLabel.h"
+
+namespace kivo::look {
+namespace {
+
+template <typename Label>
+Label* Place(Label* label, QAnyStringView name, const QRect& place, const QFont& font,
+             Qt::Alignment alignment) {
+    label->setObjectName(name);
+    label->setGeometry(place);
+    label->setFont(font);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(alignment);
+    return label;
+}
+
+}  // namespace
+
+QLabel* MakeLabel(QWidget* parent, QAnyStringView name, const QString& text, const QRect& place,
+                  const QFont& font, Qt::Alignment alignment) {
+    return Place(new QLabel(text, parent), name, place, font, alignment);
+}
+
+LinkLabel* MakeLink(QWidget* parent, QAnyStringView name, const QString& text, const QRect& place,
+                    QFont font, const QColor& colour, Qt::Alignment alignment) {
+    font.setUnderline(true);
+    LinkLabel* link = Place(new LinkLabel(text, parent), name, place, font, alignment);
+    SetTextColour(link, colour);
+    return link;
+}
+
+}  // namespace kivo::look

@@ -1,0 +1,34 @@
+#include "ui/promo/ReferralAddress.h"
+
+#include <QUrlQuery>
+
+namespace modTellAFriend {
+namespace {
+
+// One query component: every byte of the UTF-8 form outside the unreserved
+// characters is percent-encoded. QUrlQuery alone is not enough: it takes
+// "%20" in a value as an already encoded space, and it leaves "+" bare, which
+// the page's form decoding would read back as a space.
+QString QueryComponent(const QString& value) {
+    QString encoded = QString::fromLatin1(QUrl::toPercentEncoding(value));
+    // A null string would make QUrlQuery drop the "=" of an empty value.
+    if (encoded.isNull()) {
+        encoded = QLatin1String("");
+    }
+    return encoded;
+}
+
+}  // namespace
+
+QString ComposeReferralAddress(const QUrl& page, const QUrl& home, const ReferralValues& values) {
+    QUrlQuery query;
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        query.addQueryItem(QStringLiteral("taf%1").arg(i + 1), QueryComponent(values[i]));
+    }
+    query.addQueryItem(QStringLiteral("taf6"), QueryComponent(home.toString(QUrl::FullyEncoded)));
+    QUrl address = page;
+    address.setQuery(query);
+    return address.toString(QUrl::FullyEncoded);
+}
+
+}  // namespace modTellAFriend
