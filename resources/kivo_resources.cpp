@@ -1,1 +1,2 @@
-// Anchor for the resource library; the images themselves come from the .qrc files.
+// Anchor for the resource library; qt_add_resources (CMakeLists.txt here)
+// compiles the images into it.
