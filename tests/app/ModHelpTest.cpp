@@ -22,23 +22,6 @@ class ModHelpTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void endpointsAreSecureSiteRoots_data() {
-        QTest::addColumn<QString>("endpoint");
-        QTest::newRow("maker") << Endpoint(kivo::endpoints::kMakerSite);
-        QTest::newRow("help") << Endpoint(kivo::endpoints::kHelpSite);
-        QTest::newRow("product") << Endpoint(kivo::endpoints::kProductSite);
-    }
-
-    void endpointsAreSecureSiteRoots() {
-        QFETCH(QString, endpoint);
-        const QUrl url(endpoint, QUrl::StrictMode);
-        QVERIFY2(url.isValid(), qPrintable(url.errorString()));
-        QCOMPARE(url.scheme(), QStringLiteral("https"));
-        QVERIFY(!url.host().isEmpty());
-        QVERIFY(url.path().isEmpty());
-        QVERIFY(!url.hasQuery() && !url.hasFragment());
-    }
-
     void eachLauncherOpensExactlyItsPage_data() {
         using namespace kivo::endpoints;
         QTest::addColumn<Launcher>("launcher");
