@@ -22,7 +22,6 @@ usage: atspi_reading_test.py <path to kivo-love-numerology>
 """
 
 import os
-import select
 import shutil
 import subprocess
 import sys
@@ -30,8 +29,9 @@ import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from xharness import (SKIP_CODE, Program, TestFailure, XServer, check, log,  # noqa: E402
-                      main_guard, private_runtime_dir, stop_process)
+import xharness  # noqa: E402
+from xharness import (Program, TestFailure, XServer, check, log, main_guard,  # noqa: E402
+                      private_runtime_dir, read_line, skip, stop_process)
 
 MAIN_TITLE = "Kivo Love Numerology v1.0"
 PROCEED = "Get Our Love Numerology Reading"
@@ -61,11 +61,6 @@ TIMEOUT = 15.0
 POLL = 0.05
 
 BUS_LAUNCHER_PLACES = ("/usr/libexec/at-spi-bus-launcher", "/usr/lib/at-spi2-core/at-spi-bus-launcher")
-
-
-def skip(reason):
-    print(f"SKIPPED: {reason}", flush=True)
-    sys.exit(SKIP_CODE)
 
 
 def find_bus_launcher():
@@ -107,18 +102,10 @@ class SessionBus:
              f"--address=unix:path={runtime_dir}/bus", f"--print-address={write_end}"],
             pass_fds=(write_end,), env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write_end)
-        line = b""
-        deadline = time.monotonic() + TIMEOUT
         try:
-            while not line.endswith(b"\n"):
-                ready, _, _ = select.select([read_end], [], [], max(deadline - time.monotonic(), 0))
-                check(ready, "dbus-daemon did not report its address in time")
-                chunk = os.read(read_end, 256)
-                check(chunk, "dbus-daemon ended before it was ready")
-                line += chunk
+            self.address = read_line(read_end, "dbus-daemon", TIMEOUT)
         finally:
             os.close(read_end)
-        self.address = line.decode().strip()
         log(f"private session bus at {self.address}")
 
     def stop(self):
@@ -126,25 +113,18 @@ class SessionBus:
 
 
 def wait_for(what, probe, timeout=TIMEOUT):
-    """Polls probe() until it returns something true and returns that. The
-    tree may change under a walk, so errors count as "not yet"."""
+    """The harness's wait, letting the AT-SPI library take in the events the
+    program sent before each look. The tree may change under a walk, so its
+    errors count as "not yet"."""
     from gi.repository import GLib
-    deadline = time.monotonic() + timeout
-    last_error = None
-    while True:
-        # Lets the library take in the events the program sent meanwhile.
+
+    def fresh():
         while GLib.MainContext.default().iteration(False):
             pass
-        try:
-            result = probe()
-            if result:
-                return result
-        except (GLib.Error, RuntimeError, NotImplementedError) as error:
-            last_error = error
-        if time.monotonic() > deadline:
-            detail = f" (last error: {last_error})" if last_error else ""
-            raise TestFailure(f"timed out after {timeout:.0f} s waiting for {what}{detail}")
-        time.sleep(POLL)
+        return probe()
+
+    return xharness.wait_for(what, fresh, timeout, interval=POLL,
+                             retry_on=(GLib.Error, RuntimeError, NotImplementedError))
 
 
 def wait_for_accessibility_bus(session_address):
@@ -322,9 +302,7 @@ def run(executable, launcher):
 
             app = Program(executable, x, runtime)
             read_through_accessibility(app.pid)
-            screenshots = os.environ.get("KIVO_E2E_SCREENSHOTS")
-            if screenshots:
-                x.screenshot(os.path.join(screenshots, "atspi-reading.png"))
+            x.screenshot("atspi-reading.png")
             check(app.running(), f"the program ended during the reading: {app.output()}")
         finally:
             if app is not None:

@@ -29,11 +29,8 @@ import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from xharness import (DEFAULT_TIMEOUT, Program, TestFailure, XServer, check, log,  # noqa: E402
-                      private_runtime_dir, run_script, stop_process)
-
-MAIN_TITLE = "^Kivo Love Numerology v1.0$"
-MESSAGE_TITLE = "^Kivo Love Numerology$"
+from xharness import (MESSAGE_TITLE, Program, TestFailure, XServer, check, log,  # noqa: E402
+                      private_runtime_dir, run_script, stop_process, wait_for)
 CLIENT_HEIGHT = 452
 CLIPBOARD_TEXT = "kivo-clipboard-sentinel"
 PRIMARY_TEXT = "kivo-primary-sentinel"
@@ -62,10 +59,7 @@ class SelectionOwner:
                                         stderr=subprocess.DEVNULL)
         self.process.stdin.write(text.encode())
         self.process.stdin.close()
-        deadline = time.monotonic() + DEFAULT_TIMEOUT
-        while self.read() != text:
-            check(time.monotonic() < deadline, f"xclip did not come to own {selection}")
-            time.sleep(0.05)
+        wait_for(f"xclip to own {selection}", lambda: self.read() == text, interval=0.05)
         log(f"xclip (pid {self.process.pid}) owns {selection}: {text!r}")
 
     def read(self):
@@ -158,46 +152,34 @@ class Window:
         return white / total
 
 
-def wait_for_result_page(window, timeout=DEFAULT_TIMEOUT):
-    """Waits until the result frames' grey shows where the entry page has its
-    light grey."""
-    deadline = time.monotonic() + timeout
-    colour = None
-    while time.monotonic() < deadline:
-        colour = window.pixel(RESULT_FRAME_EDGE)
-        if colour == RESULT_GREY:
-            return
-        time.sleep(0.2)
-    screenshots = os.environ.get("KIVO_E2E_SCREENSHOTS")
-    if screenshots:
-        window.x.screenshot(os.path.join(screenshots, "clipboard-no-result.png"))
-    raise TestFailure(f"the result page did not come up (colour {colour} at {RESULT_FRAME_EDGE})")
+def wait_for_look(window, what, measure, good, screenshot):
+    """Measures the window until good(measure()) holds and returns the
+    measure; on a timeout saves the screen and fails with the last one."""
+    seen = []
+
+    def looks_right():
+        seen.append(measure())
+        return good(seen[-1])
+
+    try:
+        wait_for(what, looks_right, interval=0.2, detail=lambda: f"last seen {seen[-1]}")
+    except TestFailure:
+        window.x.screenshot(screenshot)
+        raise
+    return seen[-1]
 
 
-def wait_for_report(window, timeout=DEFAULT_TIMEOUT):
-    deadline = time.monotonic() + timeout
-    share = 0.0
-    while time.monotonic() < deadline:
-        share = window.white_share(REPORT_INSIDE)
-        if share > 0.6:
-            return share
-        time.sleep(0.2)
-    screenshots = os.environ.get("KIVO_E2E_SCREENSHOTS")
-    if screenshots:
-        window.x.screenshot(os.path.join(screenshots, "clipboard-no-report.png"))
-    raise TestFailure(f"the report box is not in front (white share {share:.2f})")
+def wait_for_result_page(window):
+    """The result frames' grey shows where the entry page has its light grey."""
+    wait_for_look(window, f"the result page's grey at {RESULT_FRAME_EDGE}", lambda: window.pixel(RESULT_FRAME_EDGE),
+                  lambda colour: colour == RESULT_GREY, "clipboard-no-result.png")
 
 
-def wait_for_promotion(x, app, main_window, timeout=DEFAULT_TIMEOUT):
-    """The window with the main window's title that replaces it on close."""
-    deadline = time.monotonic() + timeout
-    while time.monotonic() < deadline:
-        check(app.running(), f"the program ended when the main window closed: {app.output()}")
-        others = [w for w in x.find_windows(MAIN_TITLE, pid=app.pid) if w != main_window]
-        if others:
-            return others[0]
-        time.sleep(0.1)
-    raise TestFailure("the promotion window did not come up")
+def wait_for_report(window):
+    """The report box is in front: most of its place is white. Returns the
+    white share."""
+    return wait_for_look(window, "the report box in front", lambda: window.white_share(REPORT_INSIDE),
+                         lambda share: share > 0.6, "clipboard-no-report.png")
 
 
 def run(executable):
@@ -206,7 +188,7 @@ def run(executable):
         primary = SelectionOwner(x, "primary", PRIMARY_TEXT)
         app = Program(executable, x, runtime)
         try:
-            main_window = x.wait_for_window(MAIN_TITLE, pid=app.pid)
+            main_window = x.wait_for_main_window(app)
             w = Window(x, main_window)
             x.xdotool("windowfocus", "--sync", main_window)
             log(f"main window {main_window} at {w.left},{w.top}, menu bar {w.menu} px")
@@ -276,10 +258,8 @@ def run(executable):
             # Out the ordinary way: File > Exit, then leave the promotion
             # window. In the sanitizer build a leak report would make the
             # exit status non-zero.
-            w.keys("alt+f")
-            time.sleep(0.3)
-            w.keys("x")
-            promotion = wait_for_promotion(x, app, main_window)
+            x.exit_by_menu(main_window)
+            promotion = x.wait_for_promotion(app, main_window)
             for owner in (clipboard, primary):
                 owner.check_kept("closing the main window")
             x.press_key(promotion, "alt+x")

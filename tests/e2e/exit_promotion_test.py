@@ -25,10 +25,8 @@ import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from xharness import (DEFAULT_TIMEOUT, Program, TestFailure, XServer, check, log,  # noqa: E402
-                      private_runtime_dir, run_script)
+from xharness import (Program, XServer, check, log, private_runtime_dir, run_script)  # noqa: E402
 
-TITLE = "^Kivo Love Numerology v1.0$"
 PROMOTION_SIZE = "741x315"
 
 
@@ -90,43 +88,23 @@ def window_states(x, window):
     return result.stdout
 
 
-def wait_for_promotion(x, app, main_window, timeout=DEFAULT_TIMEOUT):
-    """Waits until the main window is gone and another window with the same
-    title is up; returns that window."""
-    deadline = time.monotonic() + timeout
-    while time.monotonic() < deadline:
-        check(app.running(), f"the program ended when the main window closed: {app.output()}")
-        windows = x.find_windows(TITLE, pid=app.pid)
-        others = [w for w in windows if w != main_window]
-        if main_window not in windows and others:
-            check(len(others) == 1, f"more than one window after the main window closed: {others}")
-            return others[0]
-        time.sleep(0.1)
-    raise TestFailure("the promotion window did not replace the main window in time")
-
-
 def run(executable, via):
     with XServer() as x, private_runtime_dir() as runtime:
         app = Program(executable, x, runtime)
         try:
-            main_window = x.wait_for_window(TITLE, pid=app.pid)
-            log(f"main window {main_window} is up")
+            main_window = x.wait_for_main_window(app)
             if via == "close-box":
                 press_close_box(x.display, main_window)
             else:
-                x.press_key(main_window, "alt+f")
-                time.sleep(0.3)
-                x.press_key(main_window, "x")
+                x.exit_by_menu(main_window)
 
-            promotion = wait_for_promotion(x, app, main_window)
+            promotion = x.wait_for_promotion(app, main_window)
             size = window_size(x, promotion)
             check(size == PROMOTION_SIZE, f"the promotion window is {size}, not {PROMOTION_SIZE}")
             states = window_states(x, promotion)
             check("_NET_WM_STATE_ABOVE" in states, f"the promotion window is not kept on top: {states}")
             log(f"promotion window {promotion} is up, {size}, kept on top")
-            screenshots = os.environ.get("KIVO_E2E_SCREENSHOTS")
-            if screenshots:
-                x.screenshot(os.path.join(screenshots, f"exit-promotion-{via}.png"))
+            x.screenshot(f"exit-promotion-{via}.png")
 
             # The program does not end with the main window.
             time.sleep(0.5)

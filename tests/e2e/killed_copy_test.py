@@ -17,10 +17,8 @@ import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from xharness import (Program, XServer, check, log, private_runtime_dir, run_script)  # noqa: E402
-
-MAIN_TITLE = "^Kivo Love Numerology v1.0$"
-MESSAGE_TITLE = "^Kivo Love Numerology$"
+from xharness import (MESSAGE_TITLE, Program, XServer, check, log, private_runtime_dir,  # noqa: E402
+                      run_script)
 LOCK_NAME = "kivo-love-numerology.lock"
 ROUNDS = 2
 
@@ -37,10 +35,7 @@ def lock_owner(path):
 
 def start_and_wait(executable, x, runtime, name):
     app = Program(executable, x, runtime, name=name)
-    window = x.wait_for_window(MAIN_TITLE, pid=app.pid)
-    check(not x.find_windows(MESSAGE_TITLE, pid=app.pid),
-          f"{name} shows a message box beside its main window")
-    log(f"{name} shows its main window {window}")
+    x.wait_for_main_window(app)
     return app
 
 

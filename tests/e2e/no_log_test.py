@@ -24,12 +24,8 @@ import urllib.parse
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from xharness import (Program, TestFailure, XServer, check, log, private_runtime_dir,  # noqa: E402
-                      run_script)
-from exit_promotion_test import wait_for_promotion  # noqa: E402
-
-TITLE = "^Kivo Love Numerology v1.0$"
-MESSAGE_TITLE = "^Kivo Love Numerology$"
+from xharness import (MESSAGE_TITLE, Program, XServer, check, log, private_runtime_dir,  # noqa: E402
+                      run_script, wait_for)
 
 # The form's fields in their Tab order from the Exit button, each with the
 # number of Tab presses that reach it from the field before, and what we type.
@@ -61,16 +57,14 @@ def fill_and_submit(x, promotion):
     x.press_key(promotion, "alt+n")
 
 
-def recorded_address(record, timeout=10.0):
-    deadline = time.monotonic() + timeout
-    while time.monotonic() < deadline:
-        if os.path.exists(record):
-            with open(record, encoding="utf-8") as f:
-                lines = f.read().splitlines()
-            if lines:
-                return urllib.parse.unquote(lines[0])
-        time.sleep(0.1)
-    raise TestFailure("the browser was never asked to open the referral address")
+def recorded_address(record):
+    def first_line():
+        if not os.path.exists(record):
+            return None
+        with open(record, encoding="utf-8") as f:
+            lines = f.read().splitlines()
+        return urllib.parse.unquote(lines[0]) if lines else None
+    return wait_for("the browser to be asked to open the referral address", first_line, timeout=10.0)
 
 
 def run(executable, mode):
@@ -83,11 +77,9 @@ def run(executable, mode):
         with XServer() as x, private_runtime_dir() as runtime:
             app = Program(executable, x, runtime, env=env)
             try:
-                main_window = x.wait_for_window(TITLE, pid=app.pid)
-                x.press_key(main_window, "alt+f")
-                time.sleep(0.3)
-                x.press_key(main_window, "x")
-                promotion = wait_for_promotion(x, app, main_window)
+                main_window = x.wait_for_main_window(app)
+                x.exit_by_menu(main_window)
+                promotion = x.wait_for_promotion(app, main_window)
                 log(f"promotion window {promotion} is up; filling the form")
 
                 fill_and_submit(x, promotion)

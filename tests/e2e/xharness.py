@@ -7,7 +7,7 @@ A test script does
     require_tools("Xvfb", "xdotool")          # exits with SKIP_CODE if missing
     with XServer() as x, private_runtime_dir() as runtime:
         app = Program(exe, x, runtime)
-        wid = x.wait_for_window("^Kivo Love Numerology v1.0$", pid=app.pid)
+        wid = x.wait_for_main_window(app)
 
 and returns 0 on success; any failure raises TestFailure (or any exception),
 which main_guard() turns into exit status 1 with the reason printed.
@@ -27,6 +27,11 @@ SKIP_CODE = 77
 
 DEFAULT_TIMEOUT = 20.0
 
+# Window titles as xdotool patterns: the program's windows, and its message
+# boxes, which carry the application title.
+MAIN_TITLE = "^Kivo Love Numerology v1.0$"
+MESSAGE_TITLE = "^Kivo Love Numerology$"
+
 
 class TestFailure(Exception):
     pass
@@ -36,13 +41,51 @@ def log(message):
     print(f"[e2e] {message}", flush=True)
 
 
+def skip(reason):
+    """Ends the test as skipped, never passed."""
+    print(f"SKIPPED: {reason}", flush=True)
+    sys.exit(SKIP_CODE)
+
+
 def require_tools(*tools):
-    """Skips the test, never passes it, when a tool it needs is missing."""
+    """Skips the test when a tool it needs is missing."""
     missing = [t for t in tools if shutil.which(t) is None]
     if missing:
-        print(f"SKIPPED: {', '.join(missing)} not installed; "
-              "install xvfb and xdotool to run the end-to-end tests", flush=True)
-        sys.exit(SKIP_CODE)
+        skip(f"{', '.join(missing)} not installed; install xvfb and xdotool to run the end-to-end tests")
+
+
+def wait_for(what, probe, timeout=DEFAULT_TIMEOUT, interval=0.1, retry_on=(), detail=None):
+    """Polls probe() until it returns something true and returns that; fails
+    the test after the timeout. Errors of the types in retry_on count as "not
+    yet"; detail(), when given, tells the failure what was seen last."""
+    deadline = time.monotonic() + timeout
+    last_error = None
+    while True:
+        try:
+            result = probe()
+            if result:
+                return result
+        except retry_on as error:
+            last_error = error
+        if time.monotonic() > deadline:
+            seen = f" ({detail()})" if detail else ""
+            seen += f" (last error: {last_error})" if last_error else ""
+            raise TestFailure(f"timed out after {timeout:.0f} s waiting for {what}{seen}")
+        time.sleep(interval)
+
+
+def read_line(fd, what, timeout=DEFAULT_TIMEOUT):
+    """The first line a helper writes to the pipe fd (its display number, its
+    address), without the line break; fails the test when none comes."""
+    line = b""
+    deadline = time.monotonic() + timeout
+    while not line.endswith(b"\n"):
+        ready, _, _ = select.select([fd], [], [], max(deadline - time.monotonic(), 0))
+        check(ready, f"{what} did not report in time")
+        chunk = os.read(fd, 256)
+        check(chunk, f"{what} ended before it was ready")
+        line += chunk
+    return line.decode().strip()
 
 
 def stop_process(process):
@@ -100,22 +143,15 @@ class XServer:
              "-nolisten", "tcp", "-noreset"],
             pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
         os.close(write_end)
-        number = b""
-        deadline = time.monotonic() + self.timeout
         try:
-            while not number.endswith(b"\n"):
-                left = deadline - time.monotonic()
-                ready, _, _ = select.select([read_end], [], [], max(left, 0))
-                if not ready:
-                    raise TestFailure("Xvfb did not report its display number in time")
-                chunk = os.read(read_end, 16)
-                if not chunk:
-                    err = self.process.stderr.read().decode(errors="replace")
-                    raise TestFailure(f"Xvfb ended before it was ready: {err.strip()}")
-                number += chunk
+            self.display = ":" + read_line(read_end, "Xvfb", self.timeout)
+        except TestFailure as failure:
+            if self.process.poll() is None:
+                raise
+            err = self.process.stderr.read().decode(errors="replace").strip()
+            raise TestFailure(f"{failure}: {err}") from None
         finally:
             os.close(read_end)
-        self.display = ":" + number.decode().strip()
         log(f"Xvfb running on display {self.display}")
 
     def stop(self):
@@ -159,6 +195,14 @@ class XServer:
         check(ids, f"xdotool found no window titled /{title_regex}/: {result.stderr.strip()}")
         return ids[0]
 
+    def wait_for_main_window(self, app):
+        """The program's main window, once it is up with no message box
+        beside it."""
+        window = self.wait_for_window(MAIN_TITLE, pid=app.pid)
+        check(not self.find_windows(MESSAGE_TITLE, pid=app.pid), f"{app.name} shows a message box")
+        log(f"{app.name} shows its main window {window}")
+        return window
+
     def window_title(self, window):
         return self.xdotool("getwindowname", window).stdout.rstrip("\n")
 
@@ -175,12 +219,35 @@ class XServer:
         result = self.xdotool("type", "--delay", "15", "--clearmodifiers", text)
         check(result.returncode == 0, f"xdotool type failed: {result.stderr.strip()}")
 
-    def screenshot(self, path):
-        """Saves the whole screen, when ImageMagick's import is there."""
-        if shutil.which("import") is None:
+    def screenshot(self, name):
+        """Saves the whole screen as name in the folder $KIVO_E2E_SCREENSHOTS,
+        when that is set and ImageMagick's import is there."""
+        folder = os.environ.get("KIVO_E2E_SCREENSHOTS")
+        if not folder or shutil.which("import") is None:
             return False
+        path = os.path.join(folder, name)
         subprocess.run(["import", "-window", "root", path], env=self.env(), capture_output=True, timeout=30)
         return os.path.exists(path)
+
+    def exit_by_menu(self, window):
+        """File > Exit, by the keyboard."""
+        self.press_key(window, "alt+f")
+        time.sleep(0.3)
+        self.press_key(window, "x")
+
+    def wait_for_promotion(self, app, main_window, timeout=None):
+        """Waits until the main window is gone and one other window with the
+        same title is up, and returns it: the promotion window that replaces
+        the main window when it closes."""
+        def replaced():
+            check(app.running(), f"the program ended when the main window closed: {app.output()}")
+            windows = self.find_windows(MAIN_TITLE, pid=app.pid)
+            others = [w for w in windows if w != main_window]
+            if main_window in windows or not others:
+                return None
+            check(len(others) == 1, f"more than one window after the main window closed: {others}")
+            return others[0]
+        return wait_for("the promotion window to replace the main window", replaced, timeout or self.timeout)
 
 
 class Program:
