@@ -4,10 +4,11 @@
 // result page shows the Life Path and Destiny results and the report on three
 // tabs. The window is laid out at fixed positions like a classic dialog.
 //
-// Object names are the control names. A control that exists once per person
-// (a control array) carries its index as a suffix: "txtName_0", "txtName_1",
-// "cboDate_0", "Frame1_1", "lblResult_3", "lblLabel_8" and so on. Menu entries
-// are QActions named like the entries ("mnuExit", "mnuDonate").
+// Object names are the control names, and the way tests reach a control from
+// outside. A control that exists once per person (a control array) carries
+// its index as a suffix: "txtName_0", "txtName_1", "cboDate_0", "Frame1_1",
+// "lblResult_3", "lblLabel_8" and so on. Menu entries are QActions named like
+// the entries ("mnuExit", "mnuDonate").
 //
 // Pages and tabs are widgets of equal geometry stacked on one another; a
 // switch raise()s one of them. Nothing is hidden or shown at run time, but
@@ -46,28 +47,27 @@ public:
     enum class BrandLabel { CoBrand, FullBrand };
     void BringBrandLabelForward(BrandLabel label);
 
-    // The entry check: true when both people's entries are acceptable; on
-    // false it has already shown its one message and moved the focus.
-    bool ValidateEntries();
-    // Writes the report of the last calculation into RTB.
-    void ComposeReport();
-
 signals:
     // The window's Form_Unload: emitted as the window closes, which it never
     // refuses.
     void unloading();
 
-public slots:
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
     void cmdProceed_Click();
     void cmdBack_Click();
     void mnuCalculate_Click();
     void mnuExit_Click();
     void TS_Click();
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
+    // The entry check: true when both people's entries are acceptable; on
+    // false it has already shown its one message and moved the focus.
+    bool ValidateEntries();
+    // Writes the report of the last calculation into RTB.
+    void ComposeReport();
 
-private:
     // Builders, in frmMainLayout.cpp.
     void createMenus();
     void createEntryPage(QWidget* page);

@@ -25,8 +25,7 @@ public:
     // it non-modal, with no owner. The window deletes itself when it closes.
     static frmExitPromo* ShowExitPromotion();
 
-    // The window that exists now, if any; the refer-a-friend messages are
-    // shown over it.
+    // The window that exists now, if any.
     static frmExitPromo* Instance();
 
     // The appeals for the forum site, numbered 0 to 3.
