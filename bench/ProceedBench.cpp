@@ -83,14 +83,17 @@ public:
         Settle();
     }
 
-    // Puts the entry page in front with the entries made. The result page
-    // is lowered rather than left through the back button, which would empty
-    // the first name field, and the entry page is not painted: the proceed
-    // repaints the whole result page either way, and painting the entry page
-    // with 32,767 characters in each name field is the line edit's work, many
-    // times the proceed's. A field that already holds its name is left alone.
+    // Puts the entry page in front with the entries made. The page is raised
+    // and given input again, as the window does when it brings it forward,
+    // rather than reached through the back button, which would empty the
+    // first name field; and it is not painted: the proceed repaints the whole
+    // result page either way, and painting the entry page with 32,767
+    // characters in each name field is the line edit's work, many times the
+    // proceed's. A field that already holds its name is left alone.
     void enter(const Entries& entries) {
-        Child(window_, "fraResult")->lower();
+        QWidget* entryPage = Child(window_, "fraMain");
+        entryPage->setEnabled(true);
+        entryPage->raise();
         for (std::size_t i = 0; i < entries.size(); ++i) {
             const Person& person = entries[i];
             auto* name = Child<QLineEdit>(window_, "txtName", i);
