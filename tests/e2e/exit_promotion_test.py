@@ -114,9 +114,7 @@ def run(executable, via):
                 press_close_box(x.display, promotion)
             else:
                 x.press_key(promotion, "alt+x")
-            status = app.wait_for_exit()
-            check(status == 0, f"the program exited with status {status}: {app.output()}")
-            log("the program exited with status 0")
+            app.expect_clean_exit()
         finally:
             app.terminate()
 

@@ -253,7 +253,7 @@ class XServer:
 class Program:
     """One copy of the program under test, on the given X server."""
 
-    def __init__(self, executable, xserver, runtime_dir, name="program", env=None):
+    def __init__(self, executable, xserver, runtime_dir, name="the program", env=None):
         """env: extra variables for the program; a value of None unsets one."""
         self.name = name
         variables = xserver.env(QT_QPA_PLATFORM="xcb", XDG_RUNTIME_DIR=runtime_dir)
@@ -278,6 +278,12 @@ class Program:
             return self.process.wait(timeout=timeout)
         except subprocess.TimeoutExpired:
             raise TestFailure(f"{self.name} did not exit within {timeout:.0f} s") from None
+
+    def expect_clean_exit(self):
+        """Waits for the program to end and fails unless its status is 0."""
+        status = self.wait_for_exit()
+        check(status == 0, f"{self.name} exited with status {status}: {self.output()}")
+        log(f"{self.name} exited with status 0")
 
     def output(self):
         if self.running() or self.process.stdout is None:
