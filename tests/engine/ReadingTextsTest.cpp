@@ -173,6 +173,29 @@ double averageLength(const Items& texts) {
     return total / static_cast<double>(texts.size());
 }
 
+struct Bounds {
+    std::size_t shortest, longest;
+    std::size_t fewestSentences, mostSentences;
+    double averageLength, tolerance;  // over the distinct texts
+};
+
+// Every text of the table within the bounds, on one line of printable ASCII.
+template <std::size_t N>
+void expectWithinBounds(const std::array<ReadingRow, N>& table, const Bounds& bounds) {
+    std::set<std::string_view> distinct;
+    for (const auto& row : table) {
+        distinct.insert(row.text);
+        EXPECT_GE(row.text.size(), bounds.shortest) << row.key;
+        EXPECT_LE(row.text.size(), bounds.longest) << row.key;
+        const auto sentences = countSentences(row.text);
+        EXPECT_GE(sentences, bounds.fewestSentences) << row.key;
+        EXPECT_LE(sentences, bounds.mostSentences) << row.key;
+        EXPECT_FALSE(hasLineBreak(row.text)) << row.key;
+        EXPECT_TRUE(isPrintableAscii(row.text)) << row.key;
+    }
+    EXPECT_NEAR(averageLength(distinct), bounds.averageLength, bounds.tolerance);
+}
+
 // ---------------------------------------------------------------------------
 // Key layout
 // ---------------------------------------------------------------------------
@@ -195,25 +218,9 @@ TEST(ReadingTableKeys, LongTableHoldsEveryUnorderedPairSmallerDigitFirstInAscend
 // Short readings
 // ---------------------------------------------------------------------------
 
-TEST(ShortReadings, StayWithinLengthAndSentenceBounds) {
-    std::set<std::string_view> distinct;
-    for (const auto& row : kShortReadings) {
-        distinct.insert(row.text);
-        EXPECT_GE(row.text.size(), 90u) << row.key;
-        EXPECT_LE(row.text.size(), 285u) << row.key;
-        const auto sentences = countSentences(row.text);
-        EXPECT_GE(sentences, 2u) << row.key;
-        EXPECT_LE(sentences, 5u) << row.key;
-    }
+TEST(ShortReadings, StayWithinBoundsOnOnePrintableLine) {
     // About 170 characters on average.
-    EXPECT_NEAR(averageLength(distinct), 170.0, 15.0);
-}
-
-TEST(ShortReadings, AreSingleLinePrintableAscii) {
-    for (const auto& row : kShortReadings) {
-        EXPECT_FALSE(hasLineBreak(row.text)) << row.key;
-        EXPECT_TRUE(isPrintableAscii(row.text)) << row.key;
-    }
+    expectWithinBounds(kShortReadings, {90, 285, 2, 5, 170.0, 15.0});
 }
 
 TEST(ShortReadings, MirroredKeysShareOneTextExceptOneTwo) {
@@ -266,25 +273,9 @@ TEST(ShortReadings, FixedRowsAreVerbatim) {
 // Long readings
 // ---------------------------------------------------------------------------
 
-TEST(LongReadings, StayWithinLengthAndSentenceBounds) {
-    std::vector<std::string_view> texts;
-    for (const auto& row : kLongReadings) {
-        texts.push_back(row.text);
-        EXPECT_GE(row.text.size(), 268u) << row.key;
-        EXPECT_LE(row.text.size(), 612u) << row.key;
-        const auto sentences = countSentences(row.text);
-        EXPECT_GE(sentences, 3u) << row.key;
-        EXPECT_LE(sentences, 7u) << row.key;
-    }
+TEST(LongReadings, StayWithinBoundsOnOnePrintableLine) {
     // About 435 characters on average.
-    EXPECT_NEAR(averageLength(texts), 435.0, 30.0);
-}
-
-TEST(LongReadings, AreSingleLinePrintableAscii) {
-    for (const auto& row : kLongReadings) {
-        EXPECT_FALSE(hasLineBreak(row.text)) << row.key;
-        EXPECT_TRUE(isPrintableAscii(row.text)) << row.key;
-    }
+    expectWithinBounds(kLongReadings, {268, 612, 3, 7, 435.0, 30.0});
 }
 
 TEST(LongReadings, EveryTextIsDistinct) {
