@@ -352,7 +352,7 @@ void frmExitPromo::cmdSubmit_Click() {
                                     kivo::platform::MessageIcon::Error);
         return;
     }
-    SubmitReferral(this);
+    SubmitReferral();
 }
 
 void frmExitPromo::txtName_GotFocus() { ClearPlaceholder(txtName_, modTellAFriend::kNamePlaceholder); }

@@ -5,6 +5,8 @@
 #include "ui/kit/TextRules.h"
 #include "ui/promo/ReferralAddress.h"
 
+#include <QApplication>
+
 #include <array>
 
 namespace modTellAFriend {
@@ -15,7 +17,7 @@ QString strTafMessage;
 QString strTafFriendName;
 QString strTafFriendEmail;
 
-void SubmitReferral(QWidget* messageParent) {
+void SubmitReferral() {
     struct Check {
         const QString* value;
         const QString* placeholder;
@@ -31,7 +33,9 @@ void SubmitReferral(QWidget* messageParent) {
     for (const Check& check : checks) {
         const QString trimmed = kivo::TrimSpaces(*check.value);
         if (trimmed.isEmpty() || trimmed == *check.placeholder) {
-            kivo::platform::ShowMessage(messageParent, QString::fromLatin1(check.message),
+            // The form that was just submitted is the active window; owning
+            // the box keeps it above that topmost window.
+            kivo::platform::ShowMessage(QApplication::activeWindow(), QString::fromLatin1(check.message),
                                         kivo::platform::MessageIcon::Error);
             return;
         }

@@ -6,8 +6,6 @@
 
 #include <QString>
 
-class QWidget;
-
 namespace modTellAFriend {
 
 // Written by the button handler of frmExitPromo, trimmed of spaces; they keep
@@ -25,10 +23,10 @@ inline const QString kMessagePlaceholder = QStringLiteral("Your Message");
 inline const QString kFriendNamePlaceholder = QStringLiteral("Friend's Name");
 inline const QString kFriendEmailPlaceholder = QStringLiteral("Friend's Email Address");
 
-// Checks the five module values in order, showing a message over
-// messageParent and returning at the first that is empty or still its
-// placeholder; otherwise composes strTafAddress (ReferralAddress.h) and opens
-// it with modHelp::OpenTellAFriendURL.
-void SubmitReferral(QWidget* messageParent);
+// Checks the five module values in order, showing a message over the active
+// window (the form's own) and returning at the first that is empty or still
+// its placeholder; otherwise composes strTafAddress (ReferralAddress.h) and
+// opens it with modHelp::OpenTellAFriendURL.
+void SubmitReferral();
 
 }  // namespace modTellAFriend

@@ -139,7 +139,7 @@ void ModTellAFriendTest::checksInOrder() {
     modTellAFriend::strTafAddress = QStringLiteral("unchanged");
     SetValues(values);
 
-    modTellAFriend::SubmitReferral(nullptr);
+    modTellAFriend::SubmitReferral();
 
     if (message.isEmpty()) {
         QVERIFY(platform.messages.isEmpty());
@@ -180,7 +180,7 @@ void ModTellAFriendTest::addressCarriesValuesUnchanged() {
     RecordingPlatform platform;
     SetValues(values);
 
-    modTellAFriend::SubmitReferral(nullptr);
+    modTellAFriend::SubmitReferral();
 
     QVERIFY(platform.messages.isEmpty());
     VerifyOpenedAddress(platform, values);
@@ -202,7 +202,7 @@ void ModTellAFriendTest::addressCarriesRandomValuesUnchanged() {
         }
         RecordingPlatform platform;
         SetValues(values);
-        modTellAFriend::SubmitReferral(nullptr);
+        modTellAFriend::SubmitReferral();
         VerifyOpenedAddress(platform, values);
         if (QTest::currentTestFailed()) {
             qWarning() << "failing values:" << values;
