@@ -64,8 +64,9 @@ def check(condition, message):
 
 @contextlib.contextmanager
 def private_runtime_dir():
-    """A runtime folder of our own, so the program's single-instance lock
-    never meets that of a copy the user is running."""
+    """A runtime folder of our own, which also holds the program's
+    single-instance guard (KIVO_TEST_INSTANCE_FOLDER, heard by test builds
+    only), so it never meets that of a copy the user is running."""
     path = tempfile.mkdtemp(prefix="kivo-e2e-runtime-")
     os.chmod(path, 0o700)
     try:
@@ -182,7 +183,8 @@ class Program:
 
     def __init__(self, executable, xserver, runtime_dir, name="program"):
         self.name = name
-        env = xserver.env(QT_QPA_PLATFORM="xcb", XDG_RUNTIME_DIR=runtime_dir)
+        env = xserver.env(QT_QPA_PLATFORM="xcb", XDG_RUNTIME_DIR=runtime_dir,
+                          KIVO_TEST_INSTANCE_FOLDER=runtime_dir)
         self.process = subprocess.Popen([executable], env=env, stdout=subprocess.PIPE,
                                         stderr=subprocess.STDOUT)
         log(f"started {name}, pid {self.process.pid}")
