@@ -55,22 +55,16 @@ std::wstring SidText(PSID sid) {
     return result;
 }
 
-// Whether an existing mutex was made by a process of ours: its owner is the
-// owner our own objects get. Anyone else's object of that name (squatted by
-// another user) does not count as a running copy.
-bool OwnedByUs(HANDLE mutex) {
-    const std::vector<BYTE> owner = TokenPart(TokenOwner);
-    if (owner.empty()) {
-        return false;
-    }
-    PSID objectOwner = nullptr;
+// Whether an existing mutex is one of ours: its owner is the user. Another
+// user's object of that name (squatted) does not count as a running copy.
+bool OwnedBy(HANDLE mutex, PSID user) {
+    PSID owner = nullptr;
     PSECURITY_DESCRIPTOR descriptor = nullptr;
-    if (::GetSecurityInfo(mutex, SE_KERNEL_OBJECT, OWNER_SECURITY_INFORMATION, &objectOwner, nullptr, nullptr,
+    if (::GetSecurityInfo(mutex, SE_KERNEL_OBJECT, OWNER_SECURITY_INFORMATION, &owner, nullptr, nullptr,
                           nullptr, &descriptor) != ERROR_SUCCESS) {
         return false;
     }
-    const bool ours = objectOwner != nullptr &&
-                      ::EqualSid(objectOwner, reinterpret_cast<const TOKEN_OWNER*>(owner.data())->Owner);
+    const bool ours = owner != nullptr && ::EqualSid(owner, user);
     ::LocalFree(descriptor);
     return ours;
 }
@@ -82,21 +76,32 @@ InstanceGuard::State InstanceGuard::acquire() {
         return state_;
     }
     const std::vector<BYTE> user = TokenPart(TokenUser);
-    const std::wstring sid =
-        user.empty() ? std::wstring() : SidText(reinterpret_cast<const TOKEN_USER*>(user.data())->User.Sid);
+    PSID userSid = user.empty() ? nullptr : reinterpret_cast<const TOKEN_USER*>(user.data())->User.Sid;
+    const std::wstring sid = SidText(userSid);
     if (sid.empty()) {
         return state_ = State::Unavailable;
     }
+    // Owned by the user and open to the user alone, so that the owner tells
+    // our mutex from anyone else's of the same name.
+    const std::wstring sddl = L"O:" + sid + L"D:(A;;GA;;;" + sid + L")";
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    if (!::ConvertStringSecurityDescriptorToSecurityDescriptorW(sddl.c_str(), SDDL_REVISION_1, &descriptor,
+                                                                nullptr)) {
+        return state_ = State::Unavailable;
+    }
+    SECURITY_ATTRIBUTES attributes{sizeof attributes, descriptor, FALSE};
     // "Local\": the namespace of this logon session, so each session of the
     // user (fast user switching, remote desktop) has its own copy.
     const std::wstring name = L"Local\\KivoLoveNumerology-" + sid;
-    HANDLE mutex = ::CreateMutexW(nullptr, FALSE, name.c_str());
+    HANDLE mutex = ::CreateMutexW(&attributes, FALSE, name.c_str());
+    const DWORD error = ::GetLastError();
+    ::LocalFree(descriptor);
     if (mutex == nullptr) {
-        // Typically an object of that name that we may not open.
+        // Typically another user's object of that name, closed to us.
         return state_ = State::Unavailable;
     }
-    if (::GetLastError() == ERROR_ALREADY_EXISTS) {
-        const bool ours = OwnedByUs(mutex);
+    if (error == ERROR_ALREADY_EXISTS) {
+        const bool ours = OwnedBy(mutex, userSid);
         ::CloseHandle(mutex);
         return state_ = ours ? State::OtherCopyRunning : State::Unavailable;
     }

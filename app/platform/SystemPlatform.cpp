@@ -1,7 +1,6 @@
 #include "app/platform/SystemPlatform.h"
 
 #include <QCoreApplication>
-#include <QMessageBox>
 #include <QWidget>
 
 #include <chrono>
@@ -13,6 +12,7 @@
 #include <shellapi.h>
 #else
 #include <QDesktopServices>
+#include <QMessageBox>
 #endif
 
 namespace kivo::platform {
@@ -40,11 +40,21 @@ SystemPlatform::SystemPlatform(InstanceGuardPlaces guardPlaces) : guard_(std::mo
 SystemPlatform::~SystemPlatform() = default;
 
 void SystemPlatform::showMessage(QWidget* parent, const QString& text, MessageIcon icon) {
-    QMessageBox box(icon == MessageIcon::Error ? QMessageBox::Critical : QMessageBox::Information,
-                    QCoreApplication::translate("Platform", kApplicationTitle), text, QMessageBox::Ok,
-                    parent);
+    const QString caption = QCoreApplication::translate("Platform", kApplicationTitle);
+#ifdef Q_OS_WIN
+    // The system's own box, as Windows users know it. Without an owner it
+    // still blocks every window of the program (task modal).
+    HWND owner = parent != nullptr ? reinterpret_cast<HWND>(parent->window()->winId()) : nullptr;
+    const UINT look = MB_OK | (icon == MessageIcon::Error ? MB_ICONERROR : MB_ICONINFORMATION) |
+                      (owner != nullptr ? MB_APPLMODAL : MB_TASKMODAL);
+    ::MessageBoxW(owner, reinterpret_cast<LPCWSTR>(text.utf16()), reinterpret_cast<LPCWSTR>(caption.utf16()),
+                  look);
+#else
+    QMessageBox box(icon == MessageIcon::Error ? QMessageBox::Critical : QMessageBox::Information, caption,
+                    text, QMessageBox::Ok, parent);
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
+#endif
 }
 
 void SystemPlatform::openUrl(const QUrl& address) {
