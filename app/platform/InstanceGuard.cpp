@@ -5,8 +5,9 @@
 #include <utility>
 
 #ifdef Q_OS_WIN
-#include <aclapi.h>
 #include <qt_windows.h>
+// after windows.h, which they build on
+#include <aclapi.h>
 #include <sddl.h>
 #else
 #include <fcntl.h>
@@ -106,7 +107,11 @@ InstanceGuard::State InstanceGuard::acquire() {
         return state_ = ours ? State::OtherCopyRunning : State::Unavailable;
     }
     handles_.push_back(reinterpret_cast<std::intptr_t>(mutex));
-    heldAt_.emplace_back(name.begin(), name.end());  // the name is plain ASCII
+    std::string narrow;  // the name is plain ASCII
+    for (const wchar_t c : name) {
+        narrow += static_cast<char>(c);
+    }
+    heldAt_.push_back(narrow);
     return state_ = State::Held;
 }
 

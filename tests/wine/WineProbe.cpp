@@ -27,8 +27,9 @@
 // Waits up to 20 seconds, with -n not at all; exit status 1 when nothing was
 // found.
 
-#include <shellapi.h>
 #include <windows.h>
+// after windows.h, which it builds on
+#include <shellapi.h>
 
 #include <cstdio>
 #include <string>
