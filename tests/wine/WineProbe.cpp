@@ -18,6 +18,11 @@
 //                                          that caption and client size
 //   kivo_wine_probe file PATH              prints a program file's version=,
 //                                          product= and icons= (how many)
+//   kivo_wine_probe squat                  takes the name of the program's
+//                                          instance mutex first, as another
+//                                          user could: a mutex owned by
+//                                          someone else and open to all;
+//                                          holds it until killed
 //   kivo_wine_probe hold                   keeps a hidden window until it
 //                                          is killed, and so Wine's desktop
 //                                          (explorer.exe): when that ends
@@ -28,7 +33,8 @@
 // found.
 
 #include <windows.h>
-// after windows.h, which it builds on
+// after windows.h, which they build on
+#include <sddl.h>
 #include <shellapi.h>
 
 #include <cstdio>
@@ -216,6 +222,44 @@ int File(const std::wstring& path) {
     return 0;
 }
 
+// The user's security id as text, as the program names its mutex after it.
+std::wstring UserSid() {
+    HANDLE token = nullptr;
+    ::OpenProcessToken(::GetCurrentProcess(), TOKEN_QUERY, &token);
+    DWORD size = 0;
+    ::GetTokenInformation(token, TokenUser, nullptr, 0, &size);
+    std::vector<BYTE> user(size);
+    LPWSTR text = nullptr;
+    std::wstring sid;
+    if (size > 0 && ::GetTokenInformation(token, TokenUser, user.data(), size, &size) &&
+        ::ConvertSidToStringSidW(reinterpret_cast<TOKEN_USER*>(user.data())->User.Sid, &text)) {
+        sid = text;
+        ::LocalFree(text);
+    }
+    ::CloseHandle(token);
+    return sid;
+}
+
+int Squat() {
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    // Owner: a user id that is not ours; everyone may open it.
+    if (!::ConvertStringSecurityDescriptorToSecurityDescriptorW(L"O:S-1-5-21-0-0-0-4242D:(A;;GA;;;WD)",
+                                                                 SDDL_REVISION_1, &descriptor, nullptr)) {
+        return 1;
+    }
+    SECURITY_ATTRIBUTES attributes{sizeof attributes, descriptor, FALSE};
+    const std::wstring name = L"Local\\KivoLoveNumerology-" + UserSid();
+    HANDLE mutex = ::CreateMutexW(&attributes, FALSE, name.c_str());
+    if (mutex == nullptr || ::GetLastError() == ERROR_ALREADY_EXISTS) {
+        std::printf("could not take %s first\n", Utf8(name).c_str());
+        return 1;
+    }
+    std::printf("squatting %s\n", Utf8(name).c_str());
+    std::fflush(stdout);
+    ::Sleep(INFINITE);
+    return 0;
+}
+
 int Hold() {
     HWND window = ::CreateWindowExW(0, L"STATIC", L"kivo_wine_probe hold", 0, 0, 0, 1, 1, nullptr, nullptr,
                                     nullptr, nullptr);
@@ -253,8 +297,10 @@ int main(int argc, char* argv[]) {
         status = File(Wide(argv[2]));
     } else if (command == "hold" && argc == 2) {
         status = Hold();
+    } else if (command == "squat" && argc == 2) {
+        status = Squat();
     } else {
-        std::printf("usage: kivo_wine_probe [-n] box|press|windows|close|file|hold ...\n");
+        std::printf("usage: kivo_wine_probe [-n] box|press|windows|close|file|squat|hold ...\n");
     }
     std::fflush(stdout);
     return status;

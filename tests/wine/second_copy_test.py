@@ -3,7 +3,9 @@
 system's "Application is already running" box (information icon, caption
 "Kivo Love Numerology", one OK button) and no window of its own, and ends
 with status 0 after OK while the first keeps running. Then the first copy is
-killed: the next one starts at once, as the system let go of the guard.
+killed: the next one starts at once, as the system let go of the guard. Last,
+another user's mutex under the guard's name (squatted) does not keep the
+program from starting.
 
 usage: second_copy_test.py <wine-run.sh> <probe> <kivo-love-numerology.exe>
 """
@@ -32,7 +34,7 @@ def icon_colour(wine, box):
 
 def run(wine, executable):
     first = Program(wine, executable, name="first copy")
-    second = third = None
+    second = third = squatter = fourth = None
     try:
         main_window = wine.wait_for_window(MAIN_TITLE, MAIN_CLIENT)
         check(int(main_window["pid"]) > 0, "the probe gave no process id")
@@ -69,8 +71,20 @@ def run(wine, executable):
         check(wine.message_box(MESSAGE_TITLE, wait=False) is None,
               "the third copy says another one runs, after the only one was killed")
         check(third.running(), f"the third copy ended: {third.output()}")
+        third.terminate()
+
+        squatter = Program(wine, wine.probe_exe, name="squatter", own_dlls_only=False, args=["squat"])
+        deadline = time.monotonic() + 30
+        while "squatting" not in squatter.output() and squatter.running() and time.monotonic() < deadline:
+            time.sleep(0.2)
+        check("squatting" in squatter.output(), f"the squatter did not take the name: {squatter.output()}")
+        fourth = Program(wine, executable, name="copy beside a squatted name")
+        log(f"it shows its main window: {wine.wait_for_window(MAIN_TITLE, MAIN_CLIENT)}")
+        time.sleep(1)
+        check(wine.message_box(MESSAGE_TITLE, wait=False) is None,
+              "another user's mutex of the guard's name is taken for a running copy")
     finally:
-        for copy in (first, second, third):
+        for copy in (first, second, third, squatter, fourth):
             if copy is not None:
                 copy.terminate()
 

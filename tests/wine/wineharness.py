@@ -83,7 +83,7 @@ class Wine:
 class Program:
     """One copy of a Windows program under Wine."""
 
-    def __init__(self, wine, executable, name="program", own_dlls_only=True, env=None):
+    def __init__(self, wine, executable, name="program", own_dlls_only=True, env=None, args=()):
         self.name = name
         full_env = dict(os.environ)
         if own_dlls_only:
@@ -91,7 +91,7 @@ class Program:
             full_env["KIVO_WINE_OWN_DLLS_ONLY"] = "1"
         full_env.update(env or {})
         self.output_file = tempfile.TemporaryFile()
-        self.process = subprocess.Popen([wine.runner, executable], env=full_env, stdout=self.output_file,
+        self.process = subprocess.Popen([wine.runner, executable, *args], env=full_env, stdout=self.output_file,
                                         stderr=subprocess.STDOUT)
         log(f"started {name}, pid {self.process.pid}")
 
