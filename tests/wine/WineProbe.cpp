@@ -244,7 +244,7 @@ int Squat() {
     PSECURITY_DESCRIPTOR descriptor = nullptr;
     // Owner: a user id that is not ours; everyone may open it.
     if (!::ConvertStringSecurityDescriptorToSecurityDescriptorW(L"O:S-1-5-21-0-0-0-4242D:(A;;GA;;;WD)",
-                                                                 SDDL_REVISION_1, &descriptor, nullptr)) {
+                                                                SDDL_REVISION_1, &descriptor, nullptr)) {
         return 1;
     }
     SECURITY_ATTRIBUTES attributes{sizeof attributes, descriptor, FALSE};
