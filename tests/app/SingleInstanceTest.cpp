@@ -80,8 +80,7 @@ private:
     QString runtime_;
     QString home_;
     QStringList mounted_;
-    std::vector<Copy*> copies_;
-    std::vector<std::unique_ptr<Copy>> owned_;
+    std::vector<std::unique_ptr<Copy>> copies_;
 
     QString runtimeLock() const { return runtime_ + QLatin1Char('/') + QLatin1String(kLockName); }
     QString homeLock() const { return home_ + QStringLiteral("/.cache/") + QLatin1String(kLockName); }
@@ -106,17 +105,15 @@ private:
         return env;
     }
 
-    // Starts a copy with the row's folders and waits for its answer.
-    Copy& start(const QStringList& envEdits, bool browser = false, bool viaSu = false) {
-        owned_.push_back(std::make_unique<Copy>());
-        Copy& copy = *owned_.back();
-        copies_.push_back(&copy);
+    // The row's stand-ins for the runtime folder and the home folder, as the
+    // holder takes them.
+    QStringList places() const { return {runtime_, home_}; }
+
+    // Starts a copy and waits for its answer.
+    Copy& start(const QStringList& envEdits, const QStringList& args, bool viaSu = false) {
+        Copy& copy = *copies_.emplace_back(std::make_unique<Copy>());
         copy.process = std::make_unique<QProcess>();
         copy.process->setProcessEnvironment(environment(envEdits));
-        QStringList args{runtime_, home_};
-        if (browser) {
-            args << QStringLiteral("browser");
-        }
         if (viaSu) {
             // A login shell of the same user: su's own environment, the
             // same user id.
@@ -133,7 +130,7 @@ private:
         const QString first = readLine(*copy.process);
         copy.answer = first.isEmpty() ? QStringLiteral("no answer") : first.section(QLatin1Char('\t'), 0, 0);
         copy.held = first.split(QLatin1Char('\t')).mid(1);
-        if (browser && copy.answer != QLatin1String("refused")) {
+        if (args.contains(QLatin1String("browser")) && copy.answer != QLatin1String("refused")) {
             copy.child = readLine(*copy.process).section(QLatin1Char(' '), 1).toLongLong();
         }
         return copy;
@@ -292,7 +289,7 @@ private slots:
     }
 
     void cleanup() {
-        for (Copy* copy : copies_) {
+        for (const auto& copy : copies_) {
             if (copy->process->state() != QProcess::NotRunning) {
                 copy->process->kill();
                 copy->process->waitForFinished(kAnswerMs);
@@ -302,7 +299,6 @@ private slots:
             }
         }
         copies_.clear();
-        owned_.clear();
         for (const QString& path : std::as_const(mounted_)) {
             ::umount2(QFile::encodeName(path).constData(), MNT_DETACH);
         }
@@ -397,7 +393,9 @@ private slots:
         const bool watched =
             ::inotify_add_watch(opens, QFile::encodeName(runtime_).constData(), IN_OPEN) >= 0;
 
-        Copy& firstCopy = start(env, between == Between::KillFirstWhileItsBrowserRuns);
+        Copy& firstCopy = start(env, places() + (between == Between::KillFirstWhileItsBrowserRuns
+                                                     ? QStringList{QStringLiteral("browser")}
+                                                     : QStringList{}));
         QCOMPARE(firstCopy.answer, first);
         if (plant == Plant::Fifo || plant == Plant::Directory || plant == Plant::NothingUsable) {
             QVERIFY(watched);
@@ -413,7 +411,7 @@ private slots:
             QVERIFY(firstCopy.process->waitForFinished(kAnswerMs));
         }
 
-        Copy& secondCopy = start(env + secondEnv, false, secondViaSu);
+        Copy& secondCopy = start(env + secondEnv, places(), secondViaSu);
         QCOMPARE(secondCopy.answer, second);
         if (second == QLatin1String("refused")) {
             QVERIFY(secondCopy.process->waitForFinished(kAnswerMs));
@@ -428,19 +426,15 @@ private slots:
     // Without stand-ins the guard finds its places from the user id alone:
     // none of the folders the environment names is used.
     void theUsersOwnPlacesIgnoreTheEnvironment() {
-        owned_.push_back(std::make_unique<Copy>());
-        Copy& copy = *owned_.back();
-        copies_.push_back(&copy);
-        copy.process = std::make_unique<QProcess>();
-        copy.process->setProcessEnvironment(environment({}));
-        copy.process->start(QStringLiteral(KIVO_LOCK_HOLDER), {});
-        const QString line = readLine(*copy.process);
-        if (line == QLatin1String("refused")) {
+        const Copy& copy = start({}, {});
+        if (copy.answer == QLatin1String("refused")) {
             QSKIP("a copy of the program is running for this user");
         }
-        QVERIFY2(line.startsWith(QLatin1String("locked\t")) || line == QLatin1String("unguarded"),
-                 qPrintable(line));
-        QVERIFY2(!line.contains(base_->path()), qPrintable(line));
+        QVERIFY2(copy.answer == QLatin1String("locked") || copy.answer == QLatin1String("unguarded"),
+                 qPrintable(copy.answer));
+        for (const QString& path : copy.held) {
+            QVERIFY2(!path.startsWith(base_->path()), qPrintable(path));
+        }
     }
 };
 
