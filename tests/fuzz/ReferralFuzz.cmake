@@ -15,6 +15,7 @@ add_executable(referral_fuzz
     ${KIVO_ROOT}/app/TextRules.cpp
     ${KIVO_ROOT}/app/modHelp.cpp
     ${KIVO_ROOT}/app/platform/Platform.cpp
+    ${KIVO_ROOT}/app/platform/InstanceGuard.cpp
     ${KIVO_ROOT}/app/platform/SystemPlatform.cpp)
 target_include_directories(referral_fuzz PRIVATE ${KIVO_ROOT} ${CMAKE_BINARY_DIR}/generated)
 target_link_libraries(referral_fuzz PRIVATE Qt6::Widgets)
