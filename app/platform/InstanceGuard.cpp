@@ -167,13 +167,20 @@ std::string AccountHome(uid_t uid) {
     return found->pw_dir;
 }
 
-enum class Take { Held, Busy, Unusable };
+enum class Take { Held, AlreadyHeld, Busy, Unusable };
+
+bool SameFile(const struct stat& file, int other) {
+    struct stat st {};
+    return ::fstat(other, &st) == 0 && st.st_dev == file.st_dev && st.st_ino == file.st_ino;
+}
 
 // Locks our lock file in `folder`. Anything in its place that is not a
 // regular file of the user's (a folder, a link, a FIFO, a device) is left
 // alone, not even opened: a FIFO would block and a device may act on open.
-// The file's content is never read; it is only a thing to lock.
-Take TakeLockIn(int folder, uid_t uid, int& lock) {
+// The file's content is never read; it is only a thing to lock. A file this
+// process holds already (both places are one, through a link the user made)
+// is not locked twice: the second lock would wait for the first.
+Take TakeLockIn(int folder, uid_t uid, const std::vector<std::intptr_t>& held, int& lock) {
     struct stat st {};
     if (::fstatat(folder, kLockName, &st, AT_SYMLINK_NOFOLLOW) == 0 &&
         !(S_ISREG(st.st_mode) && st.st_uid == uid)) {
@@ -186,6 +193,11 @@ Take TakeLockIn(int folder, uid_t uid, int& lock) {
                              S_IRUSR | S_IWUSR));
     if (file.get() < 0 || ::fstat(file.get(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != uid) {
         return Take::Unusable;
+    }
+    for (const std::intptr_t other : held) {
+        if (SameFile(st, static_cast<int>(other))) {
+            return Take::AlreadyHeld;
+        }
     }
     if (::flock(file.get(), LOCK_EX | LOCK_NB) == 0) {
         lock = file.release();
@@ -243,7 +255,7 @@ InstanceGuard::State InstanceGuard::acquire() {
             continue;
         }
         int lock = -1;
-        switch (TakeLockIn(folder.get(), uid, lock)) {
+        switch (TakeLockIn(folder.get(), uid, handles_, lock)) {
             case Take::Held:
                 handles_.push_back(lock);
                 heldAt_.push_back(path);
@@ -252,6 +264,7 @@ InstanceGuard::State InstanceGuard::acquire() {
             case Take::Busy:
                 result = State::OtherCopyRunning;
                 break;
+            case Take::AlreadyHeld:
             case Take::Unusable:
                 break;
         }

@@ -48,6 +48,7 @@ enum class Plant {
     RuntimeNotWritable,
     RuntimeWritableByOthers,
     NoRuntime,
+    CacheIsRuntime,  // ~/.cache a link to the runtime folder: one lock file in both places
     NothingUsable,
 };
 
@@ -55,7 +56,7 @@ enum class Plant {
 enum class Between { Nothing, KillFirst, KillFirstWhileItsBrowserRuns };
 
 // Where a copy that starts is expected to hold its locks.
-enum class Held { Both, HomeOnly, Nowhere };
+enum class Held { Both, RuntimeOnly, HomeOnly, Nowhere };
 
 struct Copy {
     std::unique_ptr<QProcess> process;
@@ -163,10 +164,10 @@ private:
 
     QStringList lockPaths(Held held) const {
         QStringList paths;
-        if (held == Held::Both) {
+        if (held == Held::Both || held == Held::RuntimeOnly) {
             paths << runtimeLock();
         }
-        if (held != Held::Nowhere) {
+        if (held == Held::Both || held == Held::HomeOnly) {
             paths << homeLock();
         }
         return paths;
@@ -259,6 +260,10 @@ private:
             case Plant::NoRuntime:
                 QVERIFY(QDir(runtime_).removeRecursively());
                 break;
+            case Plant::CacheIsRuntime:
+                QVERIFY(::symlink(QFile::encodeName(runtime_).constData(),
+                                  QFile::encodeName(home_ + QStringLiteral("/.cache")).constData()) == 0);
+                break;
             case Plant::NothingUsable:
                 QVERIFY(QDir().mkdir(runtimeLock()));
                 QVERIFY(QDir().mkpath(homeLock()));
@@ -340,6 +345,7 @@ private slots:
         row("runtime folder the user cannot write", Plant::RuntimeNotWritable, Held::HomeOnly);
         row("runtime folder others may write", Plant::RuntimeWritableByOthers, Held::HomeOnly);
         row("no runtime folder", Plant::NoRuntime, Held::HomeOnly);
+        row("~/.cache a link to the runtime folder", Plant::CacheIsRuntime, Held::RuntimeOnly);
         QTest::newRow("no usable place: both copies start")
             << Plant::NothingUsable << none << Between::Nothing << none << false << unguarded << unguarded
             << Held::Nowhere;
