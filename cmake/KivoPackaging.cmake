@@ -27,10 +27,7 @@ if(UNIX AND NOT APPLE)
 endif()
 
 if(WIN32)
-    # The installer carries the Qt libraries and plugins the program needs.
-    qt_generate_deploy_app_script(TARGET kivo-love-numerology
-        OUTPUT_SCRIPT _kivo_deploy_script NO_UNSUPPORTED_PLATFORM_ERROR)
-    install(SCRIPT ${_kivo_deploy_script})
+    include(${CMAKE_CURRENT_LIST_DIR}/KivoWindowsDeploy.cmake)
 endif()
 
 set(CPACK_PACKAGE_NAME "kivo-love-numerology")
@@ -43,11 +40,28 @@ set(CPACK_PACKAGE_EXECUTABLES "kivo-love-numerology" "Kivo Love Numerology")
 set(CPACK_STRIP_FILES ON)
 
 if(WIN32)
-    set(CPACK_GENERATOR "NSIS")
+    # An installer, and the same folder as a portable .zip.
+    set(CPACK_GENERATOR "NSIS;ZIP")
+    set(CPACK_PACKAGE_FILE_NAME ${KIVO_WINDOWS_PACKAGE_NAME})
+    set(CPACK_NSIS_PACKAGE_NAME "Kivo Love Numerology")
     set(CPACK_NSIS_DISPLAY_NAME "Kivo Love Numerology")
+    set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
+    set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY "Kivo Love Numerology")
     set(CPACK_NSIS_MUI_ICON "${_res}/icons/kivo.ico")
-    set(CPACK_NSIS_INSTALLED_ICON_NAME "bin\\\\kivo-love-numerology.exe")
+    set(CPACK_NSIS_MUI_UNIICON "${_res}/icons/kivo.ico")
+    # The program lies at the top of its folder, next to its libraries.
+    set(CPACK_NSIS_EXECUTABLES_DIRECTORY ".")
+    set(CPACK_NSIS_INSTALLED_ICON_NAME "kivo-love-numerology.exe")
+    set(CPACK_NSIS_URL_INFO_ABOUT "${KIVO_PRODUCT_SITE}/")
     set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
+    # Solid LZMA keeps the installer well under 12 MB.
+    set(CPACK_NSIS_COMPRESSOR "/SOLID lzma")
+    if(CMAKE_CROSSCOMPILING)
+        # A 64-bit installer: Debian's NSIS has its stubs, and the Wine that
+        # tests it here runs 64-bit programs only. (NSIS for Windows makes
+        # 32-bit installers, which Windows runs as well.)
+        set(CPACK_NSIS_EXECUTABLE ${CMAKE_CURRENT_LIST_DIR}/makensis-amd64.sh)
+    endif()
 else()
     set(CPACK_GENERATOR "DEB")
     set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

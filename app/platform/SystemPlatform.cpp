@@ -1,32 +1,60 @@
 #include "app/platform/SystemPlatform.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QMessageBox>
-#include <QStandardPaths>
 #include <QWidget>
 
 #include <chrono>
+#include <cstdlib>
+#include <utility>
 
 #ifdef Q_OS_WIN
 #include <qt_windows.h>
 #include <shellapi.h>
 #else
 #include <QDesktopServices>
-#include <unistd.h>
+#include <QMessageBox>
 #endif
 
 namespace kivo::platform {
 
-SystemPlatform::SystemPlatform() = default;
+namespace {
+
+InstanceGuardPlaces GuardPlaces() {
+    InstanceGuardPlaces places;
+#ifdef KIVO_TEST_INSTANCE_FOLDER
+    // Test builds only: the end-to-end tests give each run of the real
+    // program a guard of its own, so that runs side by side, or a copy the
+    // user has open, never meet.
+    if (const char* folder = std::getenv("KIVO_TEST_INSTANCE_FOLDER"); folder != nullptr && *folder != '\0') {
+        places.runtimeFolder = folder;
+        places.home = folder;
+    }
+#endif
+    return places;
+}
+
+}  // namespace
+
+SystemPlatform::SystemPlatform() : guard_(GuardPlaces()) {}
+SystemPlatform::SystemPlatform(InstanceGuardPlaces guardPlaces) : guard_(std::move(guardPlaces)) {}
 SystemPlatform::~SystemPlatform() = default;
 
 void SystemPlatform::showMessage(QWidget* parent, const QString& text, MessageIcon icon) {
-    QMessageBox box(icon == MessageIcon::Error ? QMessageBox::Critical : QMessageBox::Information,
-                    QCoreApplication::translate("Platform", kApplicationTitle), text,
-                    QMessageBox::Ok, parent);
+    const QString caption = QCoreApplication::translate("Platform", kApplicationTitle);
+#ifdef Q_OS_WIN
+    // The system's own box, as Windows users know it. Without an owner it
+    // still blocks every window of the program (task modal).
+    HWND owner = parent != nullptr ? reinterpret_cast<HWND>(parent->window()->winId()) : nullptr;
+    const UINT look = MB_OK | (icon == MessageIcon::Error ? MB_ICONERROR : MB_ICONINFORMATION) |
+                      (owner != nullptr ? MB_APPLMODAL : MB_TASKMODAL);
+    ::MessageBoxW(owner, reinterpret_cast<LPCWSTR>(text.utf16()), reinterpret_cast<LPCWSTR>(caption.utf16()),
+                  look);
+#else
+    QMessageBox box(icon == MessageIcon::Error ? QMessageBox::Critical : QMessageBox::Information, caption,
+                    text, QMessageBox::Ok, parent);
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
+#endif
 }
 
 void SystemPlatform::openUrl(const QUrl& address) {
@@ -39,33 +67,10 @@ void SystemPlatform::openUrl(const QUrl& address) {
 #endif
 }
 
-QString SystemPlatform::lockFilePath() {
-    const QString name = QStringLiteral("kivo-love-numerology.lock");
-#ifdef Q_OS_WIN
-    // The temporary folder is per user on Windows; the "runtime" folder Qt
-    // offers there is the profile folder itself.
-    return QDir(QDir::tempPath()).filePath(name);
-#else
-    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (!runtime.isEmpty() && QDir(runtime).exists()) {
-        return QDir(runtime).filePath(name);
-    }
-    // The shared temporary folder: the user id in the name keeps one user's
-    // copy from refusing another user's.
-    return QDir(QDir::tempPath())
-        .filePath(QStringLiteral("kivo-love-numerology-%1.lock").arg(static_cast<qulonglong>(::getuid())));
-#endif
-}
-
 bool SystemPlatform::acquireSingleInstanceLock() {
-    if (lock_ && lock_->isLocked()) {
-        return true;
-    }
-    lock_ = std::make_unique<QLockFile>(lockFilePath());
-    // Age alone never makes a lock stale: a copy that has run for days still
-    // holds it. A lock whose owner process is gone is taken over by tryLock.
-    lock_->setStaleLockTime(0);
-    return lock_->tryLock(0);
+    // Only a live copy keeps this one out; a guard that cannot be had for
+    // any other reason lets the program run unguarded.
+    return guard_.acquire() != InstanceGuard::State::OtherCopyRunning;
 }
 
 void SystemPlatform::seedRandomFromClock() {

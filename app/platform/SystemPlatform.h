@@ -1,10 +1,8 @@
 #pragma once
 
+#include "app/platform/InstanceGuard.h"
 #include "app/platform/Platform.h"
 
-#include <QLockFile>
-
-#include <memory>
 #include <random>
 
 namespace kivo::platform {
@@ -14,6 +12,8 @@ namespace kivo::platform {
 class SystemPlatform final : public Platform {
 public:
     SystemPlatform();
+    // Tests put the single-instance guard's locks in folders of their own.
+    explicit SystemPlatform(InstanceGuardPlaces guardPlaces);
     ~SystemPlatform() override;
 
     void showMessage(QWidget* parent, const QString& text, MessageIcon icon) override;
@@ -23,12 +23,10 @@ public:
     float nextRandom() override;
     void makeTopmost(QWidget* window) override;
 
-    // Where the single-instance lock lives: the user's runtime folder, or the
-    // temporary folder where there is none.
-    static QString lockFilePath();
+    const InstanceGuard& instanceGuard() const { return guard_; }
 
 private:
-    std::unique_ptr<QLockFile> lock_;
+    InstanceGuard guard_;
     std::mt19937 generator_;
 };
 

@@ -1,126 +1,444 @@
-// The single-instance lock between real processes: each copy is the helper
-// kivo_lock_holder, which takes the lock through SystemPlatform. Every test
-// gets its own runtime folder, so a copy the user runs is never in the way.
+// The single-instance guard between real processes, each a kivo_lock_holder
+// that takes it through SystemPlatform. Every row gets two fresh folders
+// standing in for /run/user/<uid> and the home folder, plants there what a
+// leftover, a full disk or another local user may have left, and starts
+// copies: the first must start, and a second one is refused exactly while
+// a live copy holds the guard. Every copy also gets XDG_RUNTIME_DIR, HOME
+// and TMPDIR pointing into the row's folders, which the guard must ignore.
+//
+// chmod does not stop root, so where the test runs as root it makes folders
+// read-only or full with mounts, in a mount namespace of its own.
 
-#include <QLockFile>
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QFileInfo>
 #include <QProcess>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
+#include <vector>
+
+#include <pwd.h>
+#include <sched.h>
+#include <signal.h>
+#include <sys/inotify.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
-constexpr int kWaitMs = 10000;
+constexpr int kAnswerMs = 5000;
+constexpr char kLockName[] = "kivo-love-numerology.lock";
+
+// What lies in the way before the first copy starts.
+enum class Plant {
+    Nothing,
+    EmptyFile,
+    LiveLockInfo,  // pid, name and host of a live process, as lock files once held
+    Garbage,
+    Directory,
+    DanglingLink,
+    Fifo,         // also where the shared temporary folder once held the lock
+    DevZeroLink,  // likewise
+    ReadOnlyRuntime,
+    FullRuntime,
+    RuntimeNotWritable,
+    RuntimeWritableByOthers,
+    NoRuntime,
+    CacheIsRuntime,  // ~/.cache a link to the runtime folder: one lock file in both places
+    NothingUsable,
+};
+
+// What happens to the first copy before the second starts.
+enum class Between { Nothing, KillFirst, KillFirstWhileItsBrowserRuns };
+
+// Where a copy that starts is expected to hold its locks.
+enum class Held { Both, RuntimeOnly, HomeOnly, Nowhere };
+
+struct Copy {
+    std::unique_ptr<QProcess> process;
+    QString answer;  // "locked", "unguarded", "refused" or "no answer"
+    QStringList held;
+    qint64 child = 0;
+};
 
 }  // namespace
+
+Q_DECLARE_METATYPE(Plant)
+Q_DECLARE_METATYPE(Between)
+Q_DECLARE_METATYPE(Held)
 
 class SingleInstanceTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> runtime_;
+    bool root_ = ::geteuid() == 0;
+    bool ownMounts_ = false;
+    std::unique_ptr<QTemporaryDir> base_;
+    QString runtime_;
+    QString home_;
+    QStringList mounted_;
+    std::vector<std::unique_ptr<Copy>> copies_;
 
-    // Starts a copy and returns its first line of output ("locked <path>" or
-    // "refused").
-    std::unique_ptr<QProcess> start(QString& firstLine) {
-        auto process = std::make_unique<QProcess>();
+    QString runtimeLock() const { return runtime_ + QLatin1Char('/') + QLatin1String(kLockName); }
+    QString homeLock() const { return home_ + QStringLiteral("/.cache/") + QLatin1String(kLockName); }
+    // Where the shared temporary folder once kept the lock when there was no
+    // XDG_RUNTIME_DIR.
+    QString oldTempLock() const {
+        return base_->filePath(QStringLiteral("tmp/kivo-love-numerology-%1.lock").arg(::getuid()));
+    }
+
+    QProcessEnvironment environment(const QStringList& edits) const {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime_->path());
-        process->setProcessEnvironment(env);
-        process->start(QStringLiteral(KIVO_LOCK_HOLDER), {});
-        firstLine.clear();
-        if (!process->waitForStarted(kWaitMs)) {
-            return process;
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime_);
+        env.insert(QStringLiteral("HOME"), home_);
+        env.insert(QStringLiteral("TMPDIR"), base_->filePath(QStringLiteral("tmp")));
+        for (const QString& edit : edits) {
+            if (edit.startsWith(QLatin1Char('-'))) {
+                env.remove(edit.mid(1));
+            } else {
+                env.insert(edit.section(QLatin1Char('='), 0, 0), edit.section(QLatin1Char('='), 1));
+            }
         }
-        while (!process->canReadLine() && process->state() == QProcess::Running) {
-            process->waitForReadyRead(kWaitMs);
-        }
-        firstLine = QString::fromLocal8Bit(process->readLine()).trimmed();
-        return process;
+        return env;
     }
 
-    QString lockPath() const { return runtime_->filePath(QStringLiteral("kivo-love-numerology.lock")); }
+    // The row's stand-ins for the runtime folder and the home folder, as the
+    // holder takes them.
+    QStringList places() const { return {runtime_, home_}; }
 
-    static qint64 lockOwner(const QString& path) {
-        QLockFile file(path);
-        qint64 pid = 0;
-        QString host;
-        QString app;
-        return file.getLockInfo(&pid, &host, &app) ? pid : -1;
+    // Starts a copy and waits for its answer.
+    Copy& start(const QStringList& envEdits, const QStringList& args, bool viaSu = false) {
+        Copy& copy = *copies_.emplace_back(std::make_unique<Copy>());
+        copy.process = std::make_unique<QProcess>();
+        copy.process->setProcessEnvironment(environment(envEdits));
+        if (viaSu) {
+            // A login shell of the same user: su's own environment, the
+            // same user id.
+            const QString user = QString::fromLocal8Bit(::getpwuid(::geteuid())->pw_name);
+            copy.process->start(
+                QStringLiteral("su"),
+                QStringList{QStringLiteral("-s"), QStringLiteral("/bin/sh"), QStringLiteral("-"), user,
+                            QStringLiteral("-c"), QStringLiteral("exec \"$0\" \"$@\""),
+                            QStringLiteral(KIVO_LOCK_HOLDER)} +
+                    args);
+        } else {
+            copy.process->start(QStringLiteral(KIVO_LOCK_HOLDER), args);
+        }
+        const QString first = readLine(*copy.process);
+        copy.answer = first.isEmpty() ? QStringLiteral("no answer") : first.section(QLatin1Char('\t'), 0, 0);
+        copy.held = first.split(QLatin1Char('\t')).mid(1);
+        if (args.contains(QLatin1String("browser")) && copy.answer != QLatin1String("refused")) {
+            copy.child = readLine(*copy.process).section(QLatin1Char(' '), 1).toLongLong();
+        }
+        return copy;
     }
 
-    // Ends a holder the way a program ends normally: it lets go of the lock.
-    static void release(QProcess& holder) {
-        holder.closeWriteChannel();
-        QVERIFY(holder.waitForFinished(kWaitMs));
-        QCOMPARE(holder.exitCode(), 0);
+    static QString readLine(QProcess& process) {
+        QDeadlineTimer deadline(kAnswerMs);
+        while (!process.canReadLine() && process.state() != QProcess::NotRunning && !deadline.hasExpired()) {
+            process.waitForReadyRead(static_cast<int>(qMax<qint64>(1, deadline.remainingTime())));
+        }
+        return QString::fromLocal8Bit(process.readLine()).trimmed();
+    }
+
+    // The names of the runtime folder's entries that were opened since the
+    // last call.
+    static QStringList openedInRuntime(int opens) {
+        QStringList names;
+        alignas(inotify_event) char buffer[4096];
+        for (ssize_t size; (size = ::read(opens, buffer, sizeof buffer)) > 0;) {
+            for (ssize_t at = 0; at < size;) {
+                const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
+                if (event->len > 0) {
+                    names << QString::fromLocal8Bit(event->name);
+                }
+                at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
+            }
+        }
+        return names;
+    }
+
+    QStringList lockPaths(Held held) const {
+        QStringList paths;
+        if (held == Held::Both || held == Held::RuntimeOnly) {
+            paths << runtimeLock();
+        }
+        if (held == Held::Both || held == Held::HomeOnly) {
+            paths << homeLock();
+        }
+        return paths;
+    }
+
+    // Where the old guard went when there was no XDG_RUNTIME_DIR: a file
+    // where Qt would make its own runtime folder sends it on to the shared
+    // temporary folder itself.
+    void blockOldRuntimeFallback() {
+        write(base_->filePath(QStringLiteral("tmp/runtime-%1")
+                                  .arg(QString::fromLocal8Bit(::getpwuid(::geteuid())->pw_name))),
+              {});
+    }
+
+    static void write(const QString& path, const QByteArray& content) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(content), content.size());
+    }
+
+    void mountOnRuntime(const char* type, unsigned long flags, const char* options) {
+        const QByteArray path = QFile::encodeName(runtime_);
+        const bool bind = type == nullptr;
+        QVERIFY2(
+            ::mount(bind ? path.constData() : type, path.constData(), type, bind ? MS_BIND : 0, options) == 0,
+            strerror(errno));
+        mounted_ << runtime_;
+        if (bind) {
+            QVERIFY2(::mount(nullptr, path.constData(), nullptr, MS_REMOUNT | MS_BIND | flags, nullptr) == 0,
+                     strerror(errno));
+        }
+    }
+
+    void putInTheWay(Plant what) {
+        const QByteArray runtimeLockPath = QFile::encodeName(runtimeLock());
+        switch (what) {
+            case Plant::Nothing:
+                break;
+            case Plant::EmptyFile:
+                write(runtimeLock(), {});
+                break;
+            case Plant::LiveLockInfo:
+                write(runtimeLock(), QStringLiteral("%1\n%2\n%3\n")
+                                         .arg(QCoreApplication::applicationPid())
+                                         .arg(QFileInfo(QCoreApplication::applicationFilePath()).fileName(),
+                                              QSysInfo::machineHostName())
+                                         .toUtf8());
+                break;
+            case Plant::Garbage:
+                write(runtimeLock(), QByteArray("\x89\xff\x00garbage\n-1\n\n", 14).repeated(100));
+                break;
+            case Plant::Directory:
+                QVERIFY(QDir().mkdir(runtimeLock()));
+                break;
+            case Plant::DanglingLink:
+                QVERIFY(::symlink(QFile::encodeName(base_->filePath(QStringLiteral("gone"))).constData(),
+                                  runtimeLockPath.constData()) == 0);
+                break;
+            case Plant::Fifo:
+                QVERIFY(::mkfifo(runtimeLockPath.constData(), 0600) == 0);
+                QVERIFY(::mkfifo(QFile::encodeName(oldTempLock()).constData(), 0600) == 0);
+                blockOldRuntimeFallback();
+                break;
+            case Plant::DevZeroLink:
+                QVERIFY(::symlink("/dev/zero", runtimeLockPath.constData()) == 0);
+                QVERIFY(::symlink("/dev/zero", QFile::encodeName(oldTempLock()).constData()) == 0);
+                blockOldRuntimeFallback();
+                break;
+            case Plant::ReadOnlyRuntime:
+                if (root_) {
+                    mountOnRuntime(nullptr, MS_RDONLY, nullptr);
+                } else {
+                    QVERIFY(QFile::setPermissions(runtime_, QFile::ReadOwner | QFile::ExeOwner));
+                }
+                break;
+            case Plant::FullRuntime:
+                // No inode left: not even an empty file can be made.
+                mountOnRuntime("tmpfs", 0, "size=64k,nr_inodes=1,mode=0700");
+                break;
+            case Plant::RuntimeNotWritable:
+                if (root_) {
+                    QVERIFY(::chown(QFile::encodeName(runtime_).constData(), 65534, 65534) == 0);
+                } else {
+                    QVERIFY(QFile::setPermissions(runtime_, {}));
+                }
+                break;
+            case Plant::RuntimeWritableByOthers:
+                QVERIFY(::chmod(QFile::encodeName(runtime_).constData(), 0777) == 0);
+                break;
+            case Plant::NoRuntime:
+                QVERIFY(QDir(runtime_).removeRecursively());
+                break;
+            case Plant::CacheIsRuntime:
+                QVERIFY(::symlink(QFile::encodeName(runtime_).constData(),
+                                  QFile::encodeName(home_ + QStringLiteral("/.cache")).constData()) == 0);
+                break;
+            case Plant::NothingUsable:
+                QVERIFY(QDir().mkdir(runtimeLock()));
+                QVERIFY(QDir().mkpath(homeLock()));
+                break;
+        }
     }
 
 private slots:
+    void initTestCase() {
+        // Our own mount namespace, private, so that mounts made here stay
+        // with this process and its children and go when they end.
+        ownMounts_ = root_ && ::unshare(CLONE_NEWNS) == 0 &&
+                     ::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
+    }
+
     void init() {
-        runtime_ = std::make_unique<QTemporaryDir>();
-        QVERIFY(runtime_->isValid());
+        base_ = std::make_unique<QTemporaryDir>();
+        QVERIFY(base_->isValid());
+        runtime_ = base_->filePath(QStringLiteral("run"));
+        home_ = base_->filePath(QStringLiteral("home"));
+        for (const QString& folder : {runtime_, home_, base_->filePath(QStringLiteral("tmp"))}) {
+            QVERIFY(QDir().mkdir(folder));
+            QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        }
     }
 
-    void cleanup() { runtime_.reset(); }
-
-    void secondCopyIsRefusedAndTheFirstCarriesOn() {
-        QString first;
-        auto running = start(first);
-        QCOMPARE(first, QStringLiteral("locked ") + lockPath());
-
-        QString second;
-        auto refused = start(second);
-        QCOMPARE(second, QStringLiteral("refused"));
-        QVERIFY(refused->waitForFinished(kWaitMs));
-        QCOMPARE(refused->exitCode(), 3);
-
-        // The copy that runs keeps its lock, untouched by the refused one.
-        QCOMPARE(running->state(), QProcess::Running);
-        QCOMPARE(lockOwner(lockPath()), running->processId());
-
-        QString third;
-        auto alsoRefused = start(third);
-        QCOMPARE(third, QStringLiteral("refused"));
-        alsoRefused->waitForFinished(kWaitMs);
-
-        release(*running);
+    void cleanup() {
+        for (const auto& copy : copies_) {
+            if (copy->process->state() != QProcess::NotRunning) {
+                copy->process->kill();
+                copy->process->waitForFinished(kAnswerMs);
+            }
+            if (copy->child > 0) {
+                ::kill(static_cast<pid_t>(copy->child), SIGKILL);
+            }
+        }
+        copies_.clear();
+        for (const QString& path : std::as_const(mounted_)) {
+            ::umount2(QFile::encodeName(path).constData(), MNT_DETACH);
+        }
+        mounted_.clear();
+        if (QFileInfo::exists(runtime_)) {
+            ::chown(QFile::encodeName(runtime_).constData(), ::geteuid(), ::getegid());
+            QFile::setPermissions(runtime_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        }
+        base_.reset();
     }
 
-    void lockOfAKilledCopyIsTakenOver() {
-        QString first;
-        auto victim = start(first);
-        QVERIFY(first.startsWith(QStringLiteral("locked ")));
-        victim->kill();  // SIGKILL: no chance to remove its lock file
-        QVERIFY(victim->waitForFinished(kWaitMs));
-        QVERIFY2(QFile::exists(lockPath()), "a killed copy should leave its lock file behind");
+    void onlyALiveCopyKeepsTheNextOut_data() {
+        QTest::addColumn<Plant>("plant");
+        QTest::addColumn<QStringList>("env");  // for every copy
+        QTest::addColumn<Between>("between");
+        QTest::addColumn<QStringList>("secondEnv");  // for the second copy
+        QTest::addColumn<bool>("secondViaSu");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("second");
+        QTest::addColumn<Held>("held");
 
-        QString next;
-        auto successor = start(next);
-        QCOMPARE(next, QStringLiteral("locked ") + lockPath());
-        QCOMPARE(lockOwner(lockPath()), successor->processId());
+        const QString locked = QStringLiteral("locked");
+        const QString refused = QStringLiteral("refused");
+        const QString unguarded = QStringLiteral("unguarded");
+        const QStringList none;
+        const QStringList noRuntimeVariable{QStringLiteral("-XDG_RUNTIME_DIR")};
+        auto row = [&](const char* name, Plant plant, Held held, const QStringList& env = {}) {
+            QTest::newRow(name) << plant << env << Between::Nothing << none << false << locked << refused
+                                << held;
+        };
+        row("alone, then a second copy", Plant::Nothing, Held::Both);
+        row("empty lock file", Plant::EmptyFile, Held::Both);
+        row("lock file naming a live process", Plant::LiveLockInfo, Held::Both);
+        row("garbage in the lock file", Plant::Garbage, Held::Both);
+        row("a folder in the lock's place", Plant::Directory, Held::HomeOnly);
+        row("a dangling link in the lock's place", Plant::DanglingLink, Held::HomeOnly);
+        row("FIFOs in the lock's place and the old temporary one", Plant::Fifo, Held::HomeOnly,
+            noRuntimeVariable);
+        row("links to /dev/zero there", Plant::DevZeroLink, Held::HomeOnly, noRuntimeVariable);
+        row("read-only runtime folder", Plant::ReadOnlyRuntime, Held::HomeOnly);
+        row("full runtime folder", Plant::FullRuntime, Held::HomeOnly);
+        row("runtime folder the user cannot write", Plant::RuntimeNotWritable, Held::HomeOnly);
+        row("runtime folder others may write", Plant::RuntimeWritableByOthers, Held::HomeOnly);
+        row("no runtime folder", Plant::NoRuntime, Held::HomeOnly);
+        row("~/.cache a link to the runtime folder", Plant::CacheIsRuntime, Held::RuntimeOnly);
+        QTest::newRow("no usable place: both copies start")
+            << Plant::NothingUsable << none << Between::Nothing << none << false << unguarded << unguarded
+            << Held::Nowhere;
 
-        // And the new holder is as exclusive as the first one was.
-        QString late;
-        auto refused = start(late);
-        QCOMPARE(late, QStringLiteral("refused"));
-        refused->waitForFinished(kWaitMs);
+        auto envRow = [&](const char* name, const QStringList& secondEnv, bool viaSu = false) {
+            QTest::newRow(name) << Plant::Nothing << none << Between::Nothing << secondEnv << viaSu << locked
+                                << refused << Held::Both;
+        };
+        envRow("second copy without XDG_RUNTIME_DIR", noRuntimeVariable);
+        envRow("second copy with another XDG_RUNTIME_DIR", {QStringLiteral("XDG_RUNTIME_DIR=/tmp")});
+        envRow("second copy with another HOME and TMPDIR",
+               {QStringLiteral("HOME=/"), QStringLiteral("TMPDIR=/var/tmp")});
+        envRow("second copy through su - as the same user", none, true);
 
-        release(*successor);
+        QTest::newRow("killed copy") << Plant::Nothing << none << Between::KillFirst << none << false
+                                     << locked << locked << Held::Both;
+        QTest::newRow("killed copy whose browser still runs")
+            << Plant::Nothing << none << Between::KillFirstWhileItsBrowserRuns << none << false << locked
+            << locked << Held::Both;
     }
 
-    void copyThatEndsLetsTheNextOneRun() {
-        QString first;
-        auto earlier = start(first);
-        QVERIFY(first.startsWith(QStringLiteral("locked ")));
-        release(*earlier);
-        QVERIFY(!QFile::exists(lockPath()));
+    void onlyALiveCopyKeepsTheNextOut() {
+        QFETCH(Plant, plant);
+        QFETCH(QStringList, env);
+        QFETCH(Between, between);
+        QFETCH(QStringList, secondEnv);
+        QFETCH(bool, secondViaSu);
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        QFETCH(Held, held);
 
-        QString next;
-        auto later = start(next);
-        QVERIFY(next.startsWith(QStringLiteral("locked ")));
-        release(*later);
+        const bool mounts = plant == Plant::FullRuntime || (plant == Plant::ReadOnlyRuntime && root_);
+        if (mounts && !ownMounts_) {
+            QSKIP("this needs a mount, which only root can make in a mount namespace of its own");
+        }
+        if (secondViaSu && !root_) {
+            QSKIP("su asks others than root for a password");
+        }
+        putInTheWay(plant);
+        if (QTest::currentTestFailed()) {
+            return;
+        }
+
+        // What lies in the lock's place and is not a regular file is not even
+        // opened: the system tells of every open in the runtime folder.
+        const int opens = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+        QVERIFY(opens >= 0);
+        const auto closeOpens = qScopeGuard([opens] { ::close(opens); });
+        const bool watched =
+            ::inotify_add_watch(opens, QFile::encodeName(runtime_).constData(), IN_OPEN) >= 0;
+
+        Copy& firstCopy = start(env, places() + (between == Between::KillFirstWhileItsBrowserRuns
+                                                     ? QStringList{QStringLiteral("browser")}
+                                                     : QStringList{}));
+        QCOMPARE(firstCopy.answer, first);
+        if (plant == Plant::Fifo || plant == Plant::Directory || plant == Plant::NothingUsable) {
+            QVERIFY(watched);
+            QVERIFY2(!openedInRuntime(opens).contains(QLatin1String(kLockName)),
+                     "the copy opened what lies in the lock's place");
+        }
+
+        if (between != Between::Nothing) {
+            if (between == Between::KillFirstWhileItsBrowserRuns) {
+                QVERIFY(firstCopy.child > 0);
+            }
+            firstCopy.process->kill();  // SIGKILL: nothing of ours runs to let go
+            QVERIFY(firstCopy.process->waitForFinished(kAnswerMs));
+        }
+
+        Copy& secondCopy = start(env + secondEnv, places(), secondViaSu);
+        QCOMPARE(secondCopy.answer, second);
+        if (second == QLatin1String("refused")) {
+            QVERIFY(secondCopy.process->waitForFinished(kAnswerMs));
+            QCOMPARE(secondCopy.process->exitCode(), 3);
+            QCOMPARE(firstCopy.process->state(), QProcess::Running);
+        } else {
+            QCOMPARE(secondCopy.held, lockPaths(held));
+        }
+        QCOMPARE(firstCopy.held, lockPaths(held));
+    }
+
+    // Without stand-ins the guard finds its places from the user id alone:
+    // none of the folders the environment names is used.
+    void theUsersOwnPlacesIgnoreTheEnvironment() {
+        const Copy& copy = start({}, {});
+        if (copy.answer == QLatin1String("refused")) {
+            QSKIP("a copy of the program is running for this user");
+        }
+        QVERIFY2(copy.answer == QLatin1String("locked") || copy.answer == QLatin1String("unguarded"),
+                 qPrintable(copy.answer));
+        for (const QString& path : copy.held) {
+            QVERIFY2(!path.startsWith(base_->path()), qPrintable(path));
+        }
     }
 };
 

@@ -38,6 +38,9 @@ private slots:
     }
 
     void messageBoxHasTheTitleIconAndOneOkButton() {
+        if (QGuiApplication::platformName() == QLatin1String("windows")) {
+            QSKIP("Windows shows its own message box, not Qt's; tried end to end under Wine");
+        }
         QFETCH(MessageIcon, icon);
         QFETCH(QMessageBox::Icon, shown);
         SystemPlatform platform;
@@ -66,6 +69,9 @@ private slots:
     }
 
     void addressGoesToTheDesktopUnchanged() {
+        if (QGuiApplication::platformName() == QLatin1String("windows")) {
+            QSKIP("Windows hands the address to the shell, not to Qt; tried end to end under Wine");
+        }
         UrlCatcher catcher;
         QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "open");
         SystemPlatform platform;

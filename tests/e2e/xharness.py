@@ -107,8 +107,9 @@ def check(condition, message):
 
 @contextlib.contextmanager
 def private_runtime_dir():
-    """A runtime folder of our own, so the program's single-instance lock
-    never meets that of a copy the user is running."""
+    """A runtime folder of our own, which also holds the program's
+    single-instance guard (KIVO_TEST_INSTANCE_FOLDER, heard by test builds
+    only), so it never meets that of a copy the user is running."""
     path = tempfile.mkdtemp(prefix="kivo-e2e-runtime-")
     os.chmod(path, 0o700)
     try:
@@ -256,7 +257,8 @@ class Program:
     def __init__(self, executable, xserver, runtime_dir, name="the program", env=None):
         """env: extra variables for the program; a value of None unsets one."""
         self.name = name
-        variables = xserver.env(QT_QPA_PLATFORM="xcb", XDG_RUNTIME_DIR=runtime_dir)
+        variables = xserver.env(QT_QPA_PLATFORM="xcb", XDG_RUNTIME_DIR=runtime_dir,
+                               KIVO_TEST_INSTANCE_FOLDER=runtime_dir)
         for key, value in (env or {}).items():
             if value is None:
                 variables.pop(key, None)

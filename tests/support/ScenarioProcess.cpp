@@ -14,7 +14,11 @@ ScenarioRun RunScenario(const QString& program, const QStringList& arguments, in
     }
     run.exitStatus = process.exitStatus();
     run.exitCode = process.exitCode();
-    run.lines = QString::fromLocal8Bit(process.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    // Text written to a Windows program's standard output ends its lines
+    // with "\r\n".
+    run.lines = QString::fromLocal8Bit(process.readAllStandardOutput())
+                    .remove(QLatin1Char('\r'))
+                    .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     return run;
 }
 

@@ -1,0 +1,288 @@
+#include "app/platform/InstanceGuard.h"
+
+#include <QtGlobal>
+
+#include <utility>
+
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+// after windows.h, which they build on
+#include <aclapi.h>
+#include <sddl.h>
+#else
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <cerrno>
+#endif
+
+namespace kivo::platform {
+
+InstanceGuard::InstanceGuard(InstanceGuardPlaces places) : places_(std::move(places)) {}
+
+InstanceGuard::~InstanceGuard() {
+    release();
+}
+
+#ifdef Q_OS_WIN
+
+namespace {
+
+// One piece of the process token's information, or an empty buffer.
+std::vector<BYTE> TokenPart(TOKEN_INFORMATION_CLASS part) {
+    HANDLE token = nullptr;
+    if (!::OpenProcessToken(::GetCurrentProcess(), TOKEN_QUERY, &token)) {
+        return {};
+    }
+    DWORD size = 0;
+    ::GetTokenInformation(token, part, nullptr, 0, &size);
+    std::vector<BYTE> buffer(size);
+    if (size == 0 || !::GetTokenInformation(token, part, buffer.data(), size, &size)) {
+        buffer.clear();
+    }
+    ::CloseHandle(token);
+    return buffer;
+}
+
+std::wstring SidText(PSID sid) {
+    LPWSTR text = nullptr;
+    if (sid == nullptr || !::ConvertSidToStringSidW(sid, &text)) {
+        return {};
+    }
+    std::wstring result(text);
+    ::LocalFree(text);
+    return result;
+}
+
+// Whether an existing mutex is one of ours: its owner is the user. Another
+// user's object of that name (squatted) does not count as a running copy.
+bool OwnedBy(HANDLE mutex, PSID user) {
+    PSID owner = nullptr;
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    if (::GetSecurityInfo(mutex, SE_KERNEL_OBJECT, OWNER_SECURITY_INFORMATION, &owner, nullptr, nullptr,
+                          nullptr, &descriptor) != ERROR_SUCCESS) {
+        return false;
+    }
+    const bool ours = owner != nullptr && ::EqualSid(owner, user);
+    ::LocalFree(descriptor);
+    return ours;
+}
+
+}  // namespace
+
+InstanceGuard::State InstanceGuard::acquire() {
+    if (state_ != State::NotTried) {
+        return state_;
+    }
+    const std::vector<BYTE> user = TokenPart(TokenUser);
+    PSID userSid = user.empty() ? nullptr : reinterpret_cast<const TOKEN_USER*>(user.data())->User.Sid;
+    const std::wstring sid = SidText(userSid);
+    if (sid.empty()) {
+        return state_ = State::Unavailable;
+    }
+    // Owned by the user and open to the user alone, so that the owner tells
+    // our mutex from anyone else's of the same name.
+    const std::wstring sddl = L"O:" + sid + L"D:(A;;GA;;;" + sid + L")";
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    if (!::ConvertStringSecurityDescriptorToSecurityDescriptorW(sddl.c_str(), SDDL_REVISION_1, &descriptor,
+                                                                nullptr)) {
+        return state_ = State::Unavailable;
+    }
+    SECURITY_ATTRIBUTES attributes{sizeof attributes, descriptor, FALSE};
+    // "Local\": the namespace of this logon session, so each session of the
+    // user (fast user switching, remote desktop) has its own copy.
+    const std::wstring name = L"Local\\KivoLoveNumerology-" + sid;
+    HANDLE mutex = ::CreateMutexW(&attributes, FALSE, name.c_str());
+    const DWORD error = ::GetLastError();
+    ::LocalFree(descriptor);
+    if (mutex == nullptr) {
+        // Typically another user's object of that name, closed to us.
+        return state_ = State::Unavailable;
+    }
+    if (error == ERROR_ALREADY_EXISTS) {
+        const bool ours = OwnedBy(mutex, userSid);
+        ::CloseHandle(mutex);
+        return state_ = ours ? State::OtherCopyRunning : State::Unavailable;
+    }
+    handles_.push_back(reinterpret_cast<std::intptr_t>(mutex));
+    std::string narrow;  // the name is plain ASCII
+    for (const wchar_t c : name) {
+        narrow += static_cast<char>(c);
+    }
+    heldAt_.push_back(narrow);
+    return state_ = State::Held;
+}
+
+void InstanceGuard::release() {
+    for (const std::intptr_t handle : handles_) {
+        ::CloseHandle(reinterpret_cast<HANDLE>(handle));
+    }
+    handles_.clear();
+    heldAt_.clear();
+}
+
+#else
+
+namespace {
+
+constexpr char kLockName[] = "kivo-love-numerology.lock";
+
+// A descriptor that closes itself.
+class Descriptor {
+public:
+    explicit Descriptor(int fd = -1) : fd_(fd) {}
+    ~Descriptor() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return fd_; }
+    int release() { return std::exchange(fd_, -1); }
+
+private:
+    int fd_;
+};
+
+// A folder of the user's that nobody else may write to: nothing in it can
+// have been put there or swapped by anyone but the user (or root).
+bool OnlyUserCanWrite(int folder, uid_t uid) {
+    struct stat st {};
+    return ::fstat(folder, &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == uid &&
+           (st.st_mode & (S_IWGRP | S_IWOTH)) == 0;
+}
+
+std::string AccountHome(uid_t uid) {
+    long size = ::sysconf(_SC_GETPW_R_SIZE_MAX);
+    std::vector<char> buffer(size > 0 ? static_cast<std::size_t>(size) : 16384U);
+    struct passwd entry {};
+    struct passwd* found = nullptr;
+    if (::getpwuid_r(uid, &entry, buffer.data(), buffer.size(), &found) != 0 || found == nullptr ||
+        found->pw_dir == nullptr) {
+        return {};
+    }
+    return found->pw_dir;
+}
+
+enum class Take { Held, AlreadyHeld, Busy, Unusable };
+
+bool SameFile(const struct stat& file, int other) {
+    struct stat st {};
+    return ::fstat(other, &st) == 0 && st.st_dev == file.st_dev && st.st_ino == file.st_ino;
+}
+
+// Locks our lock file in `folder`. Anything in its place that is not a
+// regular file of the user's (a folder, a link, a FIFO, a device) is left
+// alone, not even opened: a FIFO would block and a device may act on open.
+// The file's content is never read; it is only a thing to lock. A file this
+// process holds already (both places are one, through a link the user made)
+// is not locked twice: the second lock would wait for the first.
+Take TakeLockIn(int folder, uid_t uid, const std::vector<std::intptr_t>& held, int& lock) {
+    struct stat st {};
+    if (::fstatat(folder, kLockName, &st, AT_SYMLINK_NOFOLLOW) == 0 &&
+        !(S_ISREG(st.st_mode) && st.st_uid == uid)) {
+        return Take::Unusable;
+    }
+    // Close-on-exec: a browser the program starts must not inherit the lock
+    // and keep it after the program has ended.
+    Descriptor file(::openat(folder, kLockName,
+                             O_RDONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC,
+                             S_IRUSR | S_IWUSR));
+    if (file.get() < 0 || ::fstat(file.get(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != uid) {
+        return Take::Unusable;
+    }
+    for (const std::intptr_t other : held) {
+        if (SameFile(st, static_cast<int>(other))) {
+            return Take::AlreadyHeld;
+        }
+    }
+    if (::flock(file.get(), LOCK_EX | LOCK_NB) == 0) {
+        lock = file.release();
+        return Take::Held;
+    }
+    return errno == EWOULDBLOCK ? Take::Busy : Take::Unusable;
+}
+
+// The user's runtime folder, set up by the login manager and only ever the
+// user's own; /run/user itself belongs to root.
+int OpenRuntimeFolder(const std::string& path, uid_t uid) {
+    Descriptor folder(::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    return folder.get() >= 0 && OnlyUserCanWrite(folder.get(), uid) ? folder.release() : -1;
+}
+
+// ~/.cache, made if missing. Home and .cache may be links the user or the
+// administrator made: in a home only the user can write, nobody else could.
+int OpenCacheFolder(const std::string& home, uid_t uid) {
+    if (home.empty() || home.front() != '/') {
+        return -1;
+    }
+    Descriptor homeFolder(::open(home.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (homeFolder.get() < 0 || !OnlyUserCanWrite(homeFolder.get(), uid)) {
+        return -1;
+    }
+    ::mkdirat(homeFolder.get(), ".cache", S_IRWXU);
+    Descriptor cache(::openat(homeFolder.get(), ".cache", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    return cache.get() >= 0 && OnlyUserCanWrite(cache.get(), uid) ? cache.release() : -1;
+}
+
+}  // namespace
+
+InstanceGuard::State InstanceGuard::acquire() {
+    if (state_ != State::NotTried) {
+        return state_;
+    }
+    // The user is the user id alone: su, sudo, env -u or another
+    // XDG_RUNTIME_DIR lead to the same two places.
+    const uid_t uid = ::geteuid();
+    const std::string runtime =
+        places_.runtimeFolder.empty() ? "/run/user/" + std::to_string(uid) : places_.runtimeFolder;
+    const std::string home = places_.home.empty() ? AccountHome(uid) : places_.home;
+
+    // The lock is taken in both places where it can be: a copy that found
+    // only one of them usable (started before the user's session made
+    // /run/user/<uid>, say) still meets the next copy in the other.
+    const std::pair<int, std::string> folders[] = {
+        {OpenRuntimeFolder(runtime, uid), runtime + "/" + kLockName},
+        {OpenCacheFolder(home, uid), home + "/.cache/" + kLockName},
+    };
+    State result = State::Unavailable;
+    for (const auto& [fd, path] : folders) {
+        Descriptor folder(fd);
+        if (folder.get() < 0 || result == State::OtherCopyRunning) {
+            continue;
+        }
+        int lock = -1;
+        switch (TakeLockIn(folder.get(), uid, handles_, lock)) {
+            case Take::Held:
+                handles_.push_back(lock);
+                heldAt_.push_back(path);
+                result = State::Held;
+                break;
+            case Take::Busy:
+                result = State::OtherCopyRunning;
+                break;
+            case Take::AlreadyHeld:
+            case Take::Unusable:
+                break;
+        }
+    }
+    if (result == State::OtherCopyRunning) {
+        release();
+    }
+    return state_ = result;
+}
+
+void InstanceGuard::release() {
+    for (const std::intptr_t fd : handles_) {
+        ::close(static_cast<int>(fd));
+    }
+    handles_.clear();
+    heldAt_.clear();
+}
+
+#endif
+
+}  // namespace kivo::platform

@@ -1,0 +1,307 @@
+// Looks at the program's windows from the Windows side, for the end-to-end
+// tests under Wine: what X tools cannot tell (a message box's icon, the
+// topmost flag, client sizes) and what only Windows can send (a close box's
+// WM_CLOSE, a click on a system box's button). A plain Windows program,
+// started next to the program under the same Wine.
+//
+//   kivo_wine_probe [-n] box CAPTION       waits for a system message box;
+//                                          prints boxes=, text=, buttons=
+//                                          and icon=X,Y,W,H, where its icon
+//                                          lies on the screen
+//   kivo_wine_probe press CAPTION BUTTON   clicks a button of that box
+//   kivo_wine_probe [-n] windows CAPTION   waits for windows so captioned;
+//                                          prints one line per window:
+//                                          pid=, client=WxH, origin=X,Y
+//                                          (the client area's on the
+//                                          screen), topmost=0|1
+//   kivo_wine_probe close CAPTION WxH      sends WM_CLOSE to the window of
+//                                          that caption and client size
+//   kivo_wine_probe file PATH              prints a program file's version=,
+//                                          product= and icons= (how many)
+//   kivo_wine_probe squat                  takes the name of the program's
+//                                          instance mutex first, as another
+//                                          user could: a mutex owned by
+//                                          someone else and open to all;
+//                                          holds it until killed
+//   kivo_wine_probe hold                   keeps a hidden window until it
+//                                          is killed, and so Wine's desktop
+//                                          (explorer.exe): when that ends
+//                                          between two programs, the next
+//                                          one can hang waiting for it
+//
+// Waits up to 20 seconds, with -n not at all; exit status 1 when nothing was
+// found.
+
+#include <windows.h>
+// after windows.h, which they build on
+#include <sddl.h>
+#include <shellapi.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+DWORD g_waitMs = 20000;
+
+// The text the system keeps for a window: for another process's window it
+// is read without sending a message, so a busy program cannot stall us.
+std::wstring Text(HWND window) {
+    wchar_t buffer[1024] = {};
+    ::GetWindowTextW(window, buffer, 1024);
+    return buffer;
+}
+
+std::wstring ClassOf(HWND window) {
+    wchar_t buffer[256] = {};
+    ::GetClassNameW(window, buffer, 256);
+    return buffer;
+}
+
+std::string Utf8(const std::wstring& text) {
+    if (text.empty()) {
+        return {};
+    }
+    const int size = ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr,
+                                           0, nullptr, nullptr);
+    std::string result(static_cast<std::size_t>(size), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), result.data(), size,
+                          nullptr, nullptr);
+    return result;
+}
+
+std::wstring Wide(const char* text) {
+    const int size = ::MultiByteToWideChar(CP_UTF8, 0, text, -1, nullptr, 0);
+    std::wstring result(static_cast<std::size_t>(size), L'\0');
+    ::MultiByteToWideChar(CP_UTF8, 0, text, -1, result.data(), size);
+    result.resize(static_cast<std::size_t>(size > 0 ? size - 1 : 0));
+    return result;
+}
+
+struct Search {
+    std::wstring caption;
+    bool dialogs;  // system message boxes, or every other window
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK Collect(HWND window, LPARAM data) {
+    auto* search = reinterpret_cast<Search*>(data);
+    if (::IsWindowVisible(window) && Text(window) == search->caption &&
+        (ClassOf(window) == L"#32770") == search->dialogs) {
+        search->found.push_back(window);
+    }
+    return TRUE;
+}
+
+std::vector<HWND> WaitFor(const std::wstring& caption, bool dialogs) {
+    const ULONGLONG deadline = ::GetTickCount64() + g_waitMs;
+    for (;;) {
+        Search search{caption, dialogs, {}};
+        ::EnumWindows(Collect, reinterpret_cast<LPARAM>(&search));
+        if (!search.found.empty() || ::GetTickCount64() > deadline) {
+            return search.found;
+        }
+        ::Sleep(100);
+    }
+}
+
+std::vector<HWND> Children(HWND parent, const wchar_t* className) {
+    std::vector<HWND> children;
+    for (HWND child = ::FindWindowExW(parent, nullptr, className, nullptr); child != nullptr;
+         child = ::FindWindowExW(parent, child, className, nullptr)) {
+        if (::IsWindowVisible(child)) {
+            children.push_back(child);
+        }
+    }
+    return children;
+}
+
+// Where a message box's icon lies on the screen: its static control of the
+// icon kind. Which icon it is, the caller tells from its colours; icon
+// handles mean nothing outside the process that loaded them.
+std::string IconPlace(HWND box) {
+    for (HWND child : Children(box, L"Static")) {
+        if ((::GetWindowLongPtrW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
+            RECT place{};
+            ::GetWindowRect(child, &place);
+            return std::to_string(place.left) + "," + std::to_string(place.top) + "," +
+                   std::to_string(place.right - place.left) + "," + std::to_string(place.bottom - place.top);
+        }
+    }
+    return "none";
+}
+
+SIZE ClientSize(HWND window) {
+    RECT client{};
+    ::GetClientRect(window, &client);
+    return {client.right - client.left, client.bottom - client.top};
+}
+
+int Box(const std::wstring& caption) {
+    const std::vector<HWND> boxes = WaitFor(caption, true);
+    if (boxes.empty()) {
+        std::printf("no message box captioned \"%s\"\n", Utf8(caption).c_str());
+        return 1;
+    }
+    std::wstring text;
+    for (HWND child : Children(boxes.front(), L"Static")) {
+        text += Text(child);
+    }
+    std::wstring buttons;
+    for (HWND button : Children(boxes.front(), L"Button")) {
+        buttons += (buttons.empty() ? L"" : L",") + Text(button);
+    }
+    std::printf("boxes=%zu\ntext=%s\nicon=%s\nbuttons=%s\n", boxes.size(), Utf8(text).c_str(),
+                IconPlace(boxes.front()).c_str(), Utf8(buttons).c_str());
+    return 0;
+}
+
+int Press(const std::wstring& caption, const std::wstring& label) {
+    const std::vector<HWND> boxes = WaitFor(caption, true);
+    for (HWND box : boxes) {
+        for (HWND button : Children(box, L"Button")) {
+            if (Text(button) == label) {
+                ::PostMessageW(button, BM_CLICK, 0, 0);
+                std::printf("pressed\n");
+                return 0;
+            }
+        }
+    }
+    std::printf("no button \"%s\"\n", Utf8(label).c_str());
+    return 1;
+}
+
+int Windows(const std::wstring& caption) {
+    const std::vector<HWND> windows = WaitFor(caption, false);
+    for (HWND window : windows) {
+        DWORD pid = 0;
+        ::GetWindowThreadProcessId(window, &pid);
+        const SIZE size = ClientSize(window);
+        POINT origin{0, 0};
+        ::ClientToScreen(window, &origin);
+        const bool topmost = (::GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+        std::printf("pid=%lu client=%ldx%ld origin=%ld,%ld topmost=%d\n", pid, size.cx, size.cy, origin.x,
+                    origin.y, topmost ? 1 : 0);
+    }
+    return windows.empty() ? 1 : 0;
+}
+
+int Close(const std::wstring& caption, const std::string& size) {
+    for (HWND window : WaitFor(caption, false)) {
+        const SIZE client = ClientSize(window);
+        if (std::to_string(client.cx) + "x" + std::to_string(client.cy) == size) {
+            ::PostMessageW(window, WM_CLOSE, 0, 0);
+            std::printf("closed\n");
+            return 0;
+        }
+    }
+    std::printf("no window \"%s\" of %s\n", Utf8(caption).c_str(), size.c_str());
+    return 1;
+}
+
+int File(const std::wstring& path) {
+    DWORD ignored = 0;
+    const DWORD size = ::GetFileVersionInfoSizeW(path.c_str(), &ignored);
+    std::vector<BYTE> info(size);
+    if (size == 0 || !::GetFileVersionInfoW(path.c_str(), 0, size, info.data())) {
+        std::printf("no version resource in %s\n", Utf8(path).c_str());
+        return 1;
+    }
+    auto value = [&](const wchar_t* name) {
+        const std::wstring key = std::wstring(L"\\StringFileInfo\\040904B0\\") + name;
+        LPVOID text = nullptr;
+        UINT length = 0;
+        return ::VerQueryValueW(info.data(), key.c_str(), &text, &length) && length > 0
+                   ? Utf8(static_cast<const wchar_t*>(text))
+                   : std::string();
+    };
+    const UINT icons = ::ExtractIconExW(path.c_str(), -1, nullptr, nullptr, 0);
+    std::printf("version=%s\nproduct=%s\nicons=%u\n", value(L"FileVersion").c_str(),
+                value(L"ProductName").c_str(), icons);
+    return 0;
+}
+
+// The user's security id as text, as the program names its mutex after it.
+std::wstring UserSid() {
+    HANDLE token = nullptr;
+    ::OpenProcessToken(::GetCurrentProcess(), TOKEN_QUERY, &token);
+    DWORD size = 0;
+    ::GetTokenInformation(token, TokenUser, nullptr, 0, &size);
+    std::vector<BYTE> user(size);
+    LPWSTR text = nullptr;
+    std::wstring sid;
+    if (size > 0 && ::GetTokenInformation(token, TokenUser, user.data(), size, &size) &&
+        ::ConvertSidToStringSidW(reinterpret_cast<TOKEN_USER*>(user.data())->User.Sid, &text)) {
+        sid = text;
+        ::LocalFree(text);
+    }
+    ::CloseHandle(token);
+    return sid;
+}
+
+int Squat() {
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    // Owner: a user id that is not ours; everyone may open it.
+    if (!::ConvertStringSecurityDescriptorToSecurityDescriptorW(L"O:S-1-5-21-0-0-0-4242D:(A;;GA;;;WD)",
+                                                                SDDL_REVISION_1, &descriptor, nullptr)) {
+        return 1;
+    }
+    SECURITY_ATTRIBUTES attributes{sizeof attributes, descriptor, FALSE};
+    const std::wstring name = L"Local\\KivoLoveNumerology-" + UserSid();
+    HANDLE mutex = ::CreateMutexW(&attributes, FALSE, name.c_str());
+    if (mutex == nullptr || ::GetLastError() == ERROR_ALREADY_EXISTS) {
+        std::printf("could not take %s first\n", Utf8(name).c_str());
+        return 1;
+    }
+    std::printf("squatting %s\n", Utf8(name).c_str());
+    std::fflush(stdout);
+    ::Sleep(INFINITE);
+    return 0;
+}
+
+int Hold() {
+    HWND window = ::CreateWindowExW(0, L"STATIC", L"kivo_wine_probe hold", 0, 0, 0, 1, 1, nullptr, nullptr,
+                                    nullptr, nullptr);
+    if (window == nullptr) {
+        return 1;
+    }
+    std::printf("holding\n");
+    std::fflush(stdout);
+    MSG message;
+    while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
+        ::DispatchMessageW(&message);
+    }
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc > 1 && std::string(argv[1]) == "-n") {
+        g_waitMs = 0;
+        --argc;
+        ++argv;
+    }
+    const std::string command = argc > 1 ? argv[1] : "";
+    int status = 2;
+    if (command == "box" && argc == 3) {
+        status = Box(Wide(argv[2]));
+    } else if (command == "press" && argc == 4) {
+        status = Press(Wide(argv[2]), Wide(argv[3]));
+    } else if (command == "windows" && argc == 3) {
+        status = Windows(Wide(argv[2]));
+    } else if (command == "close" && argc == 4) {
+        status = Close(Wide(argv[2]), argv[3]);
+    } else if (command == "file" && argc == 3) {
+        status = File(Wide(argv[2]));
+    } else if (command == "hold" && argc == 2) {
+        status = Hold();
+    } else if (command == "squat" && argc == 2) {
+        status = Squat();
+    } else {
+        std::printf("usage: kivo_wine_probe [-n] box|press|windows|close|file|squat|hold ...\n");
+    }
+    std::fflush(stdout);
+    return status;
+}

@@ -1,0 +1,87 @@
+#!/usr/bin/env python3
+"""Under Wine: a click on the main window's forum link (Label14) and the menu
+entry Help > Online Help each hand their https address to the shell
+(ShellExecuteW), which passes it to the browser: here the fake browser of the
+tests' Wine prefix, which writes it down. Then the main window is closed by
+its close box (WM_CLOSE); the exit promotion window comes up, topmost, while
+the program keeps running; closing it ends the program with status 0.
+
+usage: links_and_leaving_test.py <wine-run.sh> <probe> <kivo-love-numerology.exe>
+                                 <forum address> <online help address>
+"""
+
+import os
+import sys
+import tempfile
+import time
+import urllib.parse
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+from wineharness import (MAIN_CLIENT, MAIN_TITLE, PROMOTION_CLIENT, Program, TestFailure, check,  # noqa: E402
+                         log, run_wine_script)
+
+# Label14 in the main window's client area below the menu bar (its centre).
+LABEL14_CENTRE = (8 + 624 // 2, 5 + 18 // 2)
+CLIENT_BELOW_MENU = 452
+
+
+def site_root_with_slash(address):
+    """The shell writes a site's root with its slash: "https://host/"."""
+    return address + "/" if urllib.parse.urlsplit(address).path == "" else address
+
+
+def wait_for_address(log_path, address, timeout=20):
+    """Waits until the browser got the address; returns all it got."""
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        with open(log_path, encoding="utf-8", errors="replace") as opened:
+            seen = opened.read().split()
+        if address in seen:
+            return seen
+        time.sleep(0.2)
+    raise TestFailure(f"{address} never reached the browser; it got {seen}")
+
+
+def run(wine, executable, forum, online_help):
+    forum = site_root_with_slash(forum)
+    with tempfile.NamedTemporaryFile(prefix="kivo-browser-", suffix=".log") as browser_log:
+        app = Program(wine, executable, env={"KIVO_FAKE_BROWSER_LOG": browser_log.name})
+        try:
+            window = wine.wait_for_window(MAIN_TITLE, MAIN_CLIENT)
+            menu_height = int(window["client"].split("x")[1]) - CLIENT_BELOW_MENU
+            wine.click(window, LABEL14_CENTRE[0], menu_height + LABEL14_CENTRE[1])
+            seen = wait_for_address(browser_log.name, forum)
+            check(seen == [forum], f"one click opened {seen}")
+            log(f"the forum link opened {forum}")
+
+            left, top = (int(v) for v in window["origin"].split(","))
+            wine.xdotool("mousemove", "--sync", str(left + 300), str(top + 200))
+            wine.xdotool("key", "alt+h")
+            time.sleep(0.5)
+            wine.xdotool("key", "o")
+            seen = wait_for_address(browser_log.name, online_help)
+            check(seen == [forum, online_help], f"the menu entry opened {seen[1:]}")
+            log(f"Help > Online Help opened {online_help}")
+
+            status, _ = wine.probe("close", MAIN_TITLE, MAIN_CLIENT)
+            check(status == 0, "could not close the main window")
+            promotion = wine.wait_for_window(MAIN_TITLE, PROMOTION_CLIENT)
+            check(promotion["topmost"] == "1", f"the exit promotion window is not topmost: {promotion}")
+            time.sleep(0.5)
+            check(app.running(), f"the program ended with its main window: {app.output()}")
+            check([w["client"] for w in wine.windows(MAIN_TITLE, wait=False)] == [PROMOTION_CLIENT],
+                  "the main window is still there beside the promotion window")
+            log(f"the exit promotion window is up and topmost: {promotion}")
+
+            status, _ = wine.probe("close", MAIN_TITLE, PROMOTION_CLIENT)
+            check(status == 0, "could not close the exit promotion window")
+            code = app.wait_for_exit()
+            check(code == 0, f"the program ended with status {code}: {app.output()}")
+            log("leaving it ended the program with status 0")
+        finally:
+            app.terminate()
+
+
+if __name__ == "__main__":
+    sys.exit(run_wine_script(__doc__, run, extra_args=2))

@@ -1,0 +1,136 @@
+"""Shared pieces of the end-to-end tests of the Windows program under Wine.
+
+Every Windows program runs through the build's wine-run.sh, on the X display
+the caller provides (DISPLAY; scripts/test-windows.sh starts one). The probe
+(kivo_wine_probe.exe) looks at windows from the Windows side; xdotool clicks
+and types from the X side. A script gets, in order: the build's wine-run.sh,
+the probe, the program to test, then what it needs itself.
+"""
+
+import os
+import subprocess
+import sys
+import tempfile
+import time
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
+
+from xharness import SKIP_CODE, TestFailure, check, log, main_guard, stop_process  # noqa: E402,F401
+
+MAIN_TITLE = "Kivo Love Numerology v1.0"
+MESSAGE_TITLE = "Kivo Love Numerology"
+MAIN_CLIENT = "640x470"
+PROMOTION_CLIENT = "741x315"
+
+
+class Wine:
+    """The build's Wine runner and probe, on the caller's display."""
+
+    def __init__(self, runner, probe):
+        self.runner = runner
+        self.probe_exe = probe
+        if not os.environ.get("DISPLAY"):
+            raise TestFailure("no X display (DISPLAY); run the Windows tests through scripts/test-windows.sh")
+
+    def probe(self, *args, wait=True):
+        """Runs the probe; returns (exit status, output lines)."""
+        command = [self.runner, self.probe_exe] + ([] if wait else ["-n"]) + list(args)
+        result = subprocess.run(command, capture_output=True, text=True, timeout=60)
+        return result.returncode, [line.rstrip("\r") for line in result.stdout.splitlines()]
+
+    def windows(self, caption, wait=True):
+        """The visible windows so captioned: a dict per window."""
+        _, lines = self.probe("windows", caption, wait=wait)
+        return [dict(field.split("=", 1) for field in line.split()) for line in lines if line.startswith("pid=")]
+
+    def message_box(self, caption, wait=True):
+        """The system message box so captioned, as a dict, or None."""
+        status, lines = self.probe("box", caption, wait=wait)
+        if status != 0:
+            return None
+        return dict(line.split("=", 1) for line in lines if "=" in line)
+
+    def wait_for_window(self, caption, client, timeout=30):
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            found = [w for w in self.windows(caption) if w["client"] == client]
+            if found:
+                check(len(found) == 1, f"more than one window {caption!r} of {client}: {found}")
+                return found[0]
+            time.sleep(0.2)
+        raise TestFailure(f"no window {caption!r} with a {client} client area appeared in {timeout} s")
+
+    def xdotool(self, *args):
+        result = subprocess.run(["xdotool", *args], capture_output=True, text=True, timeout=30)
+        check(result.returncode == 0, f"xdotool {' '.join(args)} failed: {result.stderr.strip()}")
+        return result.stdout
+
+    def click(self, window, x, y):
+        """Clicks at (x, y) of a window's client area, as a mouse does."""
+        left, top = (int(v) for v in window["origin"].split(","))
+        self.xdotool("mousemove", "--sync", str(left + x), str(top + y))
+        self.xdotool("click", "1")
+
+    def screen_pixels(self, x, y, width, height):
+        """The screen's pixels in a rectangle: a list of (r, g, b)."""
+        result = subprocess.run(["import", "-window", "root", "-crop", f"{width}x{height}+{x}+{y}",
+                                 "-depth", "8", "rgb:-"], capture_output=True, timeout=30)
+        check(result.returncode == 0, f"import failed: {result.stderr.decode(errors='replace')}")
+        data = result.stdout
+        return [tuple(data[i:i + 3]) for i in range(0, len(data) - 2, 3)]
+
+
+class Program:
+    """One copy of a Windows program under Wine."""
+
+    def __init__(self, wine, executable, name="program", own_dlls_only=True, env=None, args=()):
+        self.name = name
+        full_env = dict(os.environ)
+        if own_dlls_only:
+            # As on a user's machine: only the DLLs next to the program.
+            full_env["KIVO_WINE_OWN_DLLS_ONLY"] = "1"
+        full_env.update(env or {})
+        self.output_file = tempfile.TemporaryFile()
+        self.process = subprocess.Popen([wine.runner, executable, *args], env=full_env, stdout=self.output_file,
+                                        stderr=subprocess.STDOUT)
+        log(f"started {name}, pid {self.process.pid}")
+
+    @property
+    def pid(self):
+        return self.process.pid
+
+    def running(self):
+        return self.process.poll() is None
+
+    def wait_for_exit(self, timeout=30):
+        try:
+            return self.process.wait(timeout=timeout)
+        except subprocess.TimeoutExpired:
+            raise TestFailure(f"{self.name} did not exit within {timeout} s") from None
+
+    def output(self):
+        self.output_file.seek(0)
+        return self.output_file.read().decode(errors="replace")
+
+    def kill(self):
+        """Ends it at once, as a crash or the task manager would."""
+        self.process.kill()
+        self.process.wait()
+
+    def terminate(self):
+        stop_process(self.process)
+
+
+def run_wine_script(doc, run, extra_args=0):
+    """The command line every Wine script shares: the runner, the probe, the
+    program, then extra_args more. Returns the exit status of run()."""
+    args = sys.argv[1:]
+    if len(args) != 3 + extra_args:
+        print(doc)
+        return 2
+    runner, probe, executable = (os.path.abspath(a) for a in args[:3])
+    for tool in ("xdotool", "import"):
+        if subprocess.run(["which", tool], capture_output=True).returncode != 0:
+            print(f"SKIPPED: {tool} is not installed (scripts/install-deps.sh installs it)", flush=True)
+            return SKIP_CODE
+    return main_guard(lambda: run(Wine(runner, probe), executable, *args[3:]))
