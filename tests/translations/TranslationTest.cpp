@@ -1,9 +1,10 @@
 // The translation file lists every text the program shows: lupdate finds no
 // text in the sources that the committed .ts lacks, or the other way round,
 // and every text on the windows and in the message boxes comes through a
-// translation of a listed text.
+// translation of a listed text. The user's language picks the translation.
 
 #include "app/frmAbout.h"
+#include "app/program/Translation.h"
 #include "engine/modLoveCompatibility.h"
 #include "tests/support/WindowDriver.h"
 #include "ui/kit/TextRules.h"
@@ -127,6 +128,8 @@ class TranslationTest : public QObject {
 private slots:
     void tsListsExactlyTheTextsOfTheSources();
     void everyShownTextIsTranslated();
+    // Last: it leaves the German translation installed.
+    void languageChoosesTheTranslation();
 };
 
 void TranslationTest::tsListsExactlyTheTextsOfTheSources() {
@@ -216,6 +219,14 @@ void TranslationTest::everyShownTextIsTranslated() {
         }
     }
     QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join(QLatin1Char('\n'))));
+}
+
+void TranslationTest::languageChoosesTheTranslation() {
+    QVERIFY(!InstallTranslation(QLocale(QLocale::English, QLocale::Germany)));
+    QCOMPARE(QCoreApplication::translate("frmMain", "&File"), QStringLiteral("&File"));
+    QVERIFY(!InstallTranslation(QLocale(QLocale::French, QLocale::France)));
+    QVERIFY(InstallTranslation(QLocale(QLocale::German, QLocale::Austria)));
+    QCOMPARE(QCoreApplication::translate("frmMain", "&File"), QStringLiteral("&Datei"));
 }
 
 QTEST_MAIN(TranslationTest)
