@@ -13,17 +13,13 @@ if(UNIX AND NOT APPLE)
     install(FILES ${CMAKE_BINARY_DIR}/generated/${KIVO_APP_ID}.metainfo.xml
             DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
     foreach(_size 16 24 32 48 64 128 256)
-        if(EXISTS ${_res}/icons/kivo-${_size}.png)
-            install(FILES ${_res}/icons/kivo-${_size}.png
-                    DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${_size}x${_size}/apps
-                    RENAME kivo-love-numerology.png)
-        endif()
+        install(FILES ${_res}/icons/kivo-${_size}.png
+                DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${_size}x${_size}/apps
+                RENAME kivo-love-numerology.png)
     endforeach()
-    if(EXISTS ${_res}/icons/kivo.svg)
-        install(FILES ${_res}/icons/kivo.svg
-                DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
-                RENAME kivo-love-numerology.svg)
-    endif()
+    install(FILES ${_res}/icons/kivo.svg
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
+            RENAME kivo-love-numerology.svg)
 endif()
 
 if(WIN32)

@@ -7,13 +7,15 @@
 
 #include <QString>
 #include <QUrl>
+#include <QtGlobal>
 
 class QWidget;
 
 namespace kivo::platform {
 
-// The caption of every message box: the application title.
-inline constexpr char kApplicationTitle[] = "Kivo Love Numerology";
+// The caption of every message box: the application title, translated where
+// it is shown.
+inline constexpr char kApplicationTitle[] = QT_TRANSLATE_NOOP("Platform", "Kivo Love Numerology");
 
 enum class MessageIcon { Error, Information };
 

@@ -1,4 +1,5 @@
 #include "app/program/Startup.h"
+#include "app/program/Translation.h"
 
 #include <QApplication>
 
@@ -15,5 +16,6 @@ void DropMessage(QtMsgType /*type*/, const QMessageLogContext& /*context*/, cons
 int main(int argc, char* argv[]) {
     qInstallMessageHandler(&DropMessage);
     QApplication app(argc, argv);
+    InstallTranslation();
     return RunProgram(app);
 }

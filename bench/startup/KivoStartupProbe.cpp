@@ -2,10 +2,12 @@
 // of the real program with an application that stops the clock there.
 
 #include "app/program/Startup.h"
+#include "app/program/Translation.h"
 #include "bench/startup/FirstPaint.h"
 
 int main(int argc, char* argv[]) {
     FirstPaintApplication app(argc, argv);
     app.watchWindow(QStringLiteral("frmMain"));
+    InstallTranslation();
     return RunProgram(app);
 }

@@ -13,7 +13,10 @@ constexpr int kFebruary = 2;
 constexpr int kBackspace = 8;
 constexpr int kSpace = 32;
 
-QString Translate(const char* text) { return QCoreApplication::translate("EntryValidation", text); }
+// The translation context of the messages below.
+class EntryValidation {
+    Q_DECLARE_TR_FUNCTIONS(EntryValidation)
+};
 
 }  // namespace
 
@@ -53,14 +56,14 @@ Problem FindFirstProblem(const std::array<PersonEntry, 2>& people) {
 QString ProblemMessage(Problem problem) {
     switch (problem) {
     case Problem::MissingUserName:
-        return Translate("Please Enter Your Name");
+        return EntryValidation::tr("Please Enter Your Name");
     case Problem::MissingPartnerName:
-        return Translate("Please Enter Your Partner's Name");
+        return EntryValidation::tr("Please Enter Your Partner's Name");
     case Problem::NoSuchFebruaryDay:
-        return Translate("Please Enter Correct Date Or Month!");
+        return EntryValidation::tr("Please Enter Correct Date Or Month!");
     case Problem::NoThirtyFirst:
         // The space before the mark is how this message has always read.
-        return Translate("Please Enter Correct Date Or Month !");
+        return EntryValidation::tr("Please Enter Correct Date Or Month !");
     case Problem::None:
         break;
     }
@@ -79,7 +82,7 @@ bool IsNameCharacterAccepted(int code) {
            code == kBackspace;
 }
 
-QString RefusedCharacterMessage() { return Translate("Name Can Accept Text Only"); }
+QString RefusedCharacterMessage() { return EntryValidation::tr("Name Can Accept Text Only"); }
 
 }  // namespace entry
 

@@ -34,13 +34,13 @@ using kivo::look::Family;
 using kivo::look::Font;
 using kivo::look::SetBackground;
 using kivo::look::SetTextColour;
+using modTellAFriend::Field;
+using modTellAFriend::Placeholder;
 
 constexpr Qt::Alignment kTopLeft = Qt::AlignLeft | Qt::AlignTop;
 
 constexpr QSize kClientSize{741, 315};
 constexpr int kSmallestFittedPixelSize = 7;
-
-const QString kSpaceRefused = QStringLiteral("Email Address Cannot Contain Space");
 
 // The window's default font: the text fields and the Exit button use it.
 QFont DefaultFont() { return Font(8.25, false, Family::MsSansSerif); }
@@ -219,18 +219,18 @@ void frmExitPromo::createControls() {
     Frame2_->setGeometry(8, 216, 471, 97);
     Frame2_->setFont(Font(9.75, true));
 
-    txtName_ = MakeField(Frame2_, "txtName", modTellAFriend::kNamePlaceholder, {6, 24, 225, 19});
+    txtName_ = MakeField(Frame2_, "txtName", Placeholder(Field::Name), {6, 24, 225, 19});
 
     cmdSubmit_ = new QPushButton(tr("Refer A Friend &Now"), Frame2_);
     cmdSubmit_->setObjectName(QStringLiteral("cmdSubmit"));
     cmdSubmit_->setGeometry(128, 72, 225, 19);
     cmdSubmit_->setFont(Font(8.25, true));
 
-    txtEmail_ = MakeField(Frame2_, "txtEmail", modTellAFriend::kEmailPlaceholder, {240, 24, 225, 19});
+    txtEmail_ = MakeField(Frame2_, "txtEmail", Placeholder(Field::Email), {240, 24, 225, 19});
     txtFriendEmail_ =
-        MakeField(Frame2_, "txtFriendEmail", modTellAFriend::kFriendEmailPlaceholder, {240, 48, 225, 19});
+        MakeField(Frame2_, "txtFriendEmail", Placeholder(Field::FriendEmail), {240, 48, 225, 19});
     txtFriendName_ =
-        MakeField(Frame2_, "txtFriendName", modTellAFriend::kFriendNamePlaceholder, {6, 48, 225, 19});
+        MakeField(Frame2_, "txtFriendName", Placeholder(Field::FriendName), {6, 48, 225, 19});
 
     // Deliberately placed below the frame's bottom edge: the frame clips it,
     // so it is never seen, yet Tab still reaches it.
@@ -240,8 +240,8 @@ void frmExitPromo::createControls() {
     txtMessage_->setFont(DefaultFont());
     txtMessage_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtMessage_->setTabChangesFocus(true);
-    txtMessage_->setAccessibleName(modTellAFriend::kMessagePlaceholder);
-    setTxtMessageText(modTellAFriend::kMessagePlaceholder + QStringLiteral("\r\n"));
+    txtMessage_->setAccessibleName(Placeholder(Field::Message));
+    setTxtMessageText(Placeholder(Field::Message) + QStringLiteral("\r\n"));
 
     Frame6_ = new ClassicFrame(tr("Download Arvella Softwares"), kNavy, Qt::white, this);
     Frame6_->setObjectName(QStringLiteral("Frame6"));
@@ -355,32 +355,32 @@ void frmExitPromo::cmdSubmit_Click() {
     SubmitReferral();
 }
 
-void frmExitPromo::txtName_GotFocus() { ClearPlaceholder(txtName_, modTellAFriend::kNamePlaceholder); }
-void frmExitPromo::txtName_LostFocus() { RestorePlaceholder(txtName_, modTellAFriend::kNamePlaceholder); }
-void frmExitPromo::txtEmail_GotFocus() { ClearPlaceholder(txtEmail_, modTellAFriend::kEmailPlaceholder); }
-void frmExitPromo::txtEmail_LostFocus() { RestorePlaceholder(txtEmail_, modTellAFriend::kEmailPlaceholder); }
+void frmExitPromo::txtName_GotFocus() { ClearPlaceholder(txtName_, Placeholder(Field::Name)); }
+void frmExitPromo::txtName_LostFocus() { RestorePlaceholder(txtName_, Placeholder(Field::Name)); }
+void frmExitPromo::txtEmail_GotFocus() { ClearPlaceholder(txtEmail_, Placeholder(Field::Email)); }
+void frmExitPromo::txtEmail_LostFocus() { RestorePlaceholder(txtEmail_, Placeholder(Field::Email)); }
 void frmExitPromo::txtFriendName_GotFocus() {
-    ClearPlaceholder(txtFriendName_, modTellAFriend::kFriendNamePlaceholder);
+    ClearPlaceholder(txtFriendName_, Placeholder(Field::FriendName));
 }
 void frmExitPromo::txtFriendName_LostFocus() {
-    RestorePlaceholder(txtFriendName_, modTellAFriend::kFriendNamePlaceholder);
+    RestorePlaceholder(txtFriendName_, Placeholder(Field::FriendName));
 }
 void frmExitPromo::txtFriendEmail_GotFocus() {
-    ClearPlaceholder(txtFriendEmail_, modTellAFriend::kFriendEmailPlaceholder);
+    ClearPlaceholder(txtFriendEmail_, Placeholder(Field::FriendEmail));
 }
 void frmExitPromo::txtFriendEmail_LostFocus() {
-    RestorePlaceholder(txtFriendEmail_, modTellAFriend::kFriendEmailPlaceholder);
+    RestorePlaceholder(txtFriendEmail_, Placeholder(Field::FriendEmail));
 }
 
 void frmExitPromo::txtMessage_GotFocus() {
-    if (TrimSpaces(txtMessageText()) == modTellAFriend::kMessagePlaceholder) {
+    if (TrimSpaces(txtMessageText()) == Placeholder(Field::Message)) {
         setTxtMessageText(QString());
     }
 }
 
 void frmExitPromo::txtMessage_LostFocus() {
     if (TrimSpaces(txtMessageText()).isEmpty()) {
-        setTxtMessageText(modTellAFriend::kMessagePlaceholder);
+        setTxtMessageText(Placeholder(Field::Message));
     }
 }
 
@@ -401,7 +401,7 @@ bool frmExitPromo::txtFriendEmail_KeyPress(const QString& typed) {
 }
 
 void frmExitPromo::RefuseSpace(QWidget* field) {
-    kivo::platform::ShowMessage(this, kSpaceRefused, kivo::platform::MessageIcon::Error);
+    kivo::platform::ShowMessage(this, tr("Email Address Cannot Contain Space"), kivo::platform::MessageIcon::Error);
     field->setFocus(Qt::OtherFocusReason);
 }
 

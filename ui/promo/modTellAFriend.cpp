@@ -8,8 +8,34 @@
 #include <QApplication>
 
 #include <array>
+#include <cstddef>
 
 namespace modTellAFriend {
+namespace {
+
+// Each field's prompt and what the user is told when it is left empty or
+// still holds the prompt; both are translated where they are shown.
+struct FieldTexts {
+    const char* placeholder;
+    const char* missing;
+};
+
+constexpr std::array<FieldTexts, 5> kFieldTexts{{
+    {QT_TRANSLATE_NOOP("modTellAFriend", "Your Name"),
+     QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Name")},
+    {QT_TRANSLATE_NOOP("modTellAFriend", "Your Email Address"),
+     QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Email")},
+    {QT_TRANSLATE_NOOP("modTellAFriend", "Your Message"),
+     QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Message")},
+    {QT_TRANSLATE_NOOP("modTellAFriend", "Friend's Name"),
+     QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Friend's Name")},
+    {QT_TRANSLATE_NOOP("modTellAFriend", "Friend's Email Address"),
+     QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Friend's Email")},
+}};
+
+QString Translated(const char* text) { return QCoreApplication::translate("modTellAFriend", text); }
+
+}  // namespace
 
 QString strTafName;
 QString strTafEmail;
@@ -17,25 +43,17 @@ QString strTafMessage;
 QString strTafFriendName;
 QString strTafFriendEmail;
 
+QString Placeholder(Field field) { return Translated(kFieldTexts[static_cast<std::size_t>(field)].placeholder); }
+
 void SubmitReferral() {
-    struct Check {
-        const QString* value;
-        const QString* placeholder;
-        const char* message;
-    };
-    const std::array<Check, 5> checks{{
-        {&strTafName, &kNamePlaceholder, "Please Enter Your Name"},
-        {&strTafEmail, &kEmailPlaceholder, "Please Enter Your Email"},
-        {&strTafMessage, &kMessagePlaceholder, "Please Enter Your Message"},
-        {&strTafFriendName, &kFriendNamePlaceholder, "Please Enter Your Friend's Name"},
-        {&strTafFriendEmail, &kFriendEmailPlaceholder, "Please Enter Your Friend's Email"},
-    }};
-    for (const Check& check : checks) {
-        const QString trimmed = kivo::TrimSpaces(*check.value);
-        if (trimmed.isEmpty() || trimmed == *check.placeholder) {
+    const std::array<const QString*, 5> values{&strTafName, &strTafEmail, &strTafMessage, &strTafFriendName,
+                                               &strTafFriendEmail};
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const QString trimmed = kivo::TrimSpaces(*values[i]);
+        if (trimmed.isEmpty() || trimmed == Translated(kFieldTexts[i].placeholder)) {
             // The form that was just submitted is the active window; owning
             // the box keeps it above that topmost window.
-            kivo::platform::ShowMessage(QApplication::activeWindow(), QString::fromLatin1(check.message),
+            kivo::platform::ShowMessage(QApplication::activeWindow(), Translated(kFieldTexts[i].missing),
                                         kivo::platform::MessageIcon::Error);
             return;
         }

@@ -16,12 +16,11 @@ extern QString strTafMessage;
 extern QString strTafFriendName;
 extern QString strTafFriendEmail;
 
-// The prompts the five fields show until the user types.
-inline const QString kNamePlaceholder = QStringLiteral("Your Name");
-inline const QString kEmailPlaceholder = QStringLiteral("Your Email Address");
-inline const QString kMessagePlaceholder = QStringLiteral("Your Message");
-inline const QString kFriendNamePlaceholder = QStringLiteral("Friend's Name");
-inline const QString kFriendEmailPlaceholder = QStringLiteral("Friend's Email Address");
+// The five fields, in the order SubmitReferral checks them.
+enum class Field { Name, Email, Message, FriendName, FriendEmail };
+
+// The prompt a field shows until the user types, in the user's language.
+QString Placeholder(Field field);
 
 // Checks the five module values in order, showing a message over the active
 // window (the form's own) and returning at the first that is empty or still
