@@ -79,8 +79,7 @@ def run(executable, mode):
            "DESKTOP_SESSION": None, "KDE_FULL_SESSION": None, "GNOME_DESKTOP_SESSION_ID": None}
     try:
         with XServer() as x, private_runtime_dir() as runtime:
-            app = Program(executable, x, runtime, env=env)
-            try:
+            with Program(executable, x, runtime, env=env) as app:
                 main_window = x.wait_for_main_window(app)
                 x.exit_by_menu(main_window)
                 promotion = x.wait_for_promotion(app, main_window)
@@ -100,8 +99,6 @@ def run(executable, mode):
                 x.press_key(promotion, "alt+x")
                 status = app.wait_for_exit()
                 output = app.output()
-            finally:
-                app.terminate()
         check(status == 0, f"the program exited with status {status}")
         found = [s for s in SECRETS if s in output.lower()]
         check(not found, f"the program wrote what the user typed ({found}):\n{output}")

@@ -204,6 +204,11 @@ class XServer:
         log(f"{app.name} shows its main window {window}")
         return window
 
+    def window_geometry(self, window):
+        """The window's X, Y, WIDTH and HEIGHT (and SCREEN) as xdotool gives them."""
+        out = self.xdotool("getwindowgeometry", "--shell", window).stdout
+        return dict(line.split("=", 1) for line in out.split() if "=" in line)
+
     def window_title(self, window):
         return self.xdotool("getwindowname", window).stdout.rstrip("\n")
 
@@ -253,13 +258,21 @@ class XServer:
 
 class Process:
     """A started program whose output (stdout and stderr, and those of anything
-    it starts) is kept in a file, readable at any time."""
+    it starts) is kept in a file, readable at any time. As a context, it is
+    ended when the block is left."""
 
     def __init__(self, command, env, name):
         self.name = name
         self.output_file = tempfile.TemporaryFile()
         self.process = subprocess.Popen(command, env=env, stdout=self.output_file, stderr=subprocess.STDOUT)
         log(f"started {name}, pid {self.process.pid}")
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *exc):
+        self.terminate()
+        return False
 
     @property
     def pid(self):
