@@ -11,7 +11,7 @@ trap 'rm -rf "$out"' EXIT
 fail() { echo "check-package: $*" >&2; exit 1; }
 
 (cd "$out" && cpack -G DEB --config "$build/CPackConfig.cmake" -B "$out" >/dev/null) || fail "cpack failed"
-deb="$(ls "$out"/*.deb 2>/dev/null | head -1)"
+deb="$(find "$out" -maxdepth 1 -name '*.deb' -print -quit)"
 [[ -n "$deb" ]] || fail "no .deb was produced"
 
 contents="$(dpkg-deb -c "$deb" | awk '{print $6}')"

@@ -84,7 +84,8 @@ for _ in $(seq 100); do
   sleep 0.1
 done
 [[ -s $display_file ]] || { say "Xvfb did not start" >&2; exit 1; }
-export DISPLAY=":$(head -1 "$display_file")"
+DISPLAY=":$(head -1 "$display_file")"
+export DISPLAY
 
 # Wine's desktop stays up from here to the end (see the probe's "hold").
 start_wine() {

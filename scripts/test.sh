@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the test configuration and runs every test;
+# Installs what is missing, checks the code's layout and the shell scripts,
+# builds the test configuration and runs every test;
 # then builds and runs the whole suite again under AddressSanitizer and
 # UndefinedBehaviorSanitizer (scripts/sanitize.sh, build/sanitize), runs
 # each fuzz target for 30 seconds (scripts/fuzz.sh), and cross-builds the
@@ -19,6 +20,7 @@ phase() {
 }
 
 phase "dependencies" ./scripts/install-deps.sh
+phase "code style" ./scripts/check-style.sh
 phase "test build" bash -c 'cmake --preset test && cmake --build --preset test'
 phase "tests" ctest --preset test -j "$(nproc)"
 phase "sanitizer build and tests" ./scripts/sanitize.sh

@@ -13,6 +13,9 @@
 #else
 #include <QDesktopServices>
 #include <QMessageBox>
+
+#include <fcntl.h>
+#include <unistd.h>
 #endif
 
 namespace kivo::platform {
@@ -32,6 +35,43 @@ InstanceGuardPlaces GuardPlaces() {
 #endif
     return places;
 }
+
+#ifndef Q_OS_WIN
+// The browser launcher is started with our standard output and error, and a
+// launcher that fails prints the address it was given - for a referral, both
+// names, both e-mail addresses and the message - where the desktop session
+// keeps it in its journal. While one is started, both lead nowhere.
+class QuietOutput {
+public:
+    QuietOutput() {
+        const int nowhere = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+        if (nowhere < 0) {
+            return;
+        }
+        for (int i = 0; i < 2; ++i) {
+            saved_[i] = ::fcntl(kStreams[i], F_DUPFD_CLOEXEC, 3);
+            if (saved_[i] >= 0) {
+                ::dup2(nowhere, kStreams[i]);
+            }
+        }
+        ::close(nowhere);
+    }
+    ~QuietOutput() {
+        for (int i = 0; i < 2; ++i) {
+            if (saved_[i] >= 0) {
+                ::dup2(saved_[i], kStreams[i]);
+                ::close(saved_[i]);
+            }
+        }
+    }
+    QuietOutput(const QuietOutput&) = delete;
+    QuietOutput& operator=(const QuietOutput&) = delete;
+
+private:
+    static constexpr int kStreams[2] = {STDOUT_FILENO, STDERR_FILENO};
+    int saved_[2] = {-1, -1};
+};
+#endif
 
 }  // namespace
 
@@ -63,6 +103,7 @@ void SystemPlatform::openUrl(const QUrl& address) {
     const std::wstring file = address.toString(QUrl::FullyEncoded).toStdWString();
     ::ShellExecuteW(nullptr, L"open", file.c_str(), nullptr, L"C:\\", SW_SHOWNORMAL);
 #else
+    const QuietOutput quiet;
     QDesktopServices::openUrl(address);
 #endif
 }

@@ -6,13 +6,14 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-sizes=(16 24 32 48 64 128 256)
-for size in "${sizes[@]}"; do
+pngs=()
+for size in 16 24 32 48 64 128 256; do
   rsvg-convert -w "$size" -h "$size" kivo.svg -o "kivo-$size.png"
+  pngs+=("kivo-$size.png")
 done
 # The About window's picture box shows the 32-pixel icon.
 cp kivo-32.png kivo.png
 # Windows takes every size from one .ico file.
-/usr/bin/convert $(printf 'kivo-%s.png ' "${sizes[@]}") kivo.ico
+/usr/bin/convert "${pngs[@]}" kivo.ico
 
 rsvg-convert -w 32 -h 32 ../cursors/link-hand.svg -o ../cursors/link-hand.png

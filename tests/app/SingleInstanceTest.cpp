@@ -58,6 +58,19 @@ enum class Between { Nothing, KillFirst, KillFirstWhileItsBrowserRuns };
 // Where a copy that starts is expected to hold its locks.
 enum class Held { Both, RuntimeOnly, HomeOnly, Nowhere };
 
+// One row: what lies in the way, the environments, what happens between
+// the two copies, their answers and where a copy that starts holds its locks.
+struct Row {
+    Plant plant = Plant::Nothing;
+    QStringList env{};  // for every copy
+    Between between = Between::Nothing;
+    QStringList secondEnv{};  // for the second copy
+    bool secondViaSu = false;
+    QString first = QStringLiteral("locked");
+    QString second = QStringLiteral("refused");
+    Held held = Held::Both;
+};
+
 struct Copy {
     std::unique_ptr<QProcess> process;
     QString answer;  // "locked", "unguarded", "refused" or "no answer"
@@ -67,9 +80,7 @@ struct Copy {
 
 }  // namespace
 
-Q_DECLARE_METATYPE(Plant)
-Q_DECLARE_METATYPE(Between)
-Q_DECLARE_METATYPE(Held)
+Q_DECLARE_METATYPE(Row)
 
 class SingleInstanceTest : public QObject {
     Q_OBJECT
@@ -204,70 +215,70 @@ private:
     void putInTheWay(Plant what) {
         const QByteArray runtimeLockPath = QFile::encodeName(runtimeLock());
         switch (what) {
-            case Plant::Nothing:
-                break;
-            case Plant::EmptyFile:
-                write(runtimeLock(), {});
-                break;
-            case Plant::LiveLockInfo:
-                write(runtimeLock(), QStringLiteral("%1\n%2\n%3\n")
-                                         .arg(QCoreApplication::applicationPid())
-                                         .arg(QFileInfo(QCoreApplication::applicationFilePath()).fileName(),
-                                              QSysInfo::machineHostName())
-                                         .toUtf8());
-                break;
-            case Plant::Garbage:
-                write(runtimeLock(), QByteArray("\x89\xff\x00garbage\n-1\n\n", 14).repeated(100));
-                break;
-            case Plant::Directory:
-                QVERIFY(QDir().mkdir(runtimeLock()));
-                break;
-            case Plant::DanglingLink:
-                QVERIFY(::symlink(QFile::encodeName(base_->filePath(QStringLiteral("gone"))).constData(),
-                                  runtimeLockPath.constData()) == 0);
-                break;
-            case Plant::Fifo:
-                QVERIFY(::mkfifo(runtimeLockPath.constData(), 0600) == 0);
-                QVERIFY(::mkfifo(QFile::encodeName(oldTempLock()).constData(), 0600) == 0);
-                blockOldRuntimeFallback();
-                break;
-            case Plant::DevZeroLink:
-                QVERIFY(::symlink("/dev/zero", runtimeLockPath.constData()) == 0);
-                QVERIFY(::symlink("/dev/zero", QFile::encodeName(oldTempLock()).constData()) == 0);
-                blockOldRuntimeFallback();
-                break;
-            case Plant::ReadOnlyRuntime:
-                if (root_) {
-                    mountOnRuntime(nullptr, MS_RDONLY, nullptr);
-                } else {
-                    QVERIFY(QFile::setPermissions(runtime_, QFile::ReadOwner | QFile::ExeOwner));
-                }
-                break;
-            case Plant::FullRuntime:
-                // No inode left: not even an empty file can be made.
-                mountOnRuntime("tmpfs", 0, "size=64k,nr_inodes=1,mode=0700");
-                break;
-            case Plant::RuntimeNotWritable:
-                if (root_) {
-                    QVERIFY(::chown(QFile::encodeName(runtime_).constData(), 65534, 65534) == 0);
-                } else {
-                    QVERIFY(QFile::setPermissions(runtime_, {}));
-                }
-                break;
-            case Plant::RuntimeWritableByOthers:
-                QVERIFY(::chmod(QFile::encodeName(runtime_).constData(), 0777) == 0);
-                break;
-            case Plant::NoRuntime:
-                QVERIFY(QDir(runtime_).removeRecursively());
-                break;
-            case Plant::CacheIsRuntime:
-                QVERIFY(::symlink(QFile::encodeName(runtime_).constData(),
-                                  QFile::encodeName(home_ + QStringLiteral("/.cache")).constData()) == 0);
-                break;
-            case Plant::NothingUsable:
-                QVERIFY(QDir().mkdir(runtimeLock()));
-                QVERIFY(QDir().mkpath(homeLock()));
-                break;
+        case Plant::Nothing:
+            break;
+        case Plant::EmptyFile:
+            write(runtimeLock(), {});
+            break;
+        case Plant::LiveLockInfo:
+            write(runtimeLock(), QStringLiteral("%1\n%2\n%3\n")
+                                     .arg(QCoreApplication::applicationPid())
+                                     .arg(QFileInfo(QCoreApplication::applicationFilePath()).fileName(),
+                                          QSysInfo::machineHostName())
+                                     .toUtf8());
+            break;
+        case Plant::Garbage:
+            write(runtimeLock(), QByteArray("\x89\xff\x00garbage\n-1\n\n", 14).repeated(100));
+            break;
+        case Plant::Directory:
+            QVERIFY(QDir().mkdir(runtimeLock()));
+            break;
+        case Plant::DanglingLink:
+            QVERIFY(::symlink(QFile::encodeName(base_->filePath(QStringLiteral("gone"))).constData(),
+                              runtimeLockPath.constData()) == 0);
+            break;
+        case Plant::Fifo:
+            QVERIFY(::mkfifo(runtimeLockPath.constData(), 0600) == 0);
+            QVERIFY(::mkfifo(QFile::encodeName(oldTempLock()).constData(), 0600) == 0);
+            blockOldRuntimeFallback();
+            break;
+        case Plant::DevZeroLink:
+            QVERIFY(::symlink("/dev/zero", runtimeLockPath.constData()) == 0);
+            QVERIFY(::symlink("/dev/zero", QFile::encodeName(oldTempLock()).constData()) == 0);
+            blockOldRuntimeFallback();
+            break;
+        case Plant::ReadOnlyRuntime:
+            if (root_) {
+                mountOnRuntime(nullptr, MS_RDONLY, nullptr);
+            } else {
+                QVERIFY(QFile::setPermissions(runtime_, QFile::ReadOwner | QFile::ExeOwner));
+            }
+            break;
+        case Plant::FullRuntime:
+            // No inode left: not even an empty file can be made.
+            mountOnRuntime("tmpfs", 0, "size=64k,nr_inodes=1,mode=0700");
+            break;
+        case Plant::RuntimeNotWritable:
+            if (root_) {
+                QVERIFY(::chown(QFile::encodeName(runtime_).constData(), 65534, 65534) == 0);
+            } else {
+                QVERIFY(QFile::setPermissions(runtime_, {}));
+            }
+            break;
+        case Plant::RuntimeWritableByOthers:
+            QVERIFY(::chmod(QFile::encodeName(runtime_).constData(), 0777) == 0);
+            break;
+        case Plant::NoRuntime:
+            QVERIFY(QDir(runtime_).removeRecursively());
+            break;
+        case Plant::CacheIsRuntime:
+            QVERIFY(::symlink(QFile::encodeName(runtime_).constData(),
+                              QFile::encodeName(home_ + QStringLiteral("/.cache")).constData()) == 0);
+            break;
+        case Plant::NothingUsable:
+            QVERIFY(QDir().mkdir(runtimeLock()));
+            QVERIFY(QDir().mkpath(homeLock()));
+            break;
         }
     }
 
@@ -313,69 +324,47 @@ private slots:
     }
 
     void onlyALiveCopyKeepsTheNextOut_data() {
-        QTest::addColumn<Plant>("plant");
-        QTest::addColumn<QStringList>("env");  // for every copy
-        QTest::addColumn<Between>("between");
-        QTest::addColumn<QStringList>("secondEnv");  // for the second copy
-        QTest::addColumn<bool>("secondViaSu");
-        QTest::addColumn<QString>("first");
-        QTest::addColumn<QString>("second");
-        QTest::addColumn<Held>("held");
-
+        QTest::addColumn<Row>("row");
         const QString locked = QStringLiteral("locked");
-        const QString refused = QStringLiteral("refused");
         const QString unguarded = QStringLiteral("unguarded");
-        const QStringList none;
         const QStringList noRuntimeVariable{QStringLiteral("-XDG_RUNTIME_DIR")};
-        auto row = [&](const char* name, Plant plant, Held held, const QStringList& env = {}) {
-            QTest::newRow(name) << plant << env << Between::Nothing << none << false << locked << refused
-                                << held;
+        const auto add = [](const char* name, const Row& row) { QTest::newRow(name) << row; };
+        const auto homeOnly = [&](const char* name, Plant plant, const QStringList& env = {}) {
+            add(name, {.plant = plant, .env = env, .held = Held::HomeOnly});
         };
-        row("alone, then a second copy", Plant::Nothing, Held::Both);
-        row("empty lock file", Plant::EmptyFile, Held::Both);
-        row("lock file naming a live process", Plant::LiveLockInfo, Held::Both);
-        row("garbage in the lock file", Plant::Garbage, Held::Both);
-        row("a folder in the lock's place", Plant::Directory, Held::HomeOnly);
-        row("a dangling link in the lock's place", Plant::DanglingLink, Held::HomeOnly);
-        row("FIFOs in the lock's place and the old temporary one", Plant::Fifo, Held::HomeOnly,
-            noRuntimeVariable);
-        row("links to /dev/zero there", Plant::DevZeroLink, Held::HomeOnly, noRuntimeVariable);
-        row("read-only runtime folder", Plant::ReadOnlyRuntime, Held::HomeOnly);
-        row("full runtime folder", Plant::FullRuntime, Held::HomeOnly);
-        row("runtime folder the user cannot write", Plant::RuntimeNotWritable, Held::HomeOnly);
-        row("runtime folder others may write", Plant::RuntimeWritableByOthers, Held::HomeOnly);
-        row("no runtime folder", Plant::NoRuntime, Held::HomeOnly);
-        row("~/.cache a link to the runtime folder", Plant::CacheIsRuntime, Held::RuntimeOnly);
-        QTest::newRow("no usable place: both copies start")
-            << Plant::NothingUsable << none << Between::Nothing << none << false << unguarded << unguarded
-            << Held::Nowhere;
+        add("alone, then a second copy", {});
+        add("empty lock file", {.plant = Plant::EmptyFile});
+        add("lock file naming a live process", {.plant = Plant::LiveLockInfo});
+        add("garbage in the lock file", {.plant = Plant::Garbage});
+        homeOnly("a folder in the lock's place", Plant::Directory);
+        homeOnly("a dangling link in the lock's place", Plant::DanglingLink);
+        homeOnly("FIFOs in the lock's place and the old temporary one", Plant::Fifo, noRuntimeVariable);
+        homeOnly("links to /dev/zero there", Plant::DevZeroLink, noRuntimeVariable);
+        homeOnly("read-only runtime folder", Plant::ReadOnlyRuntime);
+        homeOnly("full runtime folder", Plant::FullRuntime);
+        homeOnly("runtime folder the user cannot write", Plant::RuntimeNotWritable);
+        homeOnly("runtime folder others may write", Plant::RuntimeWritableByOthers);
+        homeOnly("no runtime folder", Plant::NoRuntime);
+        add("~/.cache a link to the runtime folder",
+            {.plant = Plant::CacheIsRuntime, .held = Held::RuntimeOnly});
+        add("no usable place: both copies start",
+            {.plant = Plant::NothingUsable, .first = unguarded, .second = unguarded, .held = Held::Nowhere});
 
-        auto envRow = [&](const char* name, const QStringList& secondEnv, bool viaSu = false) {
-            QTest::newRow(name) << Plant::Nothing << none << Between::Nothing << secondEnv << viaSu << locked
-                                << refused << Held::Both;
-        };
-        envRow("second copy without XDG_RUNTIME_DIR", noRuntimeVariable);
-        envRow("second copy with another XDG_RUNTIME_DIR", {QStringLiteral("XDG_RUNTIME_DIR=/tmp")});
-        envRow("second copy with another HOME and TMPDIR",
-               {QStringLiteral("HOME=/"), QStringLiteral("TMPDIR=/var/tmp")});
-        envRow("second copy through su - as the same user", none, true);
+        add("second copy without XDG_RUNTIME_DIR", {.secondEnv = noRuntimeVariable});
+        add("second copy with another XDG_RUNTIME_DIR",
+            {.secondEnv = {QStringLiteral("XDG_RUNTIME_DIR=/tmp")}});
+        add("second copy with another HOME and TMPDIR",
+            {.secondEnv = {QStringLiteral("HOME=/"), QStringLiteral("TMPDIR=/var/tmp")}});
+        add("second copy through su - as the same user", {.secondViaSu = true});
 
-        QTest::newRow("killed copy") << Plant::Nothing << none << Between::KillFirst << none << false
-                                     << locked << locked << Held::Both;
-        QTest::newRow("killed copy whose browser still runs")
-            << Plant::Nothing << none << Between::KillFirstWhileItsBrowserRuns << none << false << locked
-            << locked << Held::Both;
+        add("killed copy", {.between = Between::KillFirst, .second = locked});
+        add("killed copy whose browser still runs",
+            {.between = Between::KillFirstWhileItsBrowserRuns, .second = locked});
     }
 
     void onlyALiveCopyKeepsTheNextOut() {
-        QFETCH(Plant, plant);
-        QFETCH(QStringList, env);
-        QFETCH(Between, between);
-        QFETCH(QStringList, secondEnv);
-        QFETCH(bool, secondViaSu);
-        QFETCH(QString, first);
-        QFETCH(QString, second);
-        QFETCH(Held, held);
+        QFETCH(Row, row);
+        const auto& [plant, env, between, secondEnv, secondViaSu, first, second, held] = row;
 
         const bool mounts = plant == Plant::FullRuntime || (plant == Plant::ReadOnlyRuntime && root_);
         if (mounts && !ownMounts_) {

@@ -82,8 +82,7 @@ class Window:
     def __init__(self, x, window):
         self.x = x
         self.id = window
-        out = x.xdotool("getwindowgeometry", "--shell", window).stdout
-        geometry = dict(line.split("=", 1) for line in out.split() if "=" in line)
+        geometry = x.window_geometry(window)
         self.left = int(geometry["X"])
         self.top = int(geometry["Y"])
         self.menu = int(geometry["HEIGHT"]) - CLIENT_HEIGHT

@@ -74,14 +74,6 @@ def press_close_box(display, window):
         x11.XCloseDisplay(dpy)
 
 
-def window_size(x, window):
-    out = x.xdotool("getwindowgeometry", window).stdout
-    for line in out.splitlines():
-        if "Geometry:" in line:
-            return line.split("Geometry:")[1].strip()
-    return ""
-
-
 def window_states(x, window):
     result = subprocess.run(["xprop", "-id", str(window), "_NET_WM_STATE"], env=x.env(),
                             capture_output=True, text=True, timeout=x.timeout)
@@ -90,8 +82,7 @@ def window_states(x, window):
 
 def run(executable, via):
     with XServer() as x, private_runtime_dir() as runtime:
-        app = Program(executable, x, runtime)
-        try:
+        with Program(executable, x, runtime) as app:
             main_window = x.wait_for_main_window(app)
             if via == "close-box":
                 press_close_box(x.display, main_window)
@@ -99,7 +90,8 @@ def run(executable, via):
                 x.exit_by_menu(main_window)
 
             promotion = x.wait_for_promotion(app, main_window)
-            size = window_size(x, promotion)
+            geometry = x.window_geometry(promotion)
+            size = f"{geometry.get('WIDTH')}x{geometry.get('HEIGHT')}"
             check(size == PROMOTION_SIZE, f"the promotion window is {size}, not {PROMOTION_SIZE}")
             states = window_states(x, promotion)
             check("_NET_WM_STATE_ABOVE" in states, f"the promotion window is not kept on top: {states}")
@@ -115,8 +107,6 @@ def run(executable, via):
             else:
                 x.press_key(promotion, "alt+x")
             app.expect_clean_exit()
-        finally:
-            app.terminate()
 
 
 def main():

@@ -9,8 +9,10 @@ Nothing the program wrote may hold a name or an address that was typed.
 
     no-browser      there is no browser to be found at all
     browser-fails   there is an "xdg-open", but it cannot be started
-    recorded        an "xdg-open" writes down the address it is given: proves
-                    that the form really went off with the typed values
+    recorded        an "xdg-open" writes down the address it is given, and
+                    also prints it, as a failing real one does: proves that the
+                    form went off with the typed values and that the browser's
+                    own chatter is not the program's output
 
 usage: no_log_test.py <path to kivo-love-numerology> no-browser|browser-fails|recorded
 """
@@ -45,7 +47,9 @@ def make_browser_folder(mode, folder, record):
         if mode == "browser-fails":
             out.write("#!/nonexistent/interpreter\n")
         else:
-            out.write(f"#!/bin/sh\nprintf '%s\\n' \"$1\" >> '{record}'\n")
+            out.write(f"#!/bin/sh\nprintf '%s\\n' \"$1\" >> '{record}'\n"
+                      "printf 'xdg-open: cannot open %s\\n' \"$1\"\n"
+                      "printf 'xdg-open: cannot open %s\\n' \"$1\" >&2\n")
     os.chmod(script, 0o755)
 
 
@@ -75,8 +79,7 @@ def run(executable, mode):
            "DESKTOP_SESSION": None, "KDE_FULL_SESSION": None, "GNOME_DESKTOP_SESSION_ID": None}
     try:
         with XServer() as x, private_runtime_dir() as runtime:
-            app = Program(executable, x, runtime, env=env)
-            try:
+            with Program(executable, x, runtime, env=env) as app:
                 main_window = x.wait_for_main_window(app)
                 x.exit_by_menu(main_window)
                 promotion = x.wait_for_promotion(app, main_window)
@@ -96,8 +99,6 @@ def run(executable, mode):
                 x.press_key(promotion, "alt+x")
                 status = app.wait_for_exit()
                 output = app.output()
-            finally:
-                app.terminate()
         check(status == 0, f"the program exited with status {status}")
         found = [s for s in SECRETS if s in output.lower()]
         check(not found, f"the program wrote what the user typed ({found}):\n{output}")

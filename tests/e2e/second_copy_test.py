@@ -20,12 +20,10 @@ from xharness import (MAIN_TITLE, MESSAGE_TITLE, Program, XServer, check, log,  
 
 def run(executable):
     with XServer() as x, private_runtime_dir() as runtime:
-        first = Program(executable, x, runtime, name="first copy")
-        try:
+        with Program(executable, x, runtime, name="first copy") as first:
             main_window = x.wait_for_main_window(first)
 
-            second = Program(executable, x, runtime, name="second copy")
-            try:
+            with Program(executable, x, runtime, name="second copy") as second:
                 box = x.wait_for_window(MESSAGE_TITLE, pid=second.pid)
                 log(f"second copy shows its message box {box}")
                 check(not x.find_windows(MAIN_TITLE, pid=second.pid),
@@ -35,15 +33,11 @@ def run(executable):
 
                 x.press_key(box, "Return")
                 second.expect_clean_exit()
-            finally:
-                second.terminate()
 
             check(first.running(), "the first copy ended when the second one was refused")
             check(x.find_windows(MAIN_TITLE, pid=first.pid) == [main_window],
                   "the first copy's main window is gone or another appeared")
             log("first copy still running with its window")
-        finally:
-            first.terminate()
 
 
 def main():

@@ -204,6 +204,11 @@ class XServer:
         log(f"{app.name} shows its main window {window}")
         return window
 
+    def window_geometry(self, window):
+        """The window's X, Y, WIDTH and HEIGHT (and SCREEN) as xdotool gives them."""
+        out = self.xdotool("getwindowgeometry", "--shell", window).stdout
+        return dict(line.split("=", 1) for line in out.split() if "=" in line)
+
     def window_title(self, window):
         return self.xdotool("getwindowname", window).stdout.rstrip("\n")
 
@@ -251,22 +256,23 @@ class XServer:
         return wait_for("the promotion window to replace the main window", replaced, timeout or self.timeout)
 
 
-class Program:
-    """One copy of the program under test, on the given X server."""
+class Process:
+    """A started program whose output (stdout and stderr, and those of anything
+    it starts) is kept in a file, readable at any time. As a context, it is
+    ended when the block is left."""
 
-    def __init__(self, executable, xserver, runtime_dir, name="the program", env=None):
-        """env: extra variables for the program; a value of None unsets one."""
+    def __init__(self, command, env, name):
         self.name = name
-        variables = xserver.env(QT_QPA_PLATFORM="xcb", XDG_RUNTIME_DIR=runtime_dir,
-                               KIVO_TEST_INSTANCE_FOLDER=runtime_dir)
-        for key, value in (env or {}).items():
-            if value is None:
-                variables.pop(key, None)
-            else:
-                variables[key] = value
-        self.process = subprocess.Popen([executable], env=variables, stdout=subprocess.PIPE,
-                                        stderr=subprocess.STDOUT)
+        self.output_file = tempfile.TemporaryFile()
+        self.process = subprocess.Popen(command, env=env, stdout=self.output_file, stderr=subprocess.STDOUT)
         log(f"started {name}, pid {self.process.pid}")
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *exc):
+        self.terminate()
+        return False
 
     @property
     def pid(self):
@@ -288,12 +294,31 @@ class Program:
         log(f"{self.name} exited with status 0")
 
     def output(self):
-        if self.running() or self.process.stdout is None:
-            return ""
-        return self.process.stdout.read().decode(errors="replace")
+        self.output_file.seek(0)
+        return self.output_file.read().decode(errors="replace")
+
+    def kill(self):
+        """Ends it at once, as a crash or the task manager would."""
+        self.process.kill()
+        self.process.wait()
 
     def terminate(self):
         stop_process(self.process)
+
+
+class Program(Process):
+    """One copy of the program under test, on the given X server."""
+
+    def __init__(self, executable, xserver, runtime_dir, name="the program", env=None):
+        """env: extra variables for the program; a value of None unsets one."""
+        variables = xserver.env(QT_QPA_PLATFORM="xcb", XDG_RUNTIME_DIR=runtime_dir,
+                               KIVO_TEST_INSTANCE_FOLDER=runtime_dir)
+        for key, value in (env or {}).items():
+            if value is None:
+                variables.pop(key, None)
+            else:
+                variables[key] = value
+        super().__init__([executable], variables, name)
 
 
 def main_guard(test):

@@ -1,9 +1,7 @@
 // The calculation sequence: what CalculateCompatibility writes into the
 // state from the two people's entries, and the module's own state.
 
-#include "engine/modLoveCompatibility.h"
-
-#include <gtest/gtest.h>
+#include "EngineTestSupport.h"
 
 #include <cstdint>
 #include <random>
@@ -13,7 +11,7 @@
 
 namespace {
 
-namespace mlc = modLoveCompatibility;
+using namespace engine_test;
 
 struct Person {
     std::string name;
@@ -24,9 +22,9 @@ void Enter(mlc::CalculationState& s, const Person& user, const Person& partner) 
     const Person* people[] = {&user, &partner};
     for (std::size_t i = 0; i < mlc::kPersonCount; ++i) {
         s.strName[i] = people[i]->name;
-        s.intDay[i] = static_cast<std::int16_t>(people[i]->day);
-        s.intMonth[i] = static_cast<std::int16_t>(people[i]->month);
-        s.intYear[i] = static_cast<std::int16_t>(people[i]->year);
+        s.intDay[i] = I16(people[i]->day);
+        s.intMonth[i] = I16(people[i]->month);
+        s.intYear[i] = I16(people[i]->year);
     }
 }
 
@@ -38,24 +36,18 @@ mlc::CalculationState Calculate(const Person& user, const Person& partner) {
 }
 
 // A name whose letter total is 499, which reduces to the master number 22.
-std::string NameOf22() { return std::string(55, 'I') + "D"; }
+const std::string kNameOf22 = NameWithLetterTotal(499);
 
 const Person kAnn{"Ann", 1, 1, 1900};
 const Person kCatherine{"Catherine", 9, 9, 1998};
 
 TEST(Calculation, AnnAndCatherine) {
     const auto s = Calculate(kAnn, kCatherine);
-    EXPECT_EQ(s.intLifePath[0], 3);
-    EXPECT_EQ(s.intLifePath[1], 9);
-    EXPECT_EQ(s.intDestiny[0], 2);
-    EXPECT_EQ(s.intDestiny[1], 2);  // 11, folded
-    EXPECT_EQ(s.strLifePathRating, "Very Compatible");
-    EXPECT_EQ(s.strDestinyRating, "Very Compatible");
-    EXPECT_EQ(s.strLifePathShort, mlc::GetShortReading("39"));
-    EXPECT_EQ(s.strDestinyShort, mlc::GetShortReading("22"));
-    EXPECT_EQ(s.strLifePathReading, mlc::GetPairReading(3, 9));
-    EXPECT_EQ(s.strDestinyReading, mlc::GetPairReading(2, 2));
-    for (const auto text : {s.strLifePathShort, s.strDestinyShort, s.strLifePathReading, s.strDestinyReading}) {
+    ExpectLifePath(s, {3, 9, mlc::GetShortReading("39"), mlc::GetPairReading(3, 9), "Very Compatible"});
+    // Catherine's 11 is folded to 2.
+    ExpectDestiny(s, {2, 2, mlc::GetShortReading("22"), mlc::GetPairReading(2, 2), "Very Compatible"});
+    for (const auto text :
+         {s.strLifePathShort, s.strDestinyShort, s.strLifePathReading, s.strDestinyReading}) {
         EXPECT_FALSE(text.empty());
     }
     // The entries are read, never changed.
@@ -95,22 +87,14 @@ TEST(Calculation, ExchangingTheRolesKeepsRatingsAndLongReadings) {
 TEST(Calculation, MasterNumbersAreFoldedBeforePairing) {
     // Catherine 11 and Tom 3 pair as 2 and 3.
     const auto s = Calculate({"Catherine", 1, 1, 1900}, {"Tom", 1, 1, 1900});
-    EXPECT_EQ(s.intDestiny[0], 2);
-    EXPECT_EQ(s.intDestiny[1], 3);
-    EXPECT_EQ(s.strDestinyShort, mlc::GetShortReading("23"));
+    ExpectDestiny(s, {2, 3, mlc::GetShortReading("23"), mlc::GetPairReading(2, 3), "Compatible"});
     EXPECT_FALSE(s.strDestinyShort.empty());
-    EXPECT_EQ(s.strDestinyRating, "Compatible");
-    EXPECT_EQ(s.strDestinyReading, mlc::GetPairReading(2, 3));
 
     // 22 and David (total 22, which is 4) pair as 4 and 4.
-    ASSERT_EQ(mlc::GetDestinyNumber(NameOf22()), 22);
-    const auto t = Calculate({NameOf22(), 1, 1, 1900}, {"David", 1, 1, 1900});
-    EXPECT_EQ(t.intDestiny[0], 4);
-    EXPECT_EQ(t.intDestiny[1], 4);
-    EXPECT_EQ(t.strDestinyShort, mlc::GetShortReading("44"));
+    ASSERT_EQ(mlc::GetDestinyNumber(kNameOf22), 22);
+    const auto t = Calculate({kNameOf22, 1, 1, 1900}, {"David", 1, 1, 1900});
+    ExpectDestiny(t, {4, 4, mlc::GetShortReading("44"), mlc::GetPairReading(4, 4), "Very Compatible"});
     EXPECT_FALSE(t.strDestinyShort.empty());
-    EXPECT_EQ(t.strDestinyRating, "Very Compatible");
-    EXPECT_EQ(t.strDestinyReading, mlc::GetPairReading(4, 4));
 
     // A Life Path number is never a master number to begin with.
     const auto u = Calculate({"Ann", 1, 8, 2000}, {"Ann", 1, 8, 2000});
@@ -120,21 +104,13 @@ TEST(Calculation, MasterNumbersAreFoldedBeforePairing) {
 
 TEST(Calculation, NameWithoutLettersGivesDestinyZero) {
     const auto userBlank = Calculate({"123", 1, 1, 1900}, {"E", 1, 1, 1900});
-    EXPECT_EQ(userBlank.intDestiny[0], 0);
-    EXPECT_EQ(userBlank.intDestiny[1], 5);
-    EXPECT_EQ(userBlank.strDestinyShort, "");    // key "05"
-    EXPECT_EQ(userBlank.strDestinyReading, "");
-    EXPECT_EQ(userBlank.strDestinyRating, "");
+    ExpectDestiny(userBlank, {0, 5, "", "", ""});  // key "05"
     // The Life Path side is unaffected.
     EXPECT_EQ(userBlank.strLifePathRating, "Very Compatible");
     EXPECT_FALSE(userBlank.strLifePathShort.empty());
 
     const auto partnerBlank = Calculate({"E", 1, 1, 1900}, {"", 1, 1, 1900});
-    EXPECT_EQ(partnerBlank.intDestiny[0], 5);
-    EXPECT_EQ(partnerBlank.intDestiny[1], 0);
-    EXPECT_EQ(partnerBlank.strDestinyShort, "");  // key "50"
-    EXPECT_EQ(partnerBlank.strDestinyReading, "");
-    EXPECT_EQ(partnerBlank.strDestinyRating, "Difficult");
+    ExpectDestiny(partnerBlank, {5, 0, "", "", "Difficult"});  // key "50"
 }
 
 TEST(Calculation, RecalculatingReplacesEveryResult) {
@@ -146,16 +122,8 @@ TEST(Calculation, RecalculatingReplacesEveryResult) {
     // Second run: results that come out empty must not keep the old texts.
     Enter(s, {"", 31, 12, 2050}, {"Joe", 28, 9, 1989});
     mlc::CalculateCompatibility(s);
-    EXPECT_EQ(s.intLifePath[0], 5);
-    EXPECT_EQ(s.intLifePath[1], 1);
-    EXPECT_EQ(s.intDestiny[0], 0);
-    EXPECT_EQ(s.intDestiny[1], 3);  // J1 O6 E5 = 12 -> 3
-    EXPECT_EQ(s.strLifePathShort, mlc::GetShortReading("51"));
-    EXPECT_EQ(s.strLifePathReading, mlc::GetPairReading(1, 5));
-    EXPECT_EQ(s.strLifePathRating, "Very Compatible");
-    EXPECT_EQ(s.strDestinyShort, "");
-    EXPECT_EQ(s.strDestinyReading, "");
-    EXPECT_EQ(s.strDestinyRating, "");
+    ExpectLifePath(s, {5, 1, mlc::GetShortReading("51"), mlc::GetPairReading(1, 5), "Very Compatible"});
+    ExpectDestiny(s, {0, 3, "", "", ""});  // Joe: J1 O6 E5 = 12 -> 3
 }
 
 TEST(Calculation, TextsPointIntoTheConstantTables) {
@@ -174,8 +142,9 @@ TEST(Calculation, TextsPointIntoTheConstantTables) {
 TEST(Calculation, ResultsAgreeWithTheSingleStepsOverManyEntries) {
     std::mt19937 rng(7331u);
     const std::vector<std::string> names = {
-        "", "   ", "Ann", "Catherine", "Susan", "David", "Mary Ann", "O'Neil", "Jean-Luc", NameOf22(),
-        "Zoe", "Bartholomew Featherstonehaugh", "x", "QQQQQQQQQQQQ"};
+        "",         "   ",         "Ann",      "Catherine", "Susan", "David",
+        "Mary Ann", "O'Neil",      "Jean-Luc", kNameOf22,   "Zoe",   "Bartholomew Featherstonehaugh",
+        "x",        "QQQQQQQQQQQQ"};
     std::uniform_int_distribution<std::size_t> name(0, names.size() - 1);
     std::uniform_int_distribution<int> day(1, 31), month(1, 12), year(1900, 2050);
     for (int round = 0; round < 5000; ++round) {
@@ -185,9 +154,7 @@ TEST(Calculation, ResultsAgreeWithTheSingleStepsOverManyEntries) {
         std::int16_t lp[2], de[2];
         const Person* people[] = {&user, &partner};
         for (int i = 0; i < 2; ++i) {
-            lp[i] = mlc::GetLifePathNumber(static_cast<std::int16_t>(people[i]->day),
-                                           static_cast<std::int16_t>(people[i]->month),
-                                           static_cast<std::int16_t>(people[i]->year));
+            lp[i] = mlc::GetLifePathNumber(I16(people[i]->day), I16(people[i]->month), I16(people[i]->year));
             de[i] = mlc::FoldMasterNumber(mlc::GetDestinyNumber(people[i]->name));
             ASSERT_EQ(s.intLifePath[i], lp[i]);
             ASSERT_EQ(s.intDestiny[i], de[i]);
@@ -211,21 +178,14 @@ TEST(Calculation, ResultsAgreeWithTheSingleStepsOverManyEntries) {
 
 // ----------------------------------------------------------- module state
 
-TEST(ModuleState, IsOneLastingObject) {
-    EXPECT_EQ(&mlc::State(), &mlc::State());
-}
+TEST(ModuleState, IsOneLastingObject) { EXPECT_EQ(&mlc::State(), &mlc::State()); }
 
 TEST(ModuleState, CalculationWithoutArgumentsUsesTheModuleState) {
     mlc::CalculationState& state = mlc::State();
     Enter(state, kAnn, kCatherine);
     mlc::CalculateCompatibility();
-    EXPECT_EQ(state.intLifePath[0], 3);
-    EXPECT_EQ(state.intLifePath[1], 9);
-    EXPECT_EQ(state.intDestiny[0], 2);
-    EXPECT_EQ(state.intDestiny[1], 2);
-    EXPECT_EQ(state.strLifePathShort, mlc::GetShortReading("39"));
-    EXPECT_EQ(state.strLifePathRating, "Very Compatible");
-    EXPECT_EQ(state.strDestinyRating, "Very Compatible");
+    ExpectLifePath(state, {3, 9, mlc::GetShortReading("39"), mlc::GetPairReading(3, 9), "Very Compatible"});
+    ExpectDestiny(state, {2, 2, mlc::GetShortReading("22"), mlc::GetPairReading(2, 2), "Very Compatible"});
 
     // Calculating on another state leaves the module's state alone.
     mlc::CalculationState other;

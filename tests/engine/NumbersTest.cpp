@@ -3,25 +3,25 @@
 // table as a list of letters, reduction as a walk over decimal digits), so
 // they share no code or shortcut with the engine.
 
-#include "engine/modLoveCompatibility.h"
-
-#include <gtest/gtest.h>
+#include "EngineTestSupport.h"
 
 #include <cstdint>
 #include <random>
 #include <set>
 #include <string>
 #include <string_view>
+#include <tuple>
+#include <utility>
 
 namespace {
 
-namespace mlc = modLoveCompatibility;
+using namespace engine_test;
 
 constexpr int kMax16 = 32767;
 
 // The Pythagorean letter table as it is written out: value 1 for A, J, S ...
-constexpr std::string_view kLettersByValue[9] = {
-    "AJS", "BKT", "CLU", "DMV", "ENW", "FOX", "GPY", "HQZ", "IR"};
+constexpr std::string_view kLettersByValue[9] = {"AJS", "BKT", "CLU", "DMV", "ENW",
+                                                 "FOX", "GPY", "HQZ", "IR"};
 
 int ReferenceLetterValue(char ch) {
     if (ch >= 'a' && ch <= 'z') {
@@ -38,19 +38,11 @@ int ReferenceLetterValue(char ch) {
 // Digit reduction as a walk over the decimal text: sum the digits, stop on a
 // single digit, stop on 11 or 22 only when that is a produced digit sum.
 int ReferenceReduce(int total, bool retainMasters) {
-    std::string digits = std::to_string(total);
     for (;;) {
-        int sum = 0;
-        for (const char d : digits) {
-            sum += d - '0';
+        total = ReferenceDigitSum(total);
+        if (total < 10 || (retainMasters && (total == 11 || total == 22))) {
+            return total;
         }
-        if (sum < 10) {
-            return sum;
-        }
-        if (retainMasters && (sum == 11 || sum == 22)) {
-            return sum;
-        }
-        digits = std::to_string(sum);
     }
 }
 
@@ -66,31 +58,16 @@ int ReferenceLetterTotal(std::string_view name) {
     return total;
 }
 
-int ReferenceDestiny(std::string_view name) {
-    return ReferenceReduce(ReferenceLetterTotal(name), true);
-}
-
-// A name of capital letters whose letter total is exactly `total`: as many
-// I's (9) as fit, then one letter for the remainder.
-std::string NameWithLetterTotal(int total) {
-    std::string name(static_cast<std::size_t>(total / 9), 'I');
-    if (total % 9 != 0) {
-        name += static_cast<char>('A' + total % 9 - 1);
-    }
-    return name;
-}
-
-bool IsDestinyValue(int n) { return (n >= 0 && n <= 9) || n == 11 || n == 22; }
+int ReferenceDestiny(std::string_view name) { return ReferenceReduce(ReferenceLetterTotal(name), true); }
 
 // ---------------------------------------------------------------- Life Path
 
 TEST(LifePath, KnownDates) {
-    EXPECT_EQ(mlc::GetLifePathNumber(1, 1, 1900), 3);     // 1902 -> 12 -> 3
-    EXPECT_EQ(mlc::GetLifePathNumber(31, 12, 2050), 5);   // 2093 -> 14 -> 5
-    EXPECT_EQ(mlc::GetLifePathNumber(9, 9, 1998), 9);     // 2016 -> 9 in one pass
-    EXPECT_EQ(mlc::GetLifePathNumber(28, 9, 1989), 1);    // 2026 -> 10 -> 1
-    // 2009 -> 11 -> 2: a Life Path number never keeps a master number.
-    EXPECT_EQ(mlc::GetLifePathNumber(1, 8, 2000), 2);
+    // 1902 -> 12 -> 3, 2093 -> 14 -> 5, 2016 -> 9 in one pass, 2026 -> 10 -> 1,
+    // and 2009 -> 11 -> 2: a Life Path number never keeps a master number.
+    const DateCase known[] = {
+        {1, 1, 1900, 3}, {31, 12, 2050, 5}, {9, 9, 1998, 9}, {28, 9, 1989, 1}, {1, 8, 2000, 2}};
+    ExpectLifePaths(known);
 }
 
 TEST(LifePath, EveryDateOfTheListsIsOneToNineAndMatchesTheModNineForm) {
@@ -100,9 +77,7 @@ TEST(LifePath, EveryDateOfTheListsIsOneToNineAndMatchesTheModNineForm) {
             for (int day = 1; day <= 31; ++day) {
                 const int total = day + month + year;
                 const int expected = 1 + (total - 1) % 9;
-                const int got = mlc::GetLifePathNumber(static_cast<std::int16_t>(day),
-                                                       static_cast<std::int16_t>(month),
-                                                       static_cast<std::int16_t>(year));
+                const int got = mlc::GetLifePathNumber(I16(day), I16(month), I16(year));
                 ASSERT_EQ(got, expected) << day << '.' << month << '.' << year;
                 ASSERT_GE(got, 1);
                 ASSERT_LE(got, 9);
@@ -114,29 +89,24 @@ TEST(LifePath, EveryDateOfTheListsIsOneToNineAndMatchesTheModNineForm) {
 }
 
 TEST(LifePath, DateTotalOverflowGivesZero) {
-    EXPECT_EQ(mlc::GetLifePathNumber(32767, 1, 0), 0);
-    EXPECT_EQ(mlc::GetLifePathNumber(32767, 1, 1900), 0);
-    EXPECT_EQ(mlc::GetLifePathNumber(30000, 2000, 1000), 0);   // only the year tips it over
-    EXPECT_EQ(mlc::GetLifePathNumber(-32768, -1, 0), 0);       // below the range
-    // Each addition is checked on its own: day + month overflowing is fatal
-    // even when the year would bring the sum back into range.
-    EXPECT_EQ(mlc::GetLifePathNumber(32767, 1, -100), 0);
-    EXPECT_EQ(mlc::GetLifePathNumber(-32768, -1, 100), 0);
+    // The year alone tips 30000 + 2000 + 1000 over; -32768 - 1 is below the
+    // range. Each addition is checked on its own: day + month overflowing is
+    // fatal even when the year would bring the sum back (32767 + 1 - 100).
     // Right at the edge nothing overflows: 32767 -> 25 -> 7.
-    EXPECT_EQ(mlc::GetLifePathNumber(32000, 700, 67), 7);
-    EXPECT_EQ(mlc::GetLifePathNumber(32766, 1, 0), 7);
+    const DateCase overflow[] = {{32767, 1, 0, 0},    {32767, 1, 1900, 0}, {30000, 2000, 1000, 0},
+                                 {-32768, -1, 0, 0},  {32767, 1, -100, 0}, {-32768, -1, 100, 0},
+                                 {32000, 700, 67, 7}, {32766, 1, 0, 7}};
+    ExpectLifePaths(overflow);
 }
 
 // --------------------------------------------------------------- Destiny
 
 TEST(Destiny, KnownNames) {
-    // Ann's letter total is 11: a starting total, not a digit sum, so 2.
-    EXPECT_EQ(mlc::GetDestinyNumber("Ann"), 2);
-    EXPECT_EQ(mlc::GetDestinyNumber("ANN"), 2);
-    EXPECT_EQ(mlc::GetDestinyNumber("aNn"), 2);
-    EXPECT_EQ(mlc::GetDestinyNumber("Susan"), 2);   // total 11
-    EXPECT_EQ(mlc::GetDestinyNumber("David"), 4);   // total 22
-    EXPECT_EQ(mlc::GetDestinyNumber("Catherine"), 11);  // total 47, returned unfolded
+    // Ann's and Susan's letter total is 11: a starting total, not a digit
+    // sum, so 2; David's 22 gives 4; Catherine's 47 gives 11, unfolded.
+    const NameCase known[] = {{"Ann", 2},   {"ANN", 2},   {"aNn", 2},
+                              {"Susan", 2}, {"David", 4}, {"Catherine", 11}};
+    ExpectDestinies(known);
 }
 
 TEST(Destiny, EachLetterHasItsTableValueInBothCases) {
@@ -152,9 +122,8 @@ TEST(Destiny, EachLetterHasItsTableValueInBothCases) {
 TEST(Destiny, OnlyLettersCount) {
     EXPECT_EQ(mlc::GetDestinyNumber("Mary Ann"), mlc::GetDestinyNumber("MaryAnn"));
     EXPECT_EQ(mlc::GetDestinyNumber("Mary-Ann O'Neil"), mlc::GetDestinyNumber("MaryAnnONeil"));
-    EXPECT_EQ(mlc::GetDestinyNumber(""), 0);
-    EXPECT_EQ(mlc::GetDestinyNumber("   "), 0);
-    EXPECT_EQ(mlc::GetDestinyNumber(" 1 2 3 4567890 "), 0);
+    const NameCase noLetters[] = {{"", 0}, {"   ", 0}, {" 1 2 3 4567890 ", 0}};
+    ExpectDestinies(noLetters);
     // Every byte that is not one of the 52 ASCII letters is worth 0, alone
     // and between letters.
     for (int byte = 0; byte < 256; ++byte) {
@@ -168,17 +137,14 @@ TEST(Destiny, OnlyLettersCount) {
 }
 
 TEST(Destiny, LetterTotalsThatReachMasterNumbers) {
-    EXPECT_EQ(mlc::GetDestinyNumber(NameWithLetterTotal(11)), 2);
-    EXPECT_EQ(mlc::GetDestinyNumber(NameWithLetterTotal(22)), 4);
-    for (const int total : {29, 38, 47, 56, 65, 74, 83, 92, 119}) {
-        EXPECT_EQ(mlc::GetDestinyNumber(NameWithLetterTotal(total)), 11) << total;
+    // 9992 -> 29 -> 11: a master number found on the second pass is kept;
+    // 33 is no master number; 69 -> 15 -> 6.
+    const std::pair<int, int> totals[] = {{11, 2},   {22, 4},   {29, 11},   {38, 11}, {47, 11},
+                                          {56, 11},  {65, 11},  {74, 11},   {83, 11}, {92, 11},
+                                          {119, 11}, {499, 22}, {9992, 11}, {33, 6},  {69, 6}};
+    for (const auto& [total, destiny] : totals) {
+        EXPECT_EQ(mlc::GetDestinyNumber(NameWithLetterTotal(total)), destiny) << total;
     }
-    EXPECT_EQ(mlc::GetDestinyNumber(NameWithLetterTotal(499)), 22);
-    // 9992 -> 29 -> 11: a master number found on the second pass is kept.
-    EXPECT_EQ(mlc::GetDestinyNumber(NameWithLetterTotal(9992)), 11);
-    // 33 is no master number.
-    EXPECT_EQ(mlc::GetDestinyNumber(NameWithLetterTotal(33)), 6);
-    EXPECT_EQ(mlc::GetDestinyNumber(NameWithLetterTotal(69)), 6);  // 15 -> 6
 }
 
 TEST(Destiny, ExhaustiveShortNamesMatchTheLetterTable) {
@@ -207,8 +173,7 @@ TEST(Destiny, ExhaustiveShortNamesMatchTheLetterTable) {
 
 TEST(Destiny, RandomNamesStayInRangeAndMatchTheLetterTable) {
     std::mt19937 rng(20240611u);
-    const std::string alphabet =
-        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz   -'0123456789";
+    const std::string alphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz   -'0123456789";
     std::uniform_int_distribution<std::size_t> pick(0, alphabet.size() - 1);
     std::uniform_int_distribution<int> shortLength(0, 40);
     std::uniform_int_distribution<int> longLength(41, 9000);  // some pass the 16-bit total
@@ -236,42 +201,37 @@ TEST(Destiny, LetterThatWouldPassTheSixteenBitTotalIsSkipped) {
     // The 3641st I (32769) is skipped; the walk goes on and a later G still
     // fits exactly: 32767 -> 25 -> 7. Neither clamping nor stopping gives 7
     // here together with 9 for the case above.
-    EXPECT_EQ(mlc::GetDestinyNumber(full + "I"), 9);
     EXPECT_EQ(mlc::GetDestinyNumber(full + "IG"), mlc::ReduceDigits(32767, true));
-    EXPECT_EQ(mlc::GetDestinyNumber(full + "IG"), 7);
-    EXPECT_EQ(mlc::GetDestinyNumber(full + "IIIZg"), 7);  // I, I, I, Z(8) skipped, g fits
-
-    // 32768 would overflow by one; a smaller letter after it still counts.
-    EXPECT_EQ(mlc::GetDestinyNumber(full + "Z"), 9);         // 32760
-    EXPECT_EQ(mlc::GetDestinyNumber(full + "Za"), 1);        // 32761 -> 19 -> 10 -> 1
-    EXPECT_EQ(mlc::GetDestinyNumber(full + "ZF"), 6);        // 32766 -> 24 -> 6
-    EXPECT_EQ(mlc::GetDestinyNumber(full + "ZFZa"), 7);      // 32767
-
-    // Once at 32767 every further letter is skipped.
-    EXPECT_EQ(mlc::GetDestinyNumber(std::string(40000, 'A')), 7);
-    EXPECT_EQ(mlc::GetDestinyNumber(std::string(32767, 'a') + "R"), 7);
+    const NameCase edge[] = {{full + "I", 9},
+                             {full + "IG", 7},
+                             {full + "IIIZg", 7},  // I, I, I, Z(8) skipped, g fits
+                             // 32768 would overflow by one; a smaller letter after it still counts.
+                             {full + "Z", 9},     // 32760
+                             {full + "Za", 1},    // 32761 -> 19 -> 10 -> 1
+                             {full + "ZF", 6},    // 32766 -> 24 -> 6
+                             {full + "ZFZa", 7},  // 32767
+                             // Once at 32767 every further letter is skipped.
+                             {std::string(40000, 'A'), 7},
+                             {std::string(32767, 'a') + "R", 7}};
+    ExpectDestinies(edge);
 }
 
 // ----------------------------------------------------------- ReduceDigits
 
 TEST(ReduceDigits, StartingTotalIsNeverAMasterNumber) {
-    EXPECT_EQ(mlc::ReduceDigits(11, true), 2);
-    EXPECT_EQ(mlc::ReduceDigits(22, true), 4);
-    EXPECT_EQ(mlc::ReduceDigits(29, true), 11);
-    EXPECT_EQ(mlc::ReduceDigits(29, false), 2);
-    EXPECT_EQ(mlc::ReduceDigits(499, true), 22);
-    EXPECT_EQ(mlc::ReduceDigits(499, false), 4);
-    EXPECT_EQ(mlc::ReduceDigits(9992, true), 11);   // 29 on the first pass
-    EXPECT_EQ(mlc::ReduceDigits(0, true), 0);
-    EXPECT_EQ(mlc::ReduceDigits(0, false), 0);
-    EXPECT_EQ(mlc::ReduceDigits(32767, false), 7);
+    // {total, retain masters, number}; 9992 gives 29 on the first pass.
+    const std::tuple<int, bool, int> cases[] = {
+        {11, true, 2},   {22, true, 4},    {29, true, 11}, {29, false, 2}, {499, true, 22},
+        {499, false, 4}, {9992, true, 11}, {0, true, 0},   {0, false, 0},  {32767, false, 7}};
+    for (const auto& [total, retain, number] : cases) {
+        EXPECT_EQ(mlc::ReduceDigits(I16(total), retain), number) << total << ' ' << retain;
+    }
 }
 
 TEST(ReduceDigits, EveryNonNegativeTotalMatchesTheDigitWalk) {
     for (int total = 0; total <= kMax16; ++total) {
-        const auto t = static_cast<std::int16_t>(total);
-        ASSERT_EQ(mlc::ReduceDigits(t, true), ReferenceReduce(total, true)) << total;
-        const int plain = mlc::ReduceDigits(t, false);
+        ASSERT_EQ(mlc::ReduceDigits(I16(total), true), ReferenceReduce(total, true)) << total;
+        const int plain = mlc::ReduceDigits(I16(total), false);
         ASSERT_EQ(plain, ReferenceReduce(total, false)) << total;
         ASSERT_EQ(plain, total == 0 ? 0 : 1 + (total - 1) % 9) << total;
     }
@@ -279,9 +239,8 @@ TEST(ReduceDigits, EveryNonNegativeTotalMatchesTheDigitWalk) {
 
 TEST(ReduceDigits, NegativeTotalsReduceTheirDigitsWithoutTheSign) {
     for (int total = -32768; total < 0; ++total) {
-        const auto t = static_cast<std::int16_t>(total);
-        ASSERT_EQ(mlc::ReduceDigits(t, false), ReferenceReduce(-total, false)) << total;
-        ASSERT_EQ(mlc::ReduceDigits(t, true), ReferenceReduce(-total, true)) << total;
+        ASSERT_EQ(mlc::ReduceDigits(I16(total), false), ReferenceReduce(-total, false)) << total;
+        ASSERT_EQ(mlc::ReduceDigits(I16(total), true), ReferenceReduce(-total, true)) << total;
     }
     EXPECT_EQ(mlc::ReduceDigits(-32768, false), 8);  // 3+2+7+6+8 = 26 -> 8
 }
@@ -292,10 +251,10 @@ TEST(FoldMasterNumber, FoldsOnlyElevenAndTwentyTwo) {
     EXPECT_EQ(mlc::FoldMasterNumber(11), 2);
     EXPECT_EQ(mlc::FoldMasterNumber(22), 4);
     for (int n = 0; n <= 9; ++n) {
-        EXPECT_EQ(mlc::FoldMasterNumber(static_cast<std::int16_t>(n)), n);
+        EXPECT_EQ(mlc::FoldMasterNumber(I16(n)), n);
     }
     for (const int n : {-32768, -22, -11, -1, 10, 12, 21, 23, 33, 44, 32767}) {
-        EXPECT_EQ(mlc::FoldMasterNumber(static_cast<std::int16_t>(n)), n);
+        EXPECT_EQ(mlc::FoldMasterNumber(I16(n)), n);
     }
 }
 

@@ -1,9 +1,6 @@
 // Pair keys, compatibility ratings and the two reading lookups.
 
-#include "engine/ReadingTables.h"
-#include "engine/modLoveCompatibility.h"
-
-#include <gtest/gtest.h>
+#include "EngineTestSupport.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -11,22 +8,19 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <utility>
 #include <vector>
 
 namespace {
 
-namespace mlc = modLoveCompatibility;
+using namespace engine_test;
 namespace tables = modLoveCompatibility::tables;
 
 constexpr std::string_view kVery = "Very Compatible";
 constexpr std::string_view kCompatible = "Compatible";
 constexpr std::string_view kNeutral = "Neutral";
 constexpr std::string_view kDifficult = "Difficult";
-
-std::string Key(int first, int second) { return std::to_string(first) + std::to_string(second); }
-
-std::int16_t I16(int n) { return static_cast<std::int16_t>(n); }
 
 // The rating table as it is published: per first number, the second numbers
 // that lead to each label.
@@ -35,44 +29,28 @@ struct RatingRow {
     std::vector<int> very, compatible, neutral, difficult;
 };
 const std::vector<RatingRow> kPublishedRatings = {
-    {1, {1, 5, 7}, {3, 9}, {8}, {2, 4, 6}},
-    {2, {2, 4, 8}, {3, 6}, {9}, {1, 5, 7}},
-    {3, {3, 6, 9}, {1, 2, 5}, {}, {4, 7, 8}},
-    {4, {2, 4, 8}, {6, 7}, {}, {1, 3, 5, 9}},
-    {5, {1, 5, 7}, {3, 9}, {8}, {2, 4, 6}},
-    {6, {3, 6, 9}, {2, 4, 8}, {}, {1, 5, 7}},
-    {7, {1, 5, 7}, {4}, {9}, {2, 3, 6, 8}},
-    {8, {2, 4, 8}, {6}, {1, 5}, {3, 7, 9}},
+    {1, {1, 5, 7}, {3, 9}, {8}, {2, 4, 6}},   {2, {2, 4, 8}, {3, 6}, {9}, {1, 5, 7}},
+    {3, {3, 6, 9}, {1, 2, 5}, {}, {4, 7, 8}}, {4, {2, 4, 8}, {6, 7}, {}, {1, 3, 5, 9}},
+    {5, {1, 5, 7}, {3, 9}, {8}, {2, 4, 6}},   {6, {3, 6, 9}, {2, 4, 8}, {}, {1, 5, 7}},
+    {7, {1, 5, 7}, {4}, {9}, {2, 3, 6, 8}},   {8, {2, 4, 8}, {6}, {1, 5}, {3, 7, 9}},
     {9, {3, 6, 9}, {1, 5}, {2, 7}, {4, 8}},
 };
 
-std::string_view ShortRowText(std::string_view key) {
-    for (const auto& row : tables::kShortReadings) {
-        if (row.key == key) return row.text;
-    }
-    ADD_FAILURE() << "no short row " << key;
-    return {};
-}
-
-std::string_view LongRowText(std::string_view key) {
-    for (const auto& row : tables::kLongReadings) {
-        if (row.key == key) return row.text;
-    }
-    ADD_FAILURE() << "no long row " << key;
-    return {};
+template <class Table>
+std::string_view RowText(const Table& table, std::string_view key) {
+    const auto* row = FindRow(table, key);
+    return row != nullptr ? row->text : std::string_view{};
 }
 
 // ----------------------------------------------------------------- Pair key
 
 TEST(PairKey, JoinsTheDecimalTextsUserFirst) {
-    EXPECT_EQ(mlc::MakePairKey(4, 7), "47");
-    EXPECT_EQ(mlc::MakePairKey(7, 4), "74");
-    EXPECT_EQ(mlc::MakePairKey(0, 5), "05");
-    EXPECT_EQ(mlc::MakePairKey(5, 0), "50");
-    EXPECT_EQ(mlc::MakePairKey(1, 1), "11");
-    EXPECT_EQ(mlc::MakePairKey(11, 3), "113");
-    EXPECT_EQ(mlc::MakePairKey(22, 10), "2210");
-    EXPECT_EQ(mlc::MakePairKey(32767, 32767), "3276732767");
+    const std::tuple<int, int, std::string_view> cases[] = {
+        {4, 7, "47"}, {7, 4, "74"},   {0, 5, "05"},     {5, 0, "50"},
+        {1, 1, "11"}, {11, 3, "113"}, {22, 10, "2210"}, {32767, 32767, "3276732767"}};
+    for (const auto& [first, second, key] : cases) {
+        EXPECT_EQ(mlc::MakePairKey(I16(first), I16(second)), key);
+    }
     for (int a = 1; a <= 9; ++a) {
         for (int b = 1; b <= 9; ++b) {
             const std::string key = mlc::MakePairKey(I16(a), I16(b));
@@ -103,7 +81,9 @@ TEST(Rating, AllOrderedPairsMatchThePublishedTable) {
 
 TEST(Rating, SymmetricWithTheExpectedCountsAndTriads) {
     std::map<std::string_view, int> unorderedCounts;
-    const auto group = [](int n) { return n == 1 || n == 5 || n == 7 ? 0 : n == 2 || n == 4 || n == 8 ? 1 : 2; };
+    const auto group = [](int n) {
+        return n == 1 || n == 5 || n == 7 ? 0 : n == 2 || n == 4 || n == 8 ? 1 : 2;
+    };
     for (int a = 1; a <= 9; ++a) {
         for (int b = 1; b <= 9; ++b) {
             const auto ab = mlc::GetCompatibilityRating(I16(a), I16(b));
@@ -120,11 +100,11 @@ TEST(Rating, NamedPairs) {
     for (int n = 1; n <= 9; ++n) {
         EXPECT_EQ(mlc::GetCompatibilityRating(I16(n), I16(n)), kVery) << n;
     }
-    EXPECT_EQ(mlc::GetCompatibilityRating(1, 8), kNeutral);
-    EXPECT_EQ(mlc::GetCompatibilityRating(8, 1), kNeutral);
-    EXPECT_EQ(mlc::GetCompatibilityRating(4, 9), kDifficult);
-    EXPECT_EQ(mlc::GetCompatibilityRating(9, 4), kDifficult);
-    EXPECT_EQ(mlc::GetCompatibilityRating(7, 9), kNeutral);
+    const std::tuple<int, int, std::string_view> named[] = {
+        {1, 8, kNeutral}, {8, 1, kNeutral}, {4, 9, kDifficult}, {9, 4, kDifficult}, {7, 9, kNeutral}};
+    for (const auto& [first, second, rating] : named) {
+        EXPECT_EQ(mlc::GetCompatibilityRating(I16(first), I16(second)), rating) << first << " and " << second;
+    }
 }
 
 TEST(Rating, NumbersOutsideOneToNine) {
@@ -152,7 +132,7 @@ TEST(ShortReading, EveryKeyFindsItsOwnRow) {
             const std::string key = Key(a, b);
             const auto text = mlc::GetShortReading(key);
             EXPECT_FALSE(text.empty()) << key;
-            EXPECT_EQ(text, ShortRowText(key)) << key;
+            EXPECT_EQ(text, RowText(tables::kShortReadings, key)) << key;
         }
     }
 }
@@ -169,10 +149,17 @@ TEST(ShortReading, MirroredKeysShareOneTextExceptTwelveAndTwentyOne) {
 
 TEST(ShortReading, KeysOutsideTheTableGiveNothing) {
     using namespace std::string_view_literals;
-    for (const std::string_view key :
-         {""sv, "1"sv, "9"sv, "05"sv, "50"sv, "00"sv, "10"sv, " 12"sv, "12 "sv, " 1"sv, "123"sv,
-          "113"sv, "1 2"sv, "1a"sv, "a1"sv, "-1"sv, "1:"sv, ":1"sv, "\x31\x00"sv, "\x00\x32"sv,
-          "\xb9\xb9"sv, "\xef\xbc\x91\xef\xbc\x92"sv /* full-width 1 2 */}) {
+    for (const std::string_view key : {""sv,         "1"sv,
+                                       "9"sv,        "05"sv,
+                                       "50"sv,       "00"sv,
+                                       "10"sv,       " 12"sv,
+                                       "12 "sv,      " 1"sv,
+                                       "123"sv,      "113"sv,
+                                       "1 2"sv,      "1a"sv,
+                                       "a1"sv,       "-1"sv,
+                                       "1:"sv,       ":1"sv,
+                                       "\x31\x00"sv, "\x00\x32"sv,
+                                       "\xb9\xb9"sv, "\xef\xbc\x91\xef\xbc\x92"sv /* full-width 1 2 */}) {
         EXPECT_EQ(mlc::GetShortReading(key), "") << '"' << key << '"' << " size " << key.size();
     }
     // A valid key followed by more text, as a view over a longer buffer.
@@ -191,20 +178,21 @@ TEST(LongReading, EitherOrderFindsTheRowOfTheSortedPair) {
         "strengths will make a solid relationship.";
     EXPECT_EQ(mlc::GetPairReading(1, 4), kReading14);
     EXPECT_EQ(mlc::GetPairReading(4, 1), kReading14);
-    EXPECT_EQ(mlc::GetPairReading(7, 7), LongRowText("77"));
+    EXPECT_EQ(mlc::GetPairReading(7, 7), RowText(tables::kLongReadings, "77"));
     for (int a = 1; a <= 9; ++a) {
         for (int b = 1; b <= 9; ++b) {
             const auto text = mlc::GetPairReading(I16(a), I16(b));
             EXPECT_FALSE(text.empty()) << a << " and " << b;
-            EXPECT_EQ(text, LongRowText(Key(std::min(a, b), std::max(a, b)))) << a << " and " << b;
+            EXPECT_EQ(text, RowText(tables::kLongReadings, Key(std::min(a, b), std::max(a, b))))
+                << a << " and " << b;
         }
     }
 }
 
 TEST(LongReading, ZeroOrNumbersAboveNineGiveNothing) {
-    const std::vector<std::pair<int, int>> pairs = {
-        {0, 0}, {0, 5}, {5, 0}, {0, 9}, {10, 1}, {1, 10}, {9, 10}, {11, 2}, {2, 22},
-        {-1, 5}, {5, -1}, {-32768, 1}, {1, 32767}, {32767, -32768}};
+    const std::vector<std::pair<int, int>> pairs = {{0, 0},  {0, 5},      {5, 0},     {0, 9},         {10, 1},
+                                                    {1, 10}, {9, 10},     {11, 2},    {2, 22},        {-1, 5},
+                                                    {5, -1}, {-32768, 1}, {1, 32767}, {32767, -32768}};
     for (const auto& [a, b] : pairs) {
         EXPECT_EQ(mlc::GetPairReading(I16(a), I16(b)), "") << a << " and " << b;
     }

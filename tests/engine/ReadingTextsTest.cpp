@@ -3,10 +3,7 @@
 // text sharing between mirrored keys, the few rows whose wording is fixed, and
 // the prose rules: each reading its own words, a voice and tone to match.
 
-#include "engine/ReadingTables.h"
-#include "engine/modLoveCompatibility.h"
-
-#include <gtest/gtest.h>
+#include "EngineTestSupport.h"
 
 #include <algorithm>
 #include <array>
@@ -21,6 +18,7 @@
 
 namespace {
 
+using namespace engine_test;
 using modLoveCompatibility::tables::kLongReadings;
 using modLoveCompatibility::tables::kShortReadings;
 using modLoveCompatibility::tables::ReadingRow;
@@ -35,40 +33,31 @@ constexpr std::string_view kFixedLong14 =
     "4's desire for control is a tough sell on the 1. The 1's need to make things happen now, frustrates the meticulous 4. Opposites in many ways, these two should not expect easy compromise. If they ever can accept one another for who they are, their respective strengths will make a solid relationship.";
 
 // A sentence ends at '.', '!' or '?' followed by a space or the end of the
-// text; an apostrophe such as "4's" is therefore never counted.
-std::size_t countSentences(std::string_view text) {
-    std::size_t count = 0;
+// text; an apostrophe such as "4's" therefore never ends one.
+std::vector<std::string> sentencesOf(std::string_view text) {
+    std::vector<std::string> out;
+    std::size_t start = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
-        if (c != '.' && c != '!' && c != '?') continue;
-        if (i + 1 == text.size() || text[i + 1] == ' ') ++count;
+        if ((c == '.' || c == '!' || c == '?') && (i + 1 == text.size() || text[i + 1] == ' ')) {
+            out.emplace_back(text.substr(start, i + 1 - start));
+            start = i + 2;
+        }
     }
-    return count;
+    return out;
 }
 
-std::string key(int a, int b) {
-    return std::string{static_cast<char>('0' + a), static_cast<char>('0' + b)};
-}
+std::size_t countSentences(std::string_view text) { return sentencesOf(text).size(); }
 
-std::vector<std::string> expectedShortKeys() {
-    std::vector<std::string> keys;
-    for (int a = 1; a <= 9; ++a)
-        for (int b = 1; b <= 9; ++b) keys.push_back(key(a, b));
-    return keys;
-}
-
-std::vector<std::string> expectedLongKeys() {
-    std::vector<std::string> keys;
-    for (int a = 1; a <= 9; ++a)
-        for (int b = a; b <= 9; ++b) keys.push_back(key(a, b));
-    return keys;
-}
-
+// The table holds every pair of 1..9 as its key, in ascending order: every
+// ordered pair, or every unordered one with the smaller digit first.
 template <std::size_t N>
-const ReadingRow* findRow(const std::array<ReadingRow, N>& table, std::string_view k) {
-    for (const auto& row : table)
-        if (row.key == k) return &row;
-    return nullptr;
+void expectKeysInOrder(const std::array<ReadingRow, N>& table, bool ordered) {
+    std::vector<std::string> expected;
+    for (int a = 1; a <= 9; ++a)
+        for (int b = ordered ? 1 : a; b <= 9; ++b) expected.push_back(Key(a, b));
+    ASSERT_EQ(expected.size(), table.size());
+    for (std::size_t i = 0; i < table.size(); ++i) EXPECT_EQ(table[i].key, expected[i]) << "row " << i;
 }
 
 template <std::size_t N>
@@ -83,8 +72,7 @@ bool hasLineBreak(std::string_view text) {
 }
 
 bool isPrintableAscii(std::string_view text) {
-    return std::all_of(text.begin(), text.end(),
-                       [](char c) { return c >= 0x20 && c <= 0x7e; });
+    return std::all_of(text.begin(), text.end(), [](char c) { return c >= 0x20 && c <= 0x7e; });
 }
 
 // Lower-case words; digits and apostrophes stay inside a word ("4's").
@@ -153,19 +141,6 @@ std::vector<Reading> allReadings() {
     return out;
 }
 
-std::vector<std::string> sentencesOf(std::string_view text) {
-    std::vector<std::string> out;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if ((c == '.' || c == '!' || c == '?') && (i + 1 == text.size() || text[i + 1] == ' ')) {
-            out.emplace_back(text.substr(start, i + 1 - start));
-            start = i + 2;
-        }
-    }
-    return out;
-}
-
 template <class Items>
 double averageLength(const Items& texts) {
     const double total = std::accumulate(texts.begin(), texts.end(), 0.0,
@@ -201,17 +176,11 @@ void expectWithinBounds(const std::array<ReadingRow, N>& table, const Bounds& bo
 // ---------------------------------------------------------------------------
 
 TEST(ReadingTableKeys, ShortTableHoldsEveryOrderedPairInAscendingOrder) {
-    const auto expected = expectedShortKeys();
-    ASSERT_EQ(expected.size(), kShortReadings.size());
-    for (std::size_t i = 0; i < kShortReadings.size(); ++i)
-        EXPECT_EQ(kShortReadings[i].key, expected[i]) << "row " << i;
+    expectKeysInOrder(kShortReadings, true);
 }
 
 TEST(ReadingTableKeys, LongTableHoldsEveryUnorderedPairSmallerDigitFirstInAscendingOrder) {
-    const auto expected = expectedLongKeys();
-    ASSERT_EQ(expected.size(), kLongReadings.size());
-    for (std::size_t i = 0; i < kLongReadings.size(); ++i)
-        EXPECT_EQ(kLongReadings[i].key, expected[i]) << "row " << i;
+    expectKeysInOrder(kLongReadings, false);
 }
 
 // ---------------------------------------------------------------------------
@@ -226,22 +195,20 @@ TEST(ShortReadings, StayWithinBoundsOnOnePrintableLine) {
 TEST(ShortReadings, MirroredKeysShareOneTextExceptOneTwo) {
     for (int a = 1; a <= 9; ++a) {
         for (int b = a + 1; b <= 9; ++b) {
-            const auto* forward = findRow(kShortReadings, key(a, b));
-            const auto* reverse = findRow(kShortReadings, key(b, a));
-            ASSERT_NE(forward, nullptr) << key(a, b);
-            ASSERT_NE(reverse, nullptr) << key(b, a);
+            const auto* forward = FindRow(kShortReadings, Key(a, b));
+            const auto* reverse = FindRow(kShortReadings, Key(b, a));
+            ASSERT_NE(forward, nullptr) << Key(a, b);
+            ASSERT_NE(reverse, nullptr) << Key(b, a);
             if (a == 1 && b == 2) {
                 EXPECT_NE(forward->text, reverse->text) << "12 and 21 must differ";
             } else {
-                EXPECT_EQ(forward->text, reverse->text) << key(a, b) << " vs " << key(b, a);
+                EXPECT_EQ(forward->text, reverse->text) << Key(a, b) << " vs " << Key(b, a);
             }
         }
     }
 }
 
-TEST(ShortReadings, HoldExactlyFortySixDistinctTexts) {
-    EXPECT_EQ(distinctTexts(kShortReadings), 46u);
-}
+TEST(ShortReadings, HoldExactlyFortySixDistinctTexts) { EXPECT_EQ(distinctTexts(kShortReadings), 46u); }
 
 TEST(ShortReadings, UnrelatedPairsNeverShareText) {
     // Sharing is allowed only between a key and its mirror.
@@ -258,15 +225,12 @@ TEST(ShortReadings, UnrelatedPairsNeverShareText) {
 }
 
 TEST(ShortReadings, FixedRowsAreVerbatim) {
-    const auto* r12 = findRow(kShortReadings, "12");
-    const auto* r21 = findRow(kShortReadings, "21");
-    const auto* r33 = findRow(kShortReadings, "33");
-    ASSERT_NE(r12, nullptr);
-    ASSERT_NE(r21, nullptr);
-    ASSERT_NE(r33, nullptr);
-    EXPECT_EQ(r12->text, kFixedShort12);
-    EXPECT_EQ(r21->text, kFixedShort21);
-    EXPECT_EQ(r33->text, kFixedShort33);
+    for (const auto& [k, text] :
+         {std::pair{"12", kFixedShort12}, {"21", kFixedShort21}, {"33", kFixedShort33}}) {
+        const auto* row = FindRow(kShortReadings, k);
+        ASSERT_NE(row, nullptr) << k;
+        EXPECT_EQ(row->text, text) << k;
+    }
 }
 
 // ---------------------------------------------------------------------------
@@ -278,9 +242,7 @@ TEST(LongReadings, StayWithinBoundsOnOnePrintableLine) {
     expectWithinBounds(kLongReadings, {268, 612, 3, 7, 435.0, 30.0});
 }
 
-TEST(LongReadings, EveryTextIsDistinct) {
-    EXPECT_EQ(distinctTexts(kLongReadings), kLongReadings.size());
-}
+TEST(LongReadings, EveryTextIsDistinct) { EXPECT_EQ(distinctTexts(kLongReadings), kLongReadings.size()); }
 
 TEST(LongReadings, NameBothNumbersOfTheirPair) {
     for (const auto& row : kLongReadings) {
@@ -290,13 +252,13 @@ TEST(LongReadings, NameBothNumbersOfTheirPair) {
 }
 
 TEST(LongReadings, FixedOneFourRowIsVerbatim) {
-    const auto* r14 = findRow(kLongReadings, "14");
+    const auto* r14 = FindRow(kLongReadings, "14");
     ASSERT_NE(r14, nullptr);
     EXPECT_EQ(r14->text, kFixedLong14);
 }
 
 TEST(LongReadings, SevenNineSaysThePairIsListedAsNeutral) {
-    const auto* r79 = findRow(kLongReadings, "79");
+    const auto* r79 = FindRow(kLongReadings, "79");
     ASSERT_NE(r79, nullptr);
     EXPECT_NE(r79->text.find("listed as neutral"), std::string_view::npos);
 }

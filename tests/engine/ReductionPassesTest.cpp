@@ -1,9 +1,7 @@
 // The passes a reduction reports: the arithmetic the tooltips show must be the
 // arithmetic that produced the number, pass for pass.
 
-#include "engine/modLoveCompatibility.h"
-
-#include <gtest/gtest.h>
+#include "EngineTestSupport.h"
 
 #include <string>
 #include <utility>
@@ -11,7 +9,7 @@
 
 namespace {
 
-namespace mlc = modLoveCompatibility;
+using namespace engine_test;
 
 using Passes = std::vector<std::pair<int, int>>;  // {number, digit sum}
 
@@ -21,14 +19,6 @@ Passes PassesOf(const mlc::Reduction& how) {
         out.emplace_back(pass.number, pass.sum);
     }
     return out;
-}
-
-int ReferenceDigitSum(int n) {
-    int sum = 0;
-    for (const char d : std::to_string(n)) {
-        sum += d - '0';
-    }
-    return sum;
 }
 
 // The passes start at the total, each adds up the digits of the one before,
@@ -66,7 +56,7 @@ TEST(ReductionPasses, KnownDatesAndNames) {
     EXPECT_EQ(PassesOf(how), (Passes{{47, 11}}));
     EXPECT_EQ(mlc::GetDestinyNumber("Ann", how), 2);
     EXPECT_EQ(PassesOf(how), (Passes{{11, 2}}));
-    EXPECT_EQ(mlc::GetDestinyNumber(std::string(55, 'I') + "D", how), 22);
+    EXPECT_EQ(mlc::GetDestinyNumber(NameWithLetterTotal(499), how), 22);
     EXPECT_EQ(PassesOf(how), (Passes{{499, 22}}));
 
     EXPECT_EQ(mlc::GetDestinyNumber("--", how), 0);
@@ -102,12 +92,8 @@ TEST(ReductionPasses, ChainFromTotalToTheSameNumberAsWithoutReporting) {
         }
     }
     // Every letter total, built from I's (9) and one letter for the rest.
-    std::string name;
     for (int total = 0; total <= 32767; ++total) {
-        name.assign(static_cast<std::size_t>(total / 9), 'I');
-        if (total % 9 != 0) {
-            name += static_cast<char>('A' + total % 9 - 1);
-        }
+        const std::string name = NameWithLetterTotal(total);
         const int number = mlc::GetDestinyNumber(name, how);
         ASSERT_EQ(number, mlc::GetDestinyNumber(name));
         ASSERT_EQ(how.total, total);

@@ -10,12 +10,11 @@ the probe, the program to test, then what it needs itself.
 import os
 import subprocess
 import sys
-import tempfile
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
 
-from xharness import SKIP_CODE, TestFailure, check, log, main_guard, stop_process  # noqa: E402,F401
+from xharness import SKIP_CODE, Process, TestFailure, check, log, main_guard  # noqa: E402,F401
 
 MAIN_TITLE = "Kivo Love Numerology v1.0"
 MESSAGE_TITLE = "Kivo Love Numerology"
@@ -80,45 +79,19 @@ class Wine:
         return [tuple(data[i:i + 3]) for i in range(0, len(data) - 2, 3)]
 
 
-class Program:
+class Program(Process):
     """One copy of a Windows program under Wine."""
 
     def __init__(self, wine, executable, name="program", own_dlls_only=True, env=None, args=()):
-        self.name = name
         full_env = dict(os.environ)
         if own_dlls_only:
             # As on a user's machine: only the DLLs next to the program.
             full_env["KIVO_WINE_OWN_DLLS_ONLY"] = "1"
         full_env.update(env or {})
-        self.output_file = tempfile.TemporaryFile()
-        self.process = subprocess.Popen([wine.runner, executable, *args], env=full_env, stdout=self.output_file,
-                                        stderr=subprocess.STDOUT)
-        log(f"started {name}, pid {self.process.pid}")
-
-    @property
-    def pid(self):
-        return self.process.pid
-
-    def running(self):
-        return self.process.poll() is None
+        super().__init__([wine.runner, executable, *args], full_env, name)
 
     def wait_for_exit(self, timeout=30):
-        try:
-            return self.process.wait(timeout=timeout)
-        except subprocess.TimeoutExpired:
-            raise TestFailure(f"{self.name} did not exit within {timeout} s") from None
-
-    def output(self):
-        self.output_file.seek(0)
-        return self.output_file.read().decode(errors="replace")
-
-    def kill(self):
-        """Ends it at once, as a crash or the task manager would."""
-        self.process.kill()
-        self.process.wait()
-
-    def terminate(self):
-        stop_process(self.process)
+        return super().wait_for_exit(timeout)
 
 
 def run_wine_script(doc, run, extra_args=0):
