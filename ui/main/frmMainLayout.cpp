@@ -142,8 +142,9 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
                         kLabel14Place);
     Label14_->setAlignment(Qt::AlignCenter);
 
+    // The result page's controls are built on the first proceed: nobody
+    // sees them before, and they cost more than the rest of the window.
     fraResult_ = MakeFrame(client, "fraResult", kPagePlace, kPageGrey);
-    createResultPage(fraResult_);
     fraMain_ = MakeFrame(client, "fraMain", kPagePlace, kPageGrey);
     createEntryPage(fraMain_);
     createBrandFrame(client);
@@ -278,7 +279,8 @@ void frmMain::createPersonFrame(QWidget* page, std::size_t i) {
     cboYear_[i]->setAccessibleName(tr(kAccessible[i][3]));
 }
 
-void frmMain::createResultPage(QWidget* page) {
+void frmMain::createResultPage() {
+    QWidget* page = fraResult_;
     TS_ = new QTabBar(page);
     TS_->setObjectName(QStringLiteral("TS"));
     TS_->setFont(StandardFont());
@@ -336,6 +338,18 @@ void frmMain::createResultPage(QWidget* page) {
     cmdBack_->setObjectName(QStringLiteral("cmdBack"));
     cmdBack_->setGeometry(440, 310, 170, 36);
     cmdBack_->setFont(StandardFont(true));
+
+    connect(cmdBack_, &QPushButton::clicked, this, &frmMain::cmdBack_Click);
+    connect(TS_, &QTabBar::currentChanged, this, &frmMain::TS_Click);
+    kivo::look::PressButtonsLikeWindows(page);
+    QWidget::setTabOrder(cmdProceed_, TS_);
+    QWidget::setTabOrder(TS_, RTB_);
+    QWidget::setTabOrder(RTB_, cmdBack_);
+    // The page is on screen already, and a control added to a shown widget
+    // stays hidden until shown itself.
+    for (QWidget* control : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        control->show();
+    }
 }
 
 void frmMain::createBrandFrame(QWidget* client) {
@@ -369,8 +383,6 @@ void frmMain::createBrandFrame(QWidget* client) {
 
 void frmMain::connectHandlers() {
     connect(cmdProceed_, &QPushButton::clicked, this, &frmMain::cmdProceed_Click);
-    connect(cmdBack_, &QPushButton::clicked, this, &frmMain::cmdBack_Click);
-    connect(TS_, &QTabBar::currentChanged, this, &frmMain::TS_Click);
     connect(mnuCalculate_, &QAction::triggered, this, &frmMain::mnuCalculate_Click);
     connect(mnuExit_, &QAction::triggered, this, &frmMain::mnuExit_Click);
 
@@ -397,8 +409,5 @@ void frmMain::setKeyboardOrder() {
     for (std::size_t k = 1; k < order.size(); ++k) {
         QWidget::setTabOrder(order[k - 1], order[k]);
     }
-    QWidget::setTabOrder(cmdProceed_, TS_);
-    QWidget::setTabOrder(TS_, RTB_);
-    QWidget::setTabOrder(RTB_, cmdBack_);
     txtName_[0]->setFocus();
 }
