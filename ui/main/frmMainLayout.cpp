@@ -67,25 +67,6 @@ QFrame* MakeFrame(QWidget* parent, const char* name, const QRect& place, const Q
     return frame;
 }
 
-// A combo box builds its whole drop-down (a popup window with a list view)
-// on every font change, and six of them at start-up cost more than the rest
-// of the entry page. The box is not laid out or shown yet, so nothing else
-// needs the event; the drop-down takes the box's font when first opened.
-class FontChangeSink : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* /*watched*/, QEvent* event) override { return event->type() == QEvent::FontChange; }
-};
-
-void SetFontQuietly(QComboBox* list, const QFont& font) {
-    FontChangeSink sink;
-    list->installEventFilter(&sink);
-    list->setFont(font);
-    list->removeEventFilter(&sink);
-}
-
 // Shows a result heading's steps as a tooltip just above the heading, over
 // the tab strip: placed at the pointer, as tooltips are, it would hide the
 // short reading right below, the very text the steps explain.
@@ -258,13 +239,14 @@ void frmMain::createPersonFrame(QWidget* page, std::size_t i) {
     auto* frame = new PersonCard(tr(kTitles[i]), page);
     frame->setObjectName(Indexed("Frame1", i));
     frame->setGeometry(312, 12 + static_cast<int>(i) * 144, 298, 134);
-    frame->setFont(StandardFont(true));
     // The card paints its own grey. The boxes inside shade their frames from
     // the window colour, which stays the application's, not the page's.
     QPalette palette = frame->palette();
     palette.setColor(QPalette::Window, QGuiApplication::palette().color(QPalette::Window));
     palette.setColor(QPalette::WindowText, Qt::white);
     frame->setPalette(palette);
+    // The card and everything in it keep the window's standard font: a combo
+    // box given a font of its own builds its whole drop-down anew.
 
     const std::array<QString, 4> captions{tr("Name"), tr("Date"), tr("Month"), tr("Year")};
     const std::array<QRect, 4> captionPlaces{QRect{12, 26, 120, 16}, QRect{12, 78, 60, 16},
@@ -277,13 +259,11 @@ void frmMain::createPersonFrame(QWidget* page, std::size_t i) {
     txtName_[i] = new QLineEdit(frame);
     txtName_[i]->setObjectName(Indexed("txtName", i));
     txtName_[i]->setGeometry(12, 44, 274, 24);
-    txtName_[i]->setFont(StandardFont());
 
     const auto makeList = [&](const char* name, int firstValue, const QRect& place) {
         auto* list = new DateList(firstValue, frame);
         list->setObjectName(Indexed(name, i));
         list->setGeometry(place);
-        SetFontQuietly(list, StandardFont());
         // Pick-only: the user chooses an entry, never types one.
         list->setEditable(false);
         list->setMaxVisibleItems(15);
