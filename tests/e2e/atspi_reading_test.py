@@ -230,10 +230,14 @@ def run_reading(frame):
         return (texts, combos) if len(texts) == len(NAMES) and len(combos) == len(DATES) else None
 
     fields, lists = wait_for(f"inputs named {sorted(NAMES) + sorted(DATES)}", inputs)
-    buttons = {n.name for n in by_role(frame, "push button")}
-    for caption in (PROCEED, BACK):
-        check(caption in buttons, f"no button {caption!r} among {sorted(buttons)}")
-    check(not any("&" in b for b in buttons), f"a button caption still shows its access-key marker: {buttons}")
+    def check_buttons(captions):
+        buttons = {n.name for n in by_role(frame, "push button")}
+        for caption in captions:
+            check(caption in buttons, f"no button {caption!r} among {sorted(buttons)}")
+        check(not any("&" in b for b in buttons), f"a button caption still shows its access-key marker: {buttons}")
+        return buttons
+
+    buttons = check_buttons([PROCEED])
     check(not [n for n in by_role(frame, "label") if n.name.startswith(LIFE_PATH_HEADING)],
           "a Life Path heading shows a result before anything was entered")
     log(f"inputs by name: {sorted(fields) + sorted(lists)}; buttons: {sorted(buttons)}")
@@ -257,6 +261,8 @@ def run_reading(frame):
 
     life, destiny = wait_for("both result headings", headings)
     log(f"headings: {life.name!r}, {destiny.name!r}")
+    # The result page's controls come with the first result.
+    check_buttons([PROCEED, BACK])
     check(life.name == EXPECTED_LIFE_PATH, f"Life Path heading {life.name!r}, expected {EXPECTED_LIFE_PATH!r}")
     check(destiny.name == EXPECTED_DESTINY, f"Destiny heading {destiny.name!r}, expected {EXPECTED_DESTINY!r}")
     check(life.description == EXPECTED_LIFE_PATH_STEPS,

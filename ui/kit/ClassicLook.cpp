@@ -99,8 +99,11 @@ void SetBackground(QWidget* widget, const QColor& colour) {
 QString ProgramCaption() { return QCoreApplication::translate("ClassicLook", "Kivo Love Numerology v1.0"); }
 
 QIcon ProgramIcon() {
+    // Window frames, task bars and window lists ask for 64 pixels at most.
+    // The 128 and 256 pixel renderings (three quarters of all the pixels)
+    // are for the desktop's launchers and the installer.
     QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+    for (const int size : {16, 24, 32, 48, 64}) {
         icon.addFile(QStringLiteral(":/icons/kivo-%1.png").arg(size), QSize(size, size));
     }
     return icon;

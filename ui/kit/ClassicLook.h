@@ -31,7 +31,7 @@ void SetBackground(QWidget* widget, const QColor& colour);
 // title the About and promotion windows show inside.
 QString ProgramCaption();
 
-// The program's icon in every size we draw it in.
+// The program's icon in the sizes a window uses, 16 to 64 pixels.
 QIcon ProgramIcon();
 
 // The icon for a 32 x 32 picture box, drawn at the box's screen scale rather

@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QPointer>
 
 #include <utility>
 
@@ -12,7 +13,9 @@ LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent
     setAccessibleName(text);
 }
 
-QCursor LinkLabel::LinkCursor() {
+namespace {
+
+QCursor MakeLinkCursor() {
     // The window system shows a cursor image pixel for pixel, so a scaled
     // screen gets the hand drawn at its scale (from the 64-pixel rendering)
     // rather than a 32-pixel hand half the size of everything around it.
@@ -32,6 +35,25 @@ QCursor LinkLabel::LinkCursor() {
     // The fingertip is the hot spot (see resources/cursors/link-hand.svg),
     // counted in the image's own pixels.
     return QCursor(image, qRound(8 * scale), qRound(1 * scale));
+}
+
+// Holds the one hand cursor for as long as the application lives: one
+// picture decoded, and one cursor for the window system to make, however
+// many links there are.
+class LinkCursorKeeper : public QObject {
+public:
+    explicit LinkCursorKeeper(QObject* application) : QObject(application), cursor(MakeLinkCursor()) {}
+    const QCursor cursor;
+};
+
+}  // namespace
+
+QCursor LinkLabel::LinkCursor() {
+    static QPointer<LinkCursorKeeper> keeper;
+    if (keeper.isNull()) {
+        keeper = new LinkCursorKeeper(qGuiApp);
+    }
+    return keeper->cursor;
 }
 
 void LinkLabel::mouseDoubleClickEvent(QMouseEvent* event) {

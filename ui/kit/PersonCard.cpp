@@ -47,7 +47,10 @@ void PersonCard::paintEvent(QPaintEvent* /*event*/) {
     // Centred in a box of its rounded width and not clipped to it, so the
     // glyphs fall on the same fractions of a pixel as a style sheet's
     // title.
-    const QFontMetrics metrics = fontMetrics();
+    QFont titleFont = font();
+    titleFont.setBold(true);
+    painter.setFont(titleFont);
+    const QFontMetrics metrics(titleFont);
     style()->drawItemText(
         &painter, QRect(13, 6, metrics.horizontalAdvance(title()), metrics.height()),
         Qt::AlignLeft | Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextShowMnemonic | Qt::TextDontClip,

@@ -29,6 +29,9 @@ public:
     // whole screen.
     void showPopup() override;
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     int firstValue_;
 };

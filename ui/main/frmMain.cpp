@@ -98,6 +98,9 @@ void frmMain::cmdProceed_Click() {
         state.intYear[i] = static_cast<std::int16_t>(cboYear_[i]->value());
     }
     modLoveCompatibility::CalculateCompatibility();
+    if (TS_ == nullptr) {
+        createResultPage();
+    }
 
     lblResult_[0]->setText(tr("LifePath Compatibility Number is %1 + %2")
                                .arg(state.intLifePath[0])

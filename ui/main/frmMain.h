@@ -38,7 +38,8 @@ public:
     static constexpr int kFirstYear = 1900;
     static constexpr int kLastYear = 2050;
 
-    // Builds every control, then runs Form_Load.
+    // Builds the menus and the entry page, then runs Form_Load; the result
+    // page gets its controls on the first proceed.
     explicit frmMain(QWidget* parent = nullptr);
     ~frmMain() override;
 
@@ -72,7 +73,8 @@ private:
     void createMenus();
     void createEntryPage(QWidget* page);
     void createPersonFrame(QWidget* page, std::size_t i);
-    void createResultPage(QWidget* page);
+    // Fills the result page; run by the first proceed that gets through.
+    void createResultPage();
     void createBrandFrame(QWidget* client);
     void connectHandlers();
     void setKeyboardOrder();

@@ -23,13 +23,18 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QImage>
 #include <QPixmap>
 #include <QPushButton>
+#include <QResource>
 #include <QScreen>
 #include <QTabBar>
 #include <QToolTip>
 
 #include <algorithm>
+#include <bit>
+#include <cstring>
+#include <utility>
 
 namespace {
 
@@ -62,25 +67,6 @@ QFrame* MakeFrame(QWidget* parent, const char* name, const QRect& place, const Q
     return frame;
 }
 
-// A combo box builds its whole drop-down (a popup window with a list view)
-// on every font change, and six of them at start-up cost more than the rest
-// of the entry page. The box is not laid out or shown yet, so nothing else
-// needs the event; the drop-down takes the box's font when first opened.
-class FontChangeSink : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* /*watched*/, QEvent* event) override { return event->type() == QEvent::FontChange; }
-};
-
-void SetFontQuietly(QComboBox* list, const QFont& font) {
-    FontChangeSink sink;
-    list->installEventFilter(&sink);
-    list->setFont(font);
-    list->removeEventFilter(&sink);
-}
-
 // Shows a result heading's steps as a tooltip just above the heading, over
 // the tab strip: placed at the pointer, as tooltips are, it would hide the
 // short reading right below, the very text the steps explain.
@@ -110,6 +96,26 @@ protected:
         return true;
     }
 };
+
+constexpr int kPictureSide = 196;
+
+// The entry page's picture. An unscaled screen gets the copy made at the
+// box's size, kept as bare premultiplied pixels: decoding even that copy
+// from a PNG cost more than building the rest of the page. Scaled screens
+// (and a copy of the wrong size) get the full picture, shrunk when painted.
+QPixmap EntryPicture(qreal devicePixelRatio) {
+    static_assert(std::endian::native == std::endian::little, "the bare pixels are stored little-endian");
+    if (devicePixelRatio <= 1.0) {
+        const QResource bare(QStringLiteral(":/images/picture1-196.argb"));
+        const QByteArray pixels = bare.uncompressedData();
+        QImage image(kPictureSide, kPictureSide, QImage::Format_ARGB32_Premultiplied);
+        if (pixels.size() == image.sizeInBytes()) {
+            std::memcpy(image.bits(), pixels.constData(), static_cast<std::size_t>(pixels.size()));
+            return QPixmap::fromImage(std::move(image));
+        }
+    }
+    return QPixmap(QStringLiteral(":/images/picture1.png"));
+}
 
 QString Indexed(const char* name, std::size_t index) {
     return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
@@ -142,8 +148,9 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
                         kLabel14Place);
     Label14_->setAlignment(Qt::AlignCenter);
 
+    // The result page's controls are built on the first proceed: nobody
+    // sees them before, and they cost more than the rest of the window.
     fraResult_ = MakeFrame(client, "fraResult", kPagePlace, kPageGrey);
-    createResultPage(fraResult_);
     fraMain_ = MakeFrame(client, "fraMain", kPagePlace, kPageGrey);
     createEntryPage(fraMain_);
     createBrandFrame(client);
@@ -195,13 +202,8 @@ void frmMain::createMenus() {
 void frmMain::createEntryPage(QWidget* page) {
     auto* picture = new QLabel(page);
     picture->setObjectName(QStringLiteral("Picture1"));
-    picture->setGeometry(58, 14, 196, 196);
-    // On an unscaled screen the copy made at the box's size is shown: the
-    // full picture takes longer to decode than the rest of the page takes to
-    // build, and would only be shrunk to this size again when painted.
-    // Scaled screens get the full picture.
-    picture->setPixmap(QPixmap(picture->devicePixelRatioF() > 1.0 ? QStringLiteral(":/images/picture1.png")
-                                                                   : QStringLiteral(":/images/picture1-196.png")));
+    picture->setGeometry(58, 14, kPictureSide, kPictureSide);
+    picture->setPixmap(EntryPicture(picture->devicePixelRatioF()));
     picture->setScaledContents(true);
     picture->setAccessibleName(tr("Two interlocking hearts"));
 
@@ -237,13 +239,14 @@ void frmMain::createPersonFrame(QWidget* page, std::size_t i) {
     auto* frame = new PersonCard(tr(kTitles[i]), page);
     frame->setObjectName(Indexed("Frame1", i));
     frame->setGeometry(312, 12 + static_cast<int>(i) * 144, 298, 134);
-    frame->setFont(StandardFont(true));
     // The card paints its own grey. The boxes inside shade their frames from
     // the window colour, which stays the application's, not the page's.
     QPalette palette = frame->palette();
     palette.setColor(QPalette::Window, QGuiApplication::palette().color(QPalette::Window));
     palette.setColor(QPalette::WindowText, Qt::white);
     frame->setPalette(palette);
+    // The card and everything in it keep the window's standard font: a combo
+    // box given a font of its own builds its whole drop-down anew.
 
     const std::array<QString, 4> captions{tr("Name"), tr("Date"), tr("Month"), tr("Year")};
     const std::array<QRect, 4> captionPlaces{QRect{12, 26, 120, 16}, QRect{12, 78, 60, 16},
@@ -256,13 +259,11 @@ void frmMain::createPersonFrame(QWidget* page, std::size_t i) {
     txtName_[i] = new QLineEdit(frame);
     txtName_[i]->setObjectName(Indexed("txtName", i));
     txtName_[i]->setGeometry(12, 44, 274, 24);
-    txtName_[i]->setFont(StandardFont());
 
     const auto makeList = [&](const char* name, int firstValue, const QRect& place) {
         auto* list = new DateList(firstValue, frame);
         list->setObjectName(Indexed(name, i));
         list->setGeometry(place);
-        SetFontQuietly(list, StandardFont());
         // Pick-only: the user chooses an entry, never types one.
         list->setEditable(false);
         list->setMaxVisibleItems(15);
@@ -278,7 +279,8 @@ void frmMain::createPersonFrame(QWidget* page, std::size_t i) {
     cboYear_[i]->setAccessibleName(tr(kAccessible[i][3]));
 }
 
-void frmMain::createResultPage(QWidget* page) {
+void frmMain::createResultPage() {
+    QWidget* page = fraResult_;
     TS_ = new QTabBar(page);
     TS_->setObjectName(QStringLiteral("TS"));
     TS_->setFont(StandardFont());
@@ -336,6 +338,18 @@ void frmMain::createResultPage(QWidget* page) {
     cmdBack_->setObjectName(QStringLiteral("cmdBack"));
     cmdBack_->setGeometry(440, 310, 170, 36);
     cmdBack_->setFont(StandardFont(true));
+
+    connect(cmdBack_, &QPushButton::clicked, this, &frmMain::cmdBack_Click);
+    connect(TS_, &QTabBar::currentChanged, this, &frmMain::TS_Click);
+    kivo::look::PressButtonsLikeWindows(page);
+    QWidget::setTabOrder(cmdProceed_, TS_);
+    QWidget::setTabOrder(TS_, RTB_);
+    QWidget::setTabOrder(RTB_, cmdBack_);
+    // The page is on screen already, and a control added to a shown widget
+    // stays hidden until shown itself.
+    for (QWidget* control : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        control->show();
+    }
 }
 
 void frmMain::createBrandFrame(QWidget* client) {
@@ -369,8 +383,6 @@ void frmMain::createBrandFrame(QWidget* client) {
 
 void frmMain::connectHandlers() {
     connect(cmdProceed_, &QPushButton::clicked, this, &frmMain::cmdProceed_Click);
-    connect(cmdBack_, &QPushButton::clicked, this, &frmMain::cmdBack_Click);
-    connect(TS_, &QTabBar::currentChanged, this, &frmMain::TS_Click);
     connect(mnuCalculate_, &QAction::triggered, this, &frmMain::mnuCalculate_Click);
     connect(mnuExit_, &QAction::triggered, this, &frmMain::mnuExit_Click);
 
@@ -397,8 +409,5 @@ void frmMain::setKeyboardOrder() {
     for (std::size_t k = 1; k < order.size(); ++k) {
         QWidget::setTabOrder(order[k - 1], order[k]);
     }
-    QWidget::setTabOrder(cmdProceed_, TS_);
-    QWidget::setTabOrder(TS_, RTB_);
-    QWidget::setTabOrder(RTB_, cmdBack_);
     txtName_[0]->setFocus();
 }
