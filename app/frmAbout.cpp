@@ -17,8 +17,8 @@ constexpr Qt::Alignment kTopLeft = Qt::AlignLeft | Qt::AlignTop;
 }  // namespace
 
 frmAbout::frmAbout(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(kivo::look::ProgramCaption());
     setWindowIcon(QGuiApplication::windowIcon());
@@ -52,9 +52,9 @@ void frmAbout::createControls() {
     Label1_->setWordWrap(true);
     SetTextColour(Label1_, Qt::white);
 
-    lblHomePage_ = MakeLink(this, "lblHomePage",
-                            tr("Click here to visit %1").arg(modHelp::MakerSiteDisplayName()),
-                            {131, 91, 270, 13}, StandardFont(), kLightYellow);
+    lblHomePage_ =
+        MakeLink(this, "lblHomePage", tr("Click here to visit %1").arg(modHelp::MakerSiteDisplayName()),
+                 {131, 91, 270, 13}, StandardFont(), kLightYellow);
 
     Label3_ = MakeLabel(this, "Label3",
                         tr("Home Business Opportunity. Start your own Internet business and make money "

@@ -17,7 +17,9 @@ QUrl Page(const char* endpoint, const char* path) {
 }  // namespace
 
 QUrl OnlineHelpAddress() { return Page(kivo::endpoints::kProductSite, "/kivo-love-numerology-help.html"); }
-QUrl DownloadPageAddress() { return Page(kivo::endpoints::kProductSite, "/download-kivo-love-numerology.html"); }
+QUrl DownloadPageAddress() {
+    return Page(kivo::endpoints::kProductSite, "/download-kivo-love-numerology.html");
+}
 // The home page is the site address itself, with no path of its own.
 QUrl HomePageAddress() { return Page(kivo::endpoints::kMakerSite, ""); }
 QUrl SoftwaresPageAddress() { return Page(kivo::endpoints::kMakerSite, "/arvellasoftwares"); }

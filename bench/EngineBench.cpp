@@ -44,18 +44,34 @@ void* CountedAlignedAlloc(std::size_t size, std::align_val_t align) {
 void* operator new(std::size_t size) { return CountedAlloc(size); }
 void* operator new[](std::size_t size) { return CountedAlloc(size); }
 void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
-    try { return CountedAlloc(size); } catch (...) { return nullptr; }
+    try {
+        return CountedAlloc(size);
+    } catch (...) {
+        return nullptr;
+    }
 }
 void* operator new[](std::size_t size, const std::nothrow_t&) noexcept {
-    try { return CountedAlloc(size); } catch (...) { return nullptr; }
+    try {
+        return CountedAlloc(size);
+    } catch (...) {
+        return nullptr;
+    }
 }
 void* operator new(std::size_t size, std::align_val_t align) { return CountedAlignedAlloc(size, align); }
 void* operator new[](std::size_t size, std::align_val_t align) { return CountedAlignedAlloc(size, align); }
 void* operator new(std::size_t size, std::align_val_t align, const std::nothrow_t&) noexcept {
-    try { return CountedAlignedAlloc(size, align); } catch (...) { return nullptr; }
+    try {
+        return CountedAlignedAlloc(size, align);
+    } catch (...) {
+        return nullptr;
+    }
 }
 void* operator new[](std::size_t size, std::align_val_t align, const std::nothrow_t&) noexcept {
-    try { return CountedAlignedAlloc(size, align); } catch (...) { return nullptr; }
+    try {
+        return CountedAlignedAlloc(size, align);
+    } catch (...) {
+        return nullptr;
+    }
 }
 void operator delete(void* p) noexcept { std::free(p); }
 void operator delete[](void* p) noexcept { std::free(p); }

@@ -187,17 +187,18 @@ QString Repeat(const QString& piece) {
 }
 
 void BM_ProceedLetters(benchmark::State& state) {
-    const Entries entries{{{Repeat(QStringLiteral("Catherine ")), 1, 1, 1900},
-                           {Repeat(QStringLiteral("Ann ")), 9, 9, 1998}}};
+    const Entries entries{
+        {{Repeat(QStringLiteral("Catherine ")), 1, 1, 1900}, {Repeat(QStringLiteral("Ann ")), 9, 9, 1998}}};
     ProceedWithPasted(state, entries);
 }
 
 // Right-to-left text, emoji with joiners, NUL and control characters around
 // a few letters: the slowest kind of text for UTF-8 conversion.
 void BM_ProceedMixed(benchmark::State& state) {
-    const QString mix = QStringLiteral("\u202Eمرحبا") + QChar(u'\0') +
-                        QStringLiteral("A\t\r\nשלום\x1b😀\u200D👩b z ");
-    const Entries entries{{{Repeat(mix), 1, 1, 1900}, {Repeat(QStringLiteral("😺 Кэт\u202Bkatze ")), 9, 9, 1998}}};
+    const QString mix =
+        QStringLiteral("\u202Eمرحبا") + QChar(u'\0') + QStringLiteral("A\t\r\nשלום\x1b😀\u200D👩b z ");
+    const Entries entries{
+        {{Repeat(mix), 1, 1, 1900}, {Repeat(QStringLiteral("😺 Кэт\u202Bkatze ")), 9, 9, 1998}}};
     ProceedWithPasted(state, entries);
 }
 

@@ -232,17 +232,16 @@ const std::array<ReadingRow, 81> kShortReadings = {{
 }};
 
 const std::array<ReadingRow, 45> kLongReadings = {{
-    {"11", kLong11}, {"12", kLong12}, {"13", kLong13}, {"14", kLong14}, {"15", kLong15},
-    {"16", kLong16}, {"17", kLong17}, {"18", kLong18}, {"19", kLong19},
+    {"11", kLong11}, {"12", kLong12}, {"13", kLong13}, {"14", kLong14}, {"15", kLong15}, {"16", kLong16},
+    {"17", kLong17}, {"18", kLong18}, {"19", kLong19},
 
-    {"22", kLong22}, {"23", kLong23}, {"24", kLong24}, {"25", kLong25}, {"26", kLong26},
-    {"27", kLong27}, {"28", kLong28}, {"29", kLong29},
+    {"22", kLong22}, {"23", kLong23}, {"24", kLong24}, {"25", kLong25}, {"26", kLong26}, {"27", kLong27},
+    {"28", kLong28}, {"29", kLong29},
 
-    {"33", kLong33}, {"34", kLong34}, {"35", kLong35}, {"36", kLong36}, {"37", kLong37},
-    {"38", kLong38}, {"39", kLong39},
+    {"33", kLong33}, {"34", kLong34}, {"35", kLong35}, {"36", kLong36}, {"37", kLong37}, {"38", kLong38},
+    {"39", kLong39},
 
-    {"44", kLong44}, {"45", kLong45}, {"46", kLong46}, {"47", kLong47}, {"48", kLong48},
-    {"49", kLong49},
+    {"44", kLong44}, {"45", kLong45}, {"46", kLong46}, {"47", kLong47}, {"48", kLong48}, {"49", kLong49},
 
     {"55", kLong55}, {"56", kLong56}, {"57", kLong57}, {"58", kLong58}, {"59", kLong59},
 

@@ -13,8 +13,7 @@ namespace {
 // overflow, and the caller decides what an overflow means.
 std::optional<std::int16_t> GuardedAdd(std::int16_t a, std::int16_t b) {
     const int sum = int{a} + int{b};
-    if (sum < std::numeric_limits<std::int16_t>::min() ||
-        sum > std::numeric_limits<std::int16_t>::max()) {
+    if (sum < std::numeric_limits<std::int16_t>::min() || sum > std::numeric_limits<std::int16_t>::max()) {
         return std::nullopt;
     }
     return static_cast<std::int16_t>(sum);
@@ -116,11 +115,16 @@ enum class Rating : unsigned char { None, VeryCompatible, Compatible, Neutral, D
 
 constexpr std::string_view RatingText(Rating r) {
     switch (r) {
-    case Rating::VeryCompatible: return "Very Compatible";
-    case Rating::Compatible: return "Compatible";
-    case Rating::Neutral: return "Neutral";
-    case Rating::Difficult: return "Difficult";
-    case Rating::None: break;
+    case Rating::VeryCompatible:
+        return "Very Compatible";
+    case Rating::Compatible:
+        return "Compatible";
+    case Rating::Neutral:
+        return "Neutral";
+    case Rating::Difficult:
+        return "Difficult";
+    case Rating::None:
+        break;
     }
     return {};
 }

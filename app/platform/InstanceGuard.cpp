@@ -22,9 +22,7 @@ namespace kivo::platform {
 
 InstanceGuard::InstanceGuard(InstanceGuardPlaces places) : places_(std::move(places)) {}
 
-InstanceGuard::~InstanceGuard() {
-    release();
-}
+InstanceGuard::~InstanceGuard() { release(); }
 
 #ifdef Q_OS_WIN
 
@@ -256,17 +254,17 @@ InstanceGuard::State InstanceGuard::acquire() {
         }
         int lock = -1;
         switch (TakeLockIn(folder.get(), uid, handles_, lock)) {
-            case Take::Held:
-                handles_.push_back(lock);
-                heldAt_.push_back(path);
-                result = State::Held;
-                break;
-            case Take::Busy:
-                result = State::OtherCopyRunning;
-                break;
-            case Take::AlreadyHeld:
-            case Take::Unusable:
-                break;
+        case Take::Held:
+            handles_.push_back(lock);
+            heldAt_.push_back(path);
+            result = State::Held;
+            break;
+        case Take::Busy:
+            result = State::OtherCopyRunning;
+            break;
+        case Take::AlreadyHeld:
+        case Take::Unusable:
+            break;
         }
     }
     if (result == State::OtherCopyRunning) {

@@ -55,7 +55,8 @@ int RunProgram(QApplication& app) {
     kivo::platform::Platform& platform = kivo::platform::current();
     if (!platform.acquireSingleInstanceLock()) {
         QApplication::setWindowIcon(kivo::look::ProgramIcon());
-        kivo::platform::ShowMessage(nullptr, QApplication::translate("Startup", "Application is already running"),
+        kivo::platform::ShowMessage(nullptr,
+                                    QApplication::translate("Startup", "Application is already running"),
                                     kivo::platform::MessageIcon::Information);
         EndApplication();
         return 0;

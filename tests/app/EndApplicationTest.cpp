@@ -23,8 +23,9 @@ private slots:
         QVERIFY(run.finished);
         QCOMPARE(run.exitStatus, QProcess::NormalExit);
         QCOMPARE(run.exitCode, 0);
-        QCOMPARE(run.lines, QStringList({QStringLiteral("ending 1"), QStringLiteral("main closed 1 visible 0"),
-                                     QStringLiteral("promo closed 1 visible 0")}));
+        QCOMPARE(run.lines,
+                 QStringList({QStringLiteral("ending 1"), QStringLiteral("main closed 1 visible 0"),
+                              QStringLiteral("promo closed 1 visible 0")}));
     }
 };
 

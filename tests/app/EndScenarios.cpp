@@ -81,7 +81,8 @@ int main(int argc, char* argv[]) {
         }
         // Work queued after the end must never run.
         QTimer::singleShot(0, [] { Say("late work ran"); });
-        QMetaObject::invokeMethod(qApp, [] { Say("late call ran"); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            qApp, [] { Say("late call ran"); }, Qt::QueuedConnection);
     });
     // A safety net, so that a broken EndApplication fails instead of hanging.
     QTimer::singleShot(5000, [] {

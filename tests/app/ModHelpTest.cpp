@@ -31,13 +31,14 @@ private slots:
         QTest::newRow("OpenDownloadPage") << Launcher(modHelp::OpenDownloadPage)
                                           << Endpoint(kProductSite) + "/download-kivo-love-numerology.html";
         QTest::newRow("OpenHomePage") << Launcher(modHelp::OpenHomePage) << Endpoint(kMakerSite);
-        QTest::newRow("OpenSoftwaresPage") << Launcher(modHelp::OpenSoftwaresPage)
-                                           << Endpoint(kMakerSite) + "/arvellasoftwares";
-        QTest::newRow("OpenDonatePage") << Launcher(modHelp::OpenDonatePage) << Endpoint(kHelpSite) + "/donate.html";
-        QTest::newRow("OpenFullBrandPage") << Launcher(modHelp::OpenFullBrandPage)
-                                           << Endpoint(kHelpSite) + "/fully-branded.html";
-        QTest::newRow("OpenCoBrandPage") << Launcher(modHelp::OpenCoBrandPage)
-                                         << Endpoint(kHelpSite) + "/co-brand.html";
+        QTest::newRow("OpenSoftwaresPage")
+            << Launcher(modHelp::OpenSoftwaresPage) << Endpoint(kMakerSite) + "/arvellasoftwares";
+        QTest::newRow("OpenDonatePage")
+            << Launcher(modHelp::OpenDonatePage) << Endpoint(kHelpSite) + "/donate.html";
+        QTest::newRow("OpenFullBrandPage")
+            << Launcher(modHelp::OpenFullBrandPage) << Endpoint(kHelpSite) + "/fully-branded.html";
+        QTest::newRow("OpenCoBrandPage")
+            << Launcher(modHelp::OpenCoBrandPage) << Endpoint(kHelpSite) + "/co-brand.html";
     }
 
     void eachLauncherOpensExactlyItsPage() {
@@ -53,9 +54,9 @@ private slots:
 
     void tellAFriendOpensTheComposedAddress_data() {
         QTest::addColumn<QString>("address");
-        QTest::newRow("percent-encoded")
-            << QStringLiteral("https://www.arvella.example/tavik-refer-a-friend.php?taf1=Ann%20Lee&taf2=a%40b.example"
-                              "&taf6=https%3A%2F%2Fwww.kivolove.example%2F");
+        QTest::newRow("percent-encoded") << QStringLiteral(
+            "https://www.arvella.example/tavik-refer-a-friend.php?taf1=Ann%20Lee&taf2=a%40b.example"
+            "&taf6=https%3A%2F%2Fwww.kivolove.example%2F");
         // The user's own words, raw: spaces, a line break, non-ASCII letters
         // and a "#" must still reach the browser as one address.
         QTest::newRow("raw") << QString::fromUtf8(

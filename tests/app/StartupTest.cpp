@@ -51,7 +51,8 @@ private slots:
         QTest::addColumn<QString>("front");
         for (int r = 1; r <= 6; ++r) {
             QTest::addRow("r=%d", r) << r
-                                     << (r % 2 == 0 ? QStringLiteral("lblFullBrand") : QStringLiteral("lblCobrand"));
+                                     << (r % 2 == 0 ? QStringLiteral("lblFullBrand")
+                                                    : QStringLiteral("lblCobrand"));
         }
     }
 
@@ -115,23 +116,30 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QStringList>("transcript");
         QTest::newRow("second copy") << QStringList{QStringLiteral("second-copy")}
-                                     << QStringList{QStringLiteral("message information Application is already running "
-                                                                   "windows 0"),
+                                     << QStringList{QStringLiteral(
+                                                        "message information Application is already running "
+                                                        "windows 0"),
                                                     QStringLiteral("seeded 0"), QStringLiteral("ending 1"),
                                                     QStringLiteral("windows 0"), QStringLiteral("status 0")};
         for (const auto& [random, front] : {std::pair{"0.1", "lblCobrand"}, std::pair{"0.2", "lblFullBrand"},
                                             std::pair{"0.9", "lblFullBrand"}}) {
             QTest::addRow("first copy, random %s", random)
                 << QStringList{QStringLiteral("first-copy"), QString::fromLatin1(random)}
-                << QStringList{QStringLiteral("seeded 1"), QStringLiteral("messages 0"),
-                               QStringLiteral("shown frmMain"), QStringLiteral("front ") + QString::fromLatin1(front),
-                               QStringLiteral("quit on last window 0"), QStringLiteral("shown frmExitPromo"),
-                               QStringLiteral("ending 1"), QStringLiteral("windows 0"), QStringLiteral("status 0")};
+                << QStringList{QStringLiteral("seeded 1"),
+                               QStringLiteral("messages 0"),
+                               QStringLiteral("shown frmMain"),
+                               QStringLiteral("front ") + QString::fromLatin1(front),
+                               QStringLiteral("quit on last window 0"),
+                               QStringLiteral("shown frmExitPromo"),
+                               QStringLiteral("ending 1"),
+                               QStringLiteral("windows 0"),
+                               QStringLiteral("status 0")};
         }
         QTest::newRow("ended with the main window open")
             << QStringList{QStringLiteral("end-from-main")}
-            << QStringList{QStringLiteral("shown frmMain"), QStringLiteral("promotion 0"), QStringLiteral("ending 1"),
-                           QStringLiteral("windows 0"), QStringLiteral("status 0")};
+            << QStringList{QStringLiteral("shown frmMain"), QStringLiteral("promotion 0"),
+                           QStringLiteral("ending 1"), QStringLiteral("windows 0"),
+                           QStringLiteral("status 0")};
     }
 
     void wholeRunsAsSeparateProcesses() {

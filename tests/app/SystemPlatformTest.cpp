@@ -75,7 +75,8 @@ private slots:
         UrlCatcher catcher;
         QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "open");
         SystemPlatform platform;
-        const QUrl address(QStringLiteral("https://www.arvella.example/tavik-refer-a-friend.php?taf1=Ann%20Lee"));
+        const QUrl address(
+            QStringLiteral("https://www.arvella.example/tavik-refer-a-friend.php?taf1=Ann%20Lee"));
         platform.openUrl(address);
         QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
         QCOMPARE(catcher.urls, QList<QUrl>{address});
@@ -96,7 +97,8 @@ private slots:
 
         for (int face = 1; face <= 6; ++face) {
             const auto times = rolls.count(face);
-            QVERIFY2(times > 800 && times < 1200, qPrintable(QStringLiteral("%1 came up %2 times").arg(face).arg(times)));
+            QVERIFY2(times > 800 && times < 1200,
+                     qPrintable(QStringLiteral("%1 came up %2 times").arg(face).arg(times)));
         }
         const auto even = rolls.count(2) + rolls.count(4) + rolls.count(6);
         QVERIFY(even > 2800 && even < 3200);

@@ -107,14 +107,17 @@ private slots:
         QTest::addColumn<QString>("partner");
         QTest::addColumn<int>("way");
 
-        AddWays("100000 letters, past the letter total's limit", QStringLiteral("Ann") + Repeat(QStringLiteral("z"), kHugeLength - 3),
+        AddWays("100000 letters, past the letter total's limit",
+                QStringLiteral("Ann") + Repeat(QStringLiteral("z"), kHugeLength - 3),
                 QStringLiteral("Catherine"));
         AddWays("100000 mixed characters each", Repeat(HostileMix(), kHugeLength),
                 Repeat(QStringLiteral("😀 Кэт\u202Bkatze\u202C") + QChar(u'\0'), kHugeLength));
         AddWays("control characters", QStringLiteral("A\tn\nn\r\x1b\x7f\x01\u0085"),
                 QStringLiteral("Cath") + QChar(u'\0') + QStringLiteral("erine\x08"));
-        AddWays("right to left", QStringLiteral("\u202Eann\u202C דנה"), QStringLiteral("علي Catherine \u200F"));
-        AddWays("emoji", QStringLiteral("👩\u200D❤️\u200D👨 Ann 😀"), QStringLiteral("Cat😺herine🏳️\u200D🌈"));
+        AddWays("right to left", QStringLiteral("\u202Eann\u202C דנה"),
+                QStringLiteral("علي Catherine \u200F"));
+        AddWays("emoji", QStringLiteral("👩\u200D❤️\u200D👨 Ann 😀"),
+                QStringLiteral("Cat😺herine🏳️\u200D🌈"));
         AddWays("NUL characters", QStringLiteral("A") + QChar(u'\0') + QStringLiteral("nn") + QChar(u'\0'),
                 QChar(u'\0') + QStringLiteral("Catherine") + QChar(u'\0'));
         AddWays("lone surrogates", QStringLiteral("Ann") + QChar(0xD800),
@@ -145,11 +148,13 @@ private slots:
 
         QCOMPARE(shown.platform.messageTexts(), QStringList{});
         QCOMPARE(FrontPage(w), QStringLiteral("fraResult"));
-        const std::int16_t lifePath[2] = {mlc::GetLifePathNumber(1, 1, 1900), mlc::GetLifePathNumber(9, 9, 1998)};
+        const std::int16_t lifePath[2] = {mlc::GetLifePathNumber(1, 1, 1900),
+                                          mlc::GetLifePathNumber(9, 9, 1998)};
         const std::int16_t destiny[2] = {ExpectedDestiny(Held(user, names[0])),
                                          ExpectedDestiny(Held(partner, names[1]))};
-        QCOMPARE(Child<QLabel>(w, "lblResult", 0)->text(),
-                 QStringLiteral("LifePath Compatibility Number is %1 + %2").arg(lifePath[0]).arg(lifePath[1]));
+        QCOMPARE(
+            Child<QLabel>(w, "lblResult", 0)->text(),
+            QStringLiteral("LifePath Compatibility Number is %1 + %2").arg(lifePath[0]).arg(lifePath[1]));
         QCOMPARE(Child<QLabel>(w, "lblResult", 2)->text(),
                  QStringLiteral("Destiny Compatibility Number is %1 + %2").arg(destiny[0]).arg(destiny[1]));
         QCOMPARE(Child<QLabel>(w, "lblResult", 3)->text(),
@@ -164,10 +169,12 @@ private slots:
         QTest::addColumn<int>("way");
         QTest::addColumn<int>("refused");  // whose name: 0 user, 1 partner
 
-        AddWays("emoji only", QStringLiteral("😀👩\u200D❤️\u200D👨"), QStringLiteral("Catherine"), 0);
+        AddWays("emoji only", QStringLiteral("😀👩\u200D❤️\u200D👨"), QStringLiteral("Catherine"),
+                0);
         AddWays("NUL and controls only", QChar(u'\0') + QStringLiteral("\t\r\n\x1b\x7f") + QChar(u'\0'),
                 QStringLiteral("Catherine"), 0);
-        AddWays("fullwidth letters are no ASCII letters", QStringLiteral("ＡＮＮ"), QStringLiteral("Catherine"), 0);
+        AddWays("fullwidth letters are no ASCII letters", QStringLiteral("ＡＮＮ"),
+                QStringLiteral("Catherine"), 0);
         AddWays("100000 spaces", Repeat(QStringLiteral(" "), kHugeLength), QStringLiteral("Catherine"), 0);
         AddWays("100000 right-to-left characters", QStringLiteral("Ann"),
                 Repeat(QStringLiteral("\u202Eعلي שלום "), kHugeLength), 1);

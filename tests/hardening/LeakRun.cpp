@@ -58,7 +58,8 @@ void PlayTheUser() {
     Child<QComboBox>(*main, "cboMonth", 1)->setCurrentIndex(8);
     Child<QComboBox>(*main, "cboYear", 1)->setCurrentIndex(98);
     Child<QPushButton>(*main, "cmdProceed")->click();
-    Step(Child<QLabel>(*main, "lblResult", 0)->text() == QStringLiteral("LifePath Compatibility Number is 3 + 9"),
+    Step(Child<QLabel>(*main, "lblResult", 0)->text() ==
+             QStringLiteral("LifePath Compatibility Number is 3 + 9"),
          "reading shown");
 
     // As the close box does: through the window system, not a direct delete.

@@ -37,9 +37,7 @@ bool IsRuntimeFrame(const QString& frame) {
     return runtime.match(frame).hasMatch();
 }
 
-bool IsOurFrame(const QString& frame) {
-    return frame.contains(QStringLiteral(" " KIVO_SOURCE_DIR "/"));
-}
+bool IsOurFrame(const QString& frame) { return frame.contains(QStringLiteral(" " KIVO_SOURCE_DIR "/")); }
 
 QList<Leak> ParseLeaks(const QString& report) {
     QList<Leak> leaks;
@@ -145,7 +143,8 @@ private slots:
     // an object of ours is caught by both the census and the leak report.
     void forgottenWindowAndObjectAreCaught() {
         const Run run = runProgram(QStringLiteral("canary"));
-        QVERIFY2(run.output.contains(QStringLiteral("left alive: frmMain forgotten")), qPrintable(run.output));
+        QVERIFY2(run.output.contains(QStringLiteral("left alive: frmMain forgotten")),
+                 qPrintable(run.output));
         QVERIFY(run.output.contains(QStringLiteral("FAILED no widget left alive")));
 
         const QList<Leak> leaks = ParseLeaks(run.report);

@@ -136,8 +136,9 @@ void TranslationTest::tsListsExactlyTheTextsOfTheSources() {
     QTemporaryDir dir;
     const QString found = dir.filePath(QStringLiteral("found.ts"));
     QProcess lupdate;
-    lupdate.start(QStringLiteral(KIVO_LUPDATE), {QStringLiteral("-silent"),
-                                                 QStringLiteral("@" KIVO_TS_SOURCES), QStringLiteral("-ts"), found});
+    lupdate.start(
+        QStringLiteral(KIVO_LUPDATE),
+        {QStringLiteral("-silent"), QStringLiteral("@" KIVO_TS_SOURCES), QStringLiteral("-ts"), found});
     QVERIFY(lupdate.waitForFinished(60000));
     QCOMPARE(lupdate.exitCode(), 0);
 
@@ -198,8 +199,9 @@ void TranslationTest::everyShownTextIsTranslated() {
     // What the user typed and the engine's readings, which stay English.
     const modLoveCompatibility::CalculationState& state = modLoveCompatibility::State();
     QStringList data{QStringLiteral("Ann"), QStringLiteral("Bob")};
-    for (const std::string_view text : {state.strLifePathShort, state.strDestinyShort, state.strLifePathReading,
-                                        state.strDestinyReading, state.strLifePathRating, state.strDestinyRating}) {
+    for (const std::string_view text :
+         {state.strLifePathShort, state.strDestinyShort, state.strLifePathReading, state.strDestinyReading,
+          state.strLifePathRating, state.strDestinyRating}) {
         data << kivo::Text(text);
     }
 

@@ -72,8 +72,9 @@ QFont Font(double points, bool bold, Family family) {
     static const QStringList kAll = QFontDatabase::families();
     static const QStringList kVerdana =
         InstalledFamilies(kAll, {QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
-    static const QStringList kMsSansSerif = InstalledFamilies(
-        kAll, {QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"), QStringLiteral("DejaVu Sans")});
+    static const QStringList kMsSansSerif =
+        InstalledFamilies(kAll, {QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                                 QStringLiteral("DejaVu Sans")});
 
     QFont font;
     font.setFamilies(family == Family::Verdana ? kVerdana : kMsSansSerif);

@@ -24,8 +24,8 @@ QLabel* MakeLabel(QWidget* parent, QAnyStringView name, const QString& text, con
     return Place(new QLabel(text, parent), name, place, font, alignment);
 }
 
-LinkLabel* MakeLink(QWidget* parent, QAnyStringView name, const QString& text, const QRect& place,
-                    QFont font, const QColor& colour, Qt::Alignment alignment) {
+LinkLabel* MakeLink(QWidget* parent, QAnyStringView name, const QString& text, const QRect& place, QFont font,
+                    const QColor& colour, Qt::Alignment alignment) {
     font.setUnderline(true);
     LinkLabel* link = Place(new LinkLabel(text, parent), name, place, font, alignment);
     SetTextColour(link, colour);

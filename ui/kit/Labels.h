@@ -20,8 +20,7 @@ QLabel* MakeLabel(QWidget* parent, QAnyStringView name, const QString& text, con
 
 // A web link: the label above with the font underlined and the text in the
 // given colour.
-LinkLabel* MakeLink(QWidget* parent, QAnyStringView name, const QString& text, const QRect& place,
-                    QFont font, const QColor& colour,
-                    Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
+LinkLabel* MakeLink(QWidget* parent, QAnyStringView name, const QString& text, const QRect& place, QFont font,
+                    const QColor& colour, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
 
 }  // namespace kivo::look

@@ -62,9 +62,9 @@ public:
         cursor.setPosition(std::clamp(offset, 0, characterCount()));
         QRect place = box()->cursorRect(cursor);
         const QString ch = text(offset, offset + 1);
-        place.setWidth(ch.isEmpty() || ch == QLatin1String("\n") ? 1
-                                                                 : QFontMetrics(cursor.charFormat().font())
-                                                                       .horizontalAdvance(ch));
+        place.setWidth(ch.isEmpty() || ch == QLatin1String("\n")
+                           ? 1
+                           : QFontMetrics(cursor.charFormat().font()).horizontalAdvance(ch));
         place.moveTopLeft(box()->viewport()->mapToGlobal(place.topLeft()));
         return place;
     }
@@ -139,14 +139,16 @@ void InsertRun(QTextCursor& cursor, const QString& text, bool emphasis, int line
 void ComposeReport(QTextEdit& box, const modLoveCompatibility::CalculationState& state) {
     box.clear();
     QTextCursor cursor = box.textCursor();
-    InsertRun(cursor, QCoreApplication::translate("ReadingReport",
-                                                  "Your Love Numerology Reading Based on Life Path Number"),
+    InsertRun(cursor,
+              QCoreApplication::translate("ReadingReport",
+                                          "Your Love Numerology Reading Based on Life Path Number"),
               true, 1);
     InsertRun(cursor, Text(state.strLifePathRating), true, 1);
     InsertRun(cursor, Text(state.strLifePathReading), false, 2);
-    InsertRun(cursor, QCoreApplication::translate("ReadingReport",
-                                                  "Your Love Numerology Reading Based on Destiny Number"),
-              true, 1);
+    InsertRun(
+        cursor,
+        QCoreApplication::translate("ReadingReport", "Your Love Numerology Reading Based on Destiny Number"),
+        true, 1);
     InsertRun(cursor, Text(state.strDestinyRating), true, 1);
     InsertRun(cursor, Text(state.strDestinyReading), false, 0);
 }

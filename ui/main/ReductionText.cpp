@@ -6,9 +6,7 @@ namespace mlc = modLoveCompatibility;
 
 namespace {
 
-QString Arrow() {
-    return QStringLiteral(" \u2192 ");
-}
+QString Arrow() { return QStringLiteral(" \u2192 "); }
 
 // "1 + 9 + 0 + 2" for 1902.
 QString DigitsJoined(int n) {

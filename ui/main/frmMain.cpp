@@ -32,9 +32,9 @@ void frmMain::Form_Load() {
     for (int day = 1; day <= 31; ++day) {
         days.append(QString::number(day));
     }
-    const QStringList months{tr("January"), tr("February"), tr("March"),     tr("April"),
-                             tr("May"),     tr("June"),     tr("July"),      tr("August"),
-                             tr("September"), tr("October"), tr("November"), tr("December")};
+    const QStringList months{tr("January"),   tr("February"), tr("March"),    tr("April"),
+                             tr("May"),       tr("June"),     tr("July"),     tr("August"),
+                             tr("September"), tr("October"),  tr("November"), tr("December")};
     QStringList years;
     for (int year = kFirstYear; year <= kLastYear; ++year) {
         years.append(QString::number(year));
@@ -102,13 +102,11 @@ void frmMain::cmdProceed_Click() {
         createResultPage();
     }
 
-    lblResult_[0]->setText(tr("LifePath Compatibility Number is %1 + %2")
-                               .arg(state.intLifePath[0])
-                               .arg(state.intLifePath[1]));
+    lblResult_[0]->setText(
+        tr("LifePath Compatibility Number is %1 + %2").arg(state.intLifePath[0]).arg(state.intLifePath[1]));
     lblResult_[1]->setText(Text(state.strLifePathShort));
-    lblResult_[2]->setText(tr("Destiny Compatibility Number is %1 + %2")
-                               .arg(state.intDestiny[0])
-                               .arg(state.intDestiny[1]));
+    lblResult_[2]->setText(
+        tr("Destiny Compatibility Number is %1 + %2").arg(state.intDestiny[0]).arg(state.intDestiny[1]));
     lblResult_[3]->setText(Text(state.strDestinyShort));
 
     // How each heading's numbers were reached, from the entries the engine

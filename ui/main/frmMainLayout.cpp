@@ -19,11 +19,11 @@
 #include <QEvent>
 #include <QFrame>
 #include <QGuiApplication>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QImage>
 #include <QPixmap>
 #include <QPushButton>
 #include <QResource>
@@ -228,7 +228,8 @@ void frmMain::createPersonFrame(QWidget* page, std::size_t i) {
     static constexpr std::array<const char*, kPersonCount> kTitles{
         QT_TR_NOOP("Your Personal Details"), QT_TR_NOOP("Your Partner's Personal Details")};
     // The captions of each frame, in the order Name, Date, Month, Year.
-    static constexpr std::array<std::array<std::size_t, 4>, kPersonCount> kCaptionIndex{{{3, 0, 1, 2}, {4, 5, 6, 7}}};
+    static constexpr std::array<std::array<std::size_t, 4>, kPersonCount> kCaptionIndex{
+        {{3, 0, 1, 2}, {4, 5, 6, 7}}};
     static constexpr std::array<std::array<const char*, 4>, kPersonCount> kAccessible{{
         {QT_TR_NOOP("Your name"), QT_TR_NOOP("Your birth day"), QT_TR_NOOP("Your birth month"),
          QT_TR_NOOP("Your birth year")},
@@ -404,8 +405,8 @@ void frmMain::connectHandlers() {
 }
 
 void frmMain::setKeyboardOrder() {
-    const std::array<QWidget*, 9> order{txtName_[0], cboDate_[0], cboMonth_[0], cboYear_[0], txtName_[1],
-                                        cboDate_[1], cboMonth_[1], cboYear_[1], cmdProceed_};
+    const std::array<QWidget*, 9> order{txtName_[0], cboDate_[0],  cboMonth_[0], cboYear_[0], txtName_[1],
+                                        cboDate_[1], cboMonth_[1], cboYear_[1],  cmdProceed_};
     for (std::size_t k = 1; k < order.size(); ++k) {
         QWidget::setTabOrder(order[k - 1], order[k]);
     }

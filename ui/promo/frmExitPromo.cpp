@@ -45,7 +45,6 @@ constexpr int kSmallestFittedPixelSize = 7;
 // The window's default font: the text fields and the Exit button use it.
 QFont DefaultFont() { return Font(8.25, false, Family::MsSansSerif); }
 
-
 bool LabelFits(const QLabel* label) {
     if (label->wordWrap()) {
         return label->heightForWidth(label->width()) <= label->height();
@@ -229,8 +228,7 @@ void frmExitPromo::createControls() {
     txtEmail_ = MakeField(Frame2_, "txtEmail", Placeholder(Field::Email), {240, 24, 225, 19});
     txtFriendEmail_ =
         MakeField(Frame2_, "txtFriendEmail", Placeholder(Field::FriendEmail), {240, 48, 225, 19});
-    txtFriendName_ =
-        MakeField(Frame2_, "txtFriendName", Placeholder(Field::FriendName), {6, 48, 225, 19});
+    txtFriendName_ = MakeField(Frame2_, "txtFriendName", Placeholder(Field::FriendName), {6, 48, 225, 19});
 
     // Deliberately placed below the frame's bottom edge: the frame clips it,
     // so it is never seen, yet Tab still reaches it.
@@ -273,14 +271,14 @@ void frmExitPromo::createControls() {
 }
 
 void frmExitPromo::setTabOrder() {
-    for (QWidget* passive : {static_cast<QWidget*>(Picture1_), static_cast<QWidget*>(Label1_),
-                             static_cast<QWidget*>(Label2_), static_cast<QWidget*>(Frame2_),
-                             static_cast<QWidget*>(Frame6_), static_cast<QWidget*>(Label3_),
-                             static_cast<QWidget*>(lblGoToHome_)}) {
+    for (QWidget* passive :
+         {static_cast<QWidget*>(Picture1_), static_cast<QWidget*>(Label1_), static_cast<QWidget*>(Label2_),
+          static_cast<QWidget*>(Frame2_), static_cast<QWidget*>(Frame6_), static_cast<QWidget*>(Label3_),
+          static_cast<QWidget*>(lblGoToHome_)}) {
         passive->setFocusPolicy(Qt::NoFocus);
     }
-    const QWidget* order[] = {cmdClose_, Check1_, txtName_, cmdSubmit_, txtEmail_,
-                              txtFriendEmail_, txtFriendName_, txtMessage_};
+    const QWidget* order[] = {cmdClose_, Check1_,         txtName_,       cmdSubmit_,
+                              txtEmail_, txtFriendEmail_, txtFriendName_, txtMessage_};
     for (std::size_t i = 1; i < std::size(order); ++i) {
         QWidget::setTabOrder(const_cast<QWidget*>(order[i - 1]), const_cast<QWidget*>(order[i]));
     }
@@ -401,7 +399,8 @@ bool frmExitPromo::txtFriendEmail_KeyPress(const QString& typed) {
 }
 
 void frmExitPromo::RefuseSpace(QWidget* field) {
-    kivo::platform::ShowMessage(this, tr("Email Address Cannot Contain Space"), kivo::platform::MessageIcon::Error);
+    kivo::platform::ShowMessage(this, tr("Email Address Cannot Contain Space"),
+                                kivo::platform::MessageIcon::Error);
     field->setFocus(Qt::OtherFocusReason);
 }
 

@@ -43,7 +43,9 @@ QString strTafMessage;
 QString strTafFriendName;
 QString strTafFriendEmail;
 
-QString Placeholder(Field field) { return Translated(kFieldTexts[static_cast<std::size_t>(field)].placeholder); }
+QString Placeholder(Field field) {
+    return Translated(kFieldTexts[static_cast<std::size_t>(field)].placeholder);
+}
 
 void SubmitReferral() {
     const std::array<const QString*, 5> values{&strTafName, &strTafEmail, &strTafMessage, &strTafFriendName,
@@ -59,9 +61,9 @@ void SubmitReferral() {
         }
     }
 
-    strTafAddress = ComposeReferralAddress(modHelp::TellAFriendPageAddress(), modHelp::ProductHomeAddress(),
-                                           {strTafName, strTafEmail, strTafMessage, strTafFriendName,
-                                            strTafFriendEmail});
+    strTafAddress =
+        ComposeReferralAddress(modHelp::TellAFriendPageAddress(), modHelp::ProductHomeAddress(),
+                               {strTafName, strTafEmail, strTafMessage, strTafFriendName, strTafFriendEmail});
     modHelp::OpenTellAFriendURL();
 }
 

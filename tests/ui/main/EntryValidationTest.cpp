@@ -47,11 +47,16 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::addColumn<int>("focusedName");
 
-        QTest::newRow("both empty: only the user's message") << "" << "" << kYourName << 0;
-        QTest::newRow("user only spaces") << "   " << "Cat" << kYourName << 0;
-        QTest::newRow("partner only spaces") << "Ann" << "    " << kPartnerName << 1;
-        QTest::newRow("pasted digits as user name") << "1234" << "Cat" << kYourName << 0;
-        QTest::newRow("pasted dashes as partner name") << "Ann" << "--" << kPartnerName << 1;
+        QTest::newRow("both empty: only the user's message") << ""
+                                                             << "" << kYourName << 0;
+        QTest::newRow("user only spaces") << "   "
+                                          << "Cat" << kYourName << 0;
+        QTest::newRow("partner only spaces") << "Ann"
+                                             << "    " << kPartnerName << 1;
+        QTest::newRow("pasted digits as user name") << "1234"
+                                                    << "Cat" << kYourName << 0;
+        QTest::newRow("pasted dashes as partner name") << "Ann"
+                                                       << "--" << kPartnerName << 1;
     }
 
     void namesAreCheckedFirstAndMissingOrLetterlessNamesRefused() {
@@ -79,9 +84,9 @@ private slots:
     }
 
     void datesAreCheckedUserFirstAndLeaveTheFocusAlone_data() {
-        QTest::addColumn<QList<int>>("user");     // day, month, year
+        QTest::addColumn<QList<int>>("user");  // day, month, year
         QTest::addColumn<QList<int>>("partner");
-        QTest::addColumn<QString>("message");     // empty: the check passes
+        QTest::addColumn<QString>("message");  // empty: the check passes
 
         QTest::newRow("29 Feb 2000 passes") << QList{29, 2, 2000} << QList{1, 1, 1900} << QString();
         QTest::newRow("29 Feb 1900 never existed") << QList{29, 2, 1900} << QList{1, 1, 1900} << kFebruary;
@@ -96,8 +101,8 @@ private slots:
         QTest::newRow("31 May passes") << QList{31, 5, 1980} << QList{31, 12, 2050} << QString();
         QTest::newRow("partner's 29 Feb 1900") << QList{1, 1, 1900} << QList{29, 2, 1900} << kFebruary;
         QTest::newRow("partner's 31 Nov") << QList{1, 1, 1900} << QList{31, 11, 1999} << kThirtyFirst;
-        QTest::newRow("user's date reported before partner's") << QList{31, 4, 1980} << QList{30, 2, 1980}
-                                                              << kThirtyFirst;
+        QTest::newRow("user's date reported before partner's")
+            << QList{31, 4, 1980} << QList{30, 2, 1980} << kThirtyFirst;
     }
 
     void datesAreCheckedUserFirstAndLeaveTheFocusAlone() {
@@ -135,8 +140,8 @@ private slots:
         const auto none = Qt::KeyboardModifiers();
         const auto ctrl = Qt::KeyboardModifiers(Qt::ControlModifier);
         QTest::newRow("lower letter") << int(Qt::Key_Z) << "z" << none << 2 << false << "Abz";
-        QTest::newRow("capital letter") << int(Qt::Key_Q) << "Q" << Qt::KeyboardModifiers(Qt::ShiftModifier) << 2
-                                        << false << "AbQ";
+        QTest::newRow("capital letter")
+            << int(Qt::Key_Q) << "Q" << Qt::KeyboardModifiers(Qt::ShiftModifier) << 2 << false << "AbQ";
         QTest::newRow("space") << int(Qt::Key_Space) << " " << none << 2 << false << "Ab ";
         QTest::newRow("backspace") << int(Qt::Key_Backspace) << "\b" << none << 2 << false << "A";
         QTest::newRow("digit") << int(Qt::Key_5) << "5" << none << 2 << true << "Ab";

@@ -30,8 +30,14 @@ private slots:
         QTest::addColumn<QString>("destinyRating");
         QTest::addColumn<QString>("destinyReading");
 
-        QTest::newRow("full texts") << "Neutral" << "Steady and warm." << "Difficult" << "Talk more, often.";
-        QTest::newRow("empty rating and reading still take their lines") << "" << "" << "Compatible" << "";
+        QTest::newRow("full texts") << "Neutral"
+                                    << "Steady and warm."
+                                    << "Difficult"
+                                    << "Talk more, often.";
+        QTest::newRow("empty rating and reading still take their lines") << ""
+                                                                         << ""
+                                                                         << "Compatible"
+                                                                         << "";
     }
 
     void reportHasSevenLinesWithHeadingsAndRatingsBold() {
@@ -79,9 +85,9 @@ private slots:
         QWidget* surface = box.viewport();
         // The box takes no mouse input at all: each event goes unanswered.
         for (const char* event : {"MousePress", "MouseMove", "MouseRelease", "MouseDClick"}) {
-            QTest::ignoreMessage(QtWarningMsg,
-                                 qPrintable(QStringLiteral("Mouse event \"%1\" not accepted by receiving widget")
-                                                .arg(QLatin1String(event))));
+            QTest::ignoreMessage(
+                QtWarningMsg, qPrintable(QStringLiteral("Mouse event \"%1\" not accepted by receiving widget")
+                                             .arg(QLatin1String(event))));
         }
         QTest::mousePress(surface, Qt::LeftButton, {}, QPoint(5, 5));
         QTest::mouseMove(surface, QPoint(120, 40));

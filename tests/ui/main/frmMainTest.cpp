@@ -164,11 +164,14 @@ private slots:
 
     void everyInputSaysWhatItIs() {
         ShownWindow shown;
-        const QList<QPair<const char*, QString>> named{
-            {"txtName_0", "Your name"},          {"cboDate_0", "Your birth day"},
-            {"cboMonth_0", "Your birth month"},  {"cboYear_0", "Your birth year"},
-            {"txtName_1", "Partner's name"},     {"cboDate_1", "Partner's birth day"},
-            {"cboMonth_1", "Partner's birth month"}, {"cboYear_1", "Partner's birth year"}};
+        const QList<QPair<const char*, QString>> named{{"txtName_0", "Your name"},
+                                                       {"cboDate_0", "Your birth day"},
+                                                       {"cboMonth_0", "Your birth month"},
+                                                       {"cboYear_0", "Your birth year"},
+                                                       {"txtName_1", "Partner's name"},
+                                                       {"cboDate_1", "Partner's birth day"},
+                                                       {"cboMonth_1", "Partner's birth month"},
+                                                       {"cboYear_1", "Partner's birth year"}};
         for (const auto& [control, name] : named) {
             QWidget* widget = Child(*shown.window, control);
             QCOMPARE(widget->accessibleName(), name);
@@ -215,7 +218,8 @@ private slots:
             // The drop-down list is its one child, and its actions open it.
             QCOMPARE(iface->childCount(), 1);
             QCOMPARE(iface->child(0)->object(), static_cast<QObject*>(list->view()));
-            QVERIFY(iface->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+            QVERIFY(
+                iface->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
         }
     }
 
@@ -353,7 +357,8 @@ private slots:
             for (int y = 4; y < 22; ++y) {
                 for (int x = 0; x < image.width(); ++x) {
                     if (image.pixelColor(x, y) == Qt::white) {
-                        QVERIFY2(x > 10 && x < 260, qPrintable(QStringLiteral("white at %1,%2").arg(x).arg(y)));
+                        QVERIFY2(x > 10 && x < 260,
+                                 qPrintable(QStringLiteral("white at %1,%2").arg(x).arg(y)));
                         ++white;
                     }
                 }
@@ -374,8 +379,10 @@ private slots:
         ShownWindow shown;
         QVERIFY(shown.show());
         frmMain& w = *shown.window;
-        QVERIFY(Child<QLabel>(w, "Label14")->text().endsWith(
-            QStringLiteral("Click Here To Visit %1 Now.").arg(modHelp::MakerSiteDisplayName())));
+        QVERIFY(Child<QLabel>(w, "Label14")
+                    ->text()
+                    .endsWith(
+                        QStringLiteral("Click Here To Visit %1 Now.").arg(modHelp::MakerSiteDisplayName())));
         QWidget* frame = Child(w, "fraFullBrand");
         const QRect edge = frame->rect().adjusted(0, 0, -1, -1);
         for (const auto& [name, page] : {std::pair{"lblCobrand", modHelp::CoBrandPageAddress()},

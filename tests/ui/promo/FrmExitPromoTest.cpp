@@ -65,7 +65,8 @@ private:
     // Shows a fresh window and waits until it is active; the first random
     // number drawn by the window is `draw`.
     void openWindow(float draw = 0.0F);
-    void fill(const QString& name, const QString& email, const QString& friendName, const QString& friendEmail);
+    void fill(const QString& name, const QString& email, const QString& friendName,
+              const QString& friendEmail);
     // Moves the focus into `field` and out again, by the Tab key's reason.
     static void focusIn(QWidget* field) { field->setFocus(Qt::TabFocusReason); }
     void focusOut() { Child<QPushButton>(*window_, "cmdClose")->setFocus(Qt::TabFocusReason); }
@@ -162,7 +163,8 @@ void FrmExitPromoTest::textsOfTheWindow() {
         QCOMPARE(text.endsWith(QLatin1Char('.')), i != 1);
     }
     QCOMPARE(distinct.size(), 4);
-    QCOMPARE(Child<QCheckBox>(*window_, "Check1")->text(), QStringLiteral("Click Here To Visit %1 Now").arg(site));
+    QCOMPARE(Child<QCheckBox>(*window_, "Check1")->text(),
+             QStringLiteral("Click Here To Visit %1 Now").arg(site));
 
     // The catalogue: two paragraphs, the second on a line of its own, with
     // the typographic apostrophe intact.
@@ -220,15 +222,26 @@ void FrmExitPromoTest::placeholderRules_data() {
         auto row = [&](const char* what) -> QTestData& { return QTest::addRow("%s: %s", field, what); };
         const QString p = placeholder;
         const QString name = QString::fromLatin1(field);
-        row("placeholder cleared") << name << p << p << "" << "" << p;
-        row("placeholder in spaces cleared") << name << p << "  " + p + " " << "" << "" << p;
+        row("placeholder cleared") << name << p << p << ""
+                                   << "" << p;
+        row("placeholder in spaces cleared") << name << p << "  " + p + " "
+                                             << ""
+                                             << "" << p;
         row("other case kept") << name << p << p.toLower() << p.toLower() << "" << p.toLower();
-        row("tab counts as content") << name << p << p + "\t" << p + "\t" << "" << p + "\t";
-        row("only spaces restored") << name << p << "   " << "   " << "" << p;
-        row("own text kept with its spaces") << name << p << p << "" << "x.y@z" << "x.y@z";
+        row("tab counts as content") << name << p << p + "\t" << p + "\t"
+                                     << "" << p + "\t";
+        row("only spaces restored") << name << p << "   "
+                                    << "   "
+                                    << "" << p;
+        row("own text kept with its spaces") << name << p << p << ""
+                                             << "x.y@z"
+                                             << "x.y@z";
         // Spaces around a typed text stay; the e-mail fields refuse typed
         // spaces, so the text is put there directly.
-        row("typed text keeps surrounding spaces") << name << p << " ab " << " ab " << "" << " ab ";
+        row("typed text keeps surrounding spaces") << name << p << " ab "
+                                                   << " ab "
+                                                   << ""
+                                                   << " ab ";
     }
 }
 
@@ -364,7 +377,8 @@ void FrmExitPromoTest::submitChecks_data() {
     QTest::newRow("both e-mails still prompts")
         << QStringList{"Ann", "Your Email Address", "Bob", "Friend's Email Address"} << proper;
     QTest::newRow("same address") << QStringList{"Ann", "a@b.c", "Bob", "a@b.c"} << distinct;
-    QTest::newRow("same address, extra spaces") << QStringList{"Ann", "  a@b.c", "Bob", "a@b.c   "} << distinct;
+    QTest::newRow("same address, extra spaces")
+        << QStringList{"Ann", "  a@b.c", "Bob", "a@b.c   "} << distinct;
     QTest::newRow("two empty addresses") << QStringList{"Ann", "", "Bob", "   "} << distinct;
     QTest::newRow("case differs") << QStringList{"Ann", "A@b.c", "Bob", "a@b.c"} << "";
     QTest::newRow("sender without @") << QStringList{"Ann", "a.b.c", "Bob", "b@c.d"} << proper;
@@ -375,9 +389,10 @@ void FrmExitPromoTest::submitChecks_data() {
     QTest::newRow("dot last") << QStringList{"Ann", "a@b.", "Bob", "@@.."} << "";
     QTest::newRow("e-mail checks before the name")
         << QStringList{"Your Name", "a@b", "Friend's Name", "b@c.d"} << proper;
-    QTest::newRow("name still its prompt") << QStringList{"Your Name", "a@b.c", "Bob", "b@c.d"}
-                                           << "Please Enter Your Name";
-    QTest::newRow("name only spaces") << QStringList{"    ", "a@b.c", "Bob", "b@c.d"} << "Please Enter Your Name";
+    QTest::newRow("name still its prompt")
+        << QStringList{"Your Name", "a@b.c", "Bob", "b@c.d"} << "Please Enter Your Name";
+    QTest::newRow("name only spaces")
+        << QStringList{"    ", "a@b.c", "Bob", "b@c.d"} << "Please Enter Your Name";
     QTest::newRow("friend's name still its prompt")
         << QStringList{"Ann", "a@b.c", "Friend's Name", "b@c.d"} << "Please Enter Your Friend's Name";
     QTest::newRow("name first of two failures")
@@ -423,10 +438,13 @@ void FrmExitPromoTest::submitSendsTrimmedValuesAndTheDefaultMessage() {
     QCOMPARE(platform_->openedUrls.at(0), platform_->openedUrls.at(1));
     const QUrlQuery query(platform_->openedUrls.constFirst());
     QCOMPARE(query.queryItemValue(QStringLiteral("taf1"), QUrl::FullyDecoded), QStringLiteral("Ann & Lee"));
-    QCOMPARE(query.queryItemValue(QStringLiteral("taf2"), QUrl::FullyDecoded), QStringLiteral("ann+1@home.example"));
-    QCOMPARE(query.queryItemValue(QStringLiteral("taf3"), QUrl::FullyDecoded), QStringLiteral("Your Message\r\n"));
+    QCOMPARE(query.queryItemValue(QStringLiteral("taf2"), QUrl::FullyDecoded),
+             QStringLiteral("ann+1@home.example"));
+    QCOMPARE(query.queryItemValue(QStringLiteral("taf3"), QUrl::FullyDecoded),
+             QStringLiteral("Your Message\r\n"));
     QCOMPARE(query.queryItemValue(QStringLiteral("taf4"), QUrl::FullyDecoded), QStringLiteral("\tBob"));
-    QCOMPARE(query.queryItemValue(QStringLiteral("taf5"), QUrl::FullyDecoded), QStringLiteral("bob@home.example"));
+    QCOMPARE(query.queryItemValue(QStringLiteral("taf5"), QUrl::FullyDecoded),
+             QStringLiteral("bob@home.example"));
     QCOMPARE(query.queryItemValue(QStringLiteral("taf6"), QUrl::FullyDecoded),
              modHelp::ProductHomeAddress().toString());
     // The fields are left as they were.

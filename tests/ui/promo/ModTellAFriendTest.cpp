@@ -59,7 +59,8 @@ void VerifyOpenedAddress(const RecordingPlatform& platform, const QStringList& v
 
     const QList<std::pair<QString, QString>> items = QUrlQuery(opened).queryItems(QUrl::FullyDecoded);
     QCOMPARE(items.size(), 6);
-    const QList<std::pair<QString, QString>> formItems = FormDecode(opened.query(QUrl::FullyEncoded).toLatin1());
+    const QList<std::pair<QString, QString>> formItems =
+        FormDecode(opened.query(QUrl::FullyEncoded).toLatin1());
     QCOMPARE(formItems.size(), 6);
     for (int i = 0; i < 6; ++i) {
         QCOMPARE(items.at(i).first, kKeys.at(i));
@@ -72,8 +73,8 @@ void VerifyOpenedAddress(const RecordingPlatform& platform, const QStringList& v
 QString RandomText(QRandomGenerator& random) {
     // Every ASCII character, controls included, plus letters from outside
     // ASCII and characters beyond the basic plane.
-    static const QList<char32_t> kExtra{0xE9, 0xDF, 0x3A9, 0x416, 0x5D0, 0x4E2D, 0x2019, 0xFEFF,
-                                        0x1F496, 0x1F600, 0x10348};
+    static const QList<char32_t> kExtra{0xE9,   0xDF,   0x3A9,   0x416,   0x5D0,  0x4E2D,
+                                        0x2019, 0xFEFF, 0x1F496, 0x1F600, 0x10348};
     const int length = random.bounded(1, 200);
     QString text;
     for (int i = 0; i < length; ++i) {
@@ -119,11 +120,12 @@ void ModTellAFriendTest::checksInOrder_data() {
     QTest::newRow("e-mail empty") << with(1, "") << "Please Enter Your Email";
     QTest::newRow("message placeholder") << with(2, "Your Message") << "Please Enter Your Message";
     QTest::newRow("message empty") << with(2, "") << "Please Enter Your Message";
-    QTest::newRow("friend's name placeholder") << with(3, "Friend's Name") << "Please Enter Your Friend's Name";
+    QTest::newRow("friend's name placeholder")
+        << with(3, "Friend's Name") << "Please Enter Your Friend's Name";
     QTest::newRow("friend's e-mail placeholder")
         << with(4, "Friend's Email Address") << "Please Enter Your Friend's Email";
-    QTest::newRow("first failure wins") << QStringList{"Ann", "ann@home.example", "", "", ""}
-                                        << "Please Enter Your Message";
+    QTest::newRow("first failure wins")
+        << QStringList{"Ann", "ann@home.example", "", "", ""} << "Please Enter Your Message";
 
     // A different letter case is not the placeholder, and neither is the
     // message's first text with its line break.
@@ -157,22 +159,23 @@ void ModTellAFriendTest::addressCarriesValuesUnchanged_data() {
 
     QTest::newRow("plain") << QStringList{"Ann", "ann@home.example", "Hello", "Bob", "bob@home.example"};
     QTest::newRow("delimiters") << QStringList{"A&B=C", "a#b@c.d", "?x=1&y=2#top", "Bob;Jo/Al", "b=b@c.d&"};
-    QTest::newRow("key injection")
-        << QStringList{"Ann&taf2=evil@x.y", "ann@home.example", "hi&taf6=https://evil.example/",
-                       "Bob", "bob@home.example#taf5=x"};
+    QTest::newRow("key injection") << QStringList{"Ann&taf2=evil@x.y", "ann@home.example",
+                                                  "hi&taf6=https://evil.example/", "Bob",
+                                                  "bob@home.example#taf5=x"};
     QTest::newRow("plus and percent taken literally")
         << QStringList{"A+B", "a+tag@home.example", "100%20sure %2B 50% %zz %", "%41", "b%40c.d"};
-    QTest::newRow("spaces inside") << QStringList{"Ann Lee", "a b@c.d", "one  two   three", "Bob Jo", "x@y.z"};
+    QTest::newRow("spaces inside") << QStringList{"Ann Lee", "a b@c.d", "one  two   three", "Bob Jo",
+                                                  "x@y.z"};
     QTest::newRow("line breaks and tabs")
         << QStringList{"Ann", "ann@home.example", "Your Message\r\nline two\r\n\r\nend\t", "Bob\n", "b@c.d"};
-    QTest::newRow("beyond ASCII")
-        << QStringList{QString::fromUtf8("Zo\u00EB \u5F20\u4F1F"), QString::fromUtf8("j\u00FCrgen@m\u00FCnchen.example"),
-                       QString::fromUtf8("\u2764\uFE0F \U0001F496 love \U0001F600"), QString::fromUtf8("\u0416\u0435\u043D\u044F"),
-                       QString::fromUtf8("\U0001F600@emoji.example")};
+    QTest::newRow("beyond ASCII") << QStringList{
+        QString::fromUtf8("Zo\u00EB \u5F20\u4F1F"), QString::fromUtf8("j\u00FCrgen@m\u00FCnchen.example"),
+        QString::fromUtf8("\u2764\uFE0F \U0001F496 love \U0001F600"),
+        QString::fromUtf8("\u0416\u0435\u043D\u044F"), QString::fromUtf8("\U0001F600@emoji.example")};
     const QString longText = QString(9'999, QLatin1Char('a')) + QLatin1Char('&');
-    QTest::newRow("10,000 characters")
-        << QStringList{longText, QStringLiteral("ann@home.example"), QString::fromUtf8("\U0001F496").repeated(5'000),
-                       longText, QStringLiteral("bob@home.example")};
+    QTest::newRow("10,000 characters") << QStringList{longText, QStringLiteral("ann@home.example"),
+                                                      QString::fromUtf8("\U0001F496").repeated(5'000),
+                                                      longText, QStringLiteral("bob@home.example")};
 }
 
 void ModTellAFriendTest::addressCarriesValuesUnchanged() {
