@@ -3,8 +3,8 @@
 #include <QLabel>
 
 // A label that acts as a web link: it shows the program's hand pointer while
-// pointed at and reports a left click. It is not a push button on purpose: it keeps the look
-// of the text it carries.
+// pointed at and reports a left click. It is not a push button on purpose: it
+// keeps the look of the text it carries.
 class LinkLabel : public QLabel {
     Q_OBJECT
 public:
