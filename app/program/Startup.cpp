@@ -17,15 +17,17 @@
 
 namespace {
 
-// Reading every size of the program icon and handing them to the window
-// system takes longer than building half the main window, and the first
-// frame does not need it: the icon follows right after that frame. A window
-// that is not painted within a second (started minimised, say) gets it then.
-class IconAfterFirstFrame : public QObject {
+// What the first frame does not need follows right after it: the program
+// icon (reading every size of it and handing them to the window system takes
+// longer than building half the main window) and the date lists' entries
+// beyond the first of each (half a million instructions for entries nobody
+// can pick before the window is up). A window that is not painted within a
+// second (started minimised, say) gets them then.
+class AfterFirstFrame : public QObject {
 public:
-    explicit IconAfterFirstFrame(QWidget& window) : QObject(&window) {
+    explicit AfterFirstFrame(frmMain& window) : QObject(&window), window_(window) {
         window.installEventFilter(this);
-        QTimer::singleShot(1000, this, &IconAfterFirstFrame::setIcon);
+        QTimer::singleShot(1000, this, &AfterFirstFrame::finish);
     }
 
 protected:
@@ -33,18 +35,21 @@ protected:
         if (event->type() == QEvent::Paint) {
             watched->removeEventFilter(this);
             // Queued, so the frame being painted is finished and on screen first.
-            QTimer::singleShot(0, this, &IconAfterFirstFrame::setIcon);
+            QTimer::singleShot(0, this, &AfterFirstFrame::finish);
         }
         return false;
     }
 
 private:
-    void setIcon() {
+    void finish() {
+        window_.CompleteDateLists();
         if (QApplication::windowIcon().isNull()) {
             QApplication::setWindowIcon(kivo::look::ProgramIcon());
         }
         deleteLater();
     }
+
+    frmMain& window_;
 };
 
 // A standard icon of a style, asked for from the style when first needed.
@@ -129,10 +134,10 @@ int RunProgram(QApplication& app) {
 
     // Closing the main window discards its entries and results with it; the
     // guard tells the clean-up below whether it is still there.
-    QPointer<frmMain> window = new frmMain;
+    QPointer<frmMain> window = new frmMain(nullptr, frmMain::DateLists::FirstEntryOnly);
     window->setAttribute(Qt::WA_DeleteOnClose);
     ConnectShutdown(*window);
-    new IconAfterFirstFrame(*window);
+    new AfterFirstFrame(*window);
     window->show();
     ChooseBrandLabel(*window, DrawBrandRoll());
 
