@@ -20,8 +20,8 @@ namespace {
 // What the first frame does not need follows right after it: the program
 // icon (reading every size of it and handing them to the window system takes
 // longer than building half the main window) and the date lists' entries
-// beyond the first of each (half a million instructions for entries nobody
-// can pick before the window is up). A window that is not painted within a
+// beyond the first of each (nearly a million instructions for entries
+// nobody can pick before the window is up). A window that is not painted within a
 // second (started minimised, say) gets them then.
 class AfterFirstFrame : public QObject {
 public:
@@ -99,7 +99,8 @@ public:
 
     QIcon standardIcon(StandardPixmap which, const QStyleOption* option,
                        const QWidget* widget) const override {
-        // Without an option the icon depends on nothing but the style.
+        // Asked for without an option, the icon depends only on the style
+        // and the layout direction, which the program never changes.
         if (option == nullptr &&
             (which == SP_ToolBarHorizontalExtensionButton || which == SP_ToolBarVerticalExtensionButton)) {
             return QIcon(new StandardIconOnDemand(baseStyle(), which));

@@ -13,7 +13,7 @@ int RunProgram(QApplication& app);
 // the menu bar's overflow-button icon from its files only when the button is
 // first drawn or measured. Every menu bar asks for that icon as it is made,
 // and the first picture a program reads loads all of Qt's image-format
-// plugins: about 2.5 million instructions before the first frame for a
+// plugins: about 2 million instructions before the first frame for a
 // button that a window as wide as ours never shows. Call before the first
 // menu bar is made.
 void UseStyleWithIconsOnDemand();
