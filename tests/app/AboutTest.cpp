@@ -112,7 +112,10 @@ private slots:
         QTest::mouseClick(link, Qt::RightButton);
         QCOMPARE(platform.openedUrls.size(), 1);
 
-        // Our own hand, with its fingertip as the hot spot.
+        // Our own hand, with its fingertip as the hot spot, once pointed at.
+        const QPointF inside = link->rect().center();
+        QEnterEvent enter(inside, inside, link->mapToGlobal(inside));
+        QApplication::sendEvent(link, &enter);
         QCOMPARE(link->cursor().pixmap().size(), QSize(32, 32));
         QCOMPARE(link->cursor().hotSpot(), QPoint(8, 1));
     }

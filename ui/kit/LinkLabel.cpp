@@ -8,10 +8,7 @@
 
 #include <utility>
 
-LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
-    setCursor(LinkCursor());
-    setAccessibleName(text);
-}
+LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent) { setAccessibleName(text); }
 
 namespace {
 
@@ -54,6 +51,18 @@ QCursor LinkLabel::LinkCursor() {
         keeper = new LinkCursorKeeper(qGuiApp);
     }
     return keeper->cursor;
+}
+
+bool LinkLabel::event(QEvent* event) {
+    // The hand is made when a link is first pointed at: the pointer takes
+    // the shape of the widget it enters only after the widget has heard of
+    // it, and a start-up that made it for links nobody points at yet would
+    // pay for a picture and a cursor of the window system before the first
+    // frame.
+    if (event->type() == QEvent::Enter && !testAttribute(Qt::WA_SetCursor)) {
+        setCursor(LinkCursor());
+    }
+    return QLabel::event(event);
 }
 
 void LinkLabel::mouseDoubleClickEvent(QMouseEvent* event) {

@@ -100,10 +100,18 @@ public:
     }
 };
 
+// The name of the style that draws, behind any proxies.
+QString DrawingStyleName(const QStyle* style) {
+    while (const auto* proxy = qobject_cast<const QProxyStyle*>(style)) {
+        style = proxy->baseStyle();
+    }
+    return style->name();
+}
+
 // One for all lists, made anew only when the application's style changes.
 QStyle* SharedDropDownListStyle() {
     static QPointer<DropDownListStyle> shared;
-    const QString base = QApplication::style()->name();
+    const QString base = DrawingStyleName(QApplication::style());
     if (shared.isNull() || shared->baseStyle()->name() != base) {
         shared = new DropDownListStyle(QStyleFactory::create(base));
         shared->setParent(qApp);

@@ -18,6 +18,7 @@
 #include <QSignalBlocker>
 #include <QTabBar>
 
+#include <algorithm>
 #include <string>
 
 using kivo::Text;
@@ -25,27 +26,43 @@ using modLoveCompatibility::kPersonCount;
 
 frmMain::~frmMain() = default;
 
-void frmMain::Form_Load() {
+void frmMain::Form_Load(DateLists lists) {
+    addDateEntries(0, lists == DateLists::Complete ? kLastYear - kFirstYear + 1 : 1);
+    SelectFirstDates();
+    bringForward(fraMain_);
+}
+
+void frmMain::CompleteDateLists() {
+    if (cboYear_[0]->count() == 1) {
+        addDateEntries(1, kLastYear - kFirstYear + 1);
+    }
+}
+
+void frmMain::addDateEntries(int from, int to) {
+    static constexpr std::array<const char*, 12> kMonths{
+        QT_TR_NOOP("January"),   QT_TR_NOOP("February"), QT_TR_NOOP("March"),    QT_TR_NOOP("April"),
+        QT_TR_NOOP("May"),       QT_TR_NOOP("June"),     QT_TR_NOOP("July"),     QT_TR_NOOP("August"),
+        QT_TR_NOOP("September"), QT_TR_NOOP("October"),  QT_TR_NOOP("November"), QT_TR_NOOP("December")};
+    const auto numbers = [from, to](int first, int count) {
+        QStringList entries;
+        for (int k = from; k < std::min(to, count); ++k) {
+            entries.append(QString::number(first + k));
+        }
+        return entries;
+    };
+    const QStringList days = numbers(1, 31);
+    QStringList months;
+    for (int k = from; k < std::min(to, static_cast<int>(kMonths.size())); ++k) {
+        months.append(tr(kMonths[static_cast<std::size_t>(k)]));
+    }
+    const QStringList years = numbers(kFirstYear, kLastYear - kFirstYear + 1);
     // Each list gets its entries in one insertion: one at a time, every
     // entry is a separate change for the list's model and view to follow.
-    QStringList days;
-    for (int day = 1; day <= 31; ++day) {
-        days.append(QString::number(day));
-    }
-    const QStringList months{tr("January"),   tr("February"), tr("March"),    tr("April"),
-                             tr("May"),       tr("June"),     tr("July"),     tr("August"),
-                             tr("September"), tr("October"),  tr("November"), tr("December")};
-    QStringList years;
-    for (int year = kFirstYear; year <= kLastYear; ++year) {
-        years.append(QString::number(year));
-    }
     for (std::size_t i = 0; i < kPersonCount; ++i) {
         cboDate_[i]->addItems(days);
         cboMonth_[i]->addItems(months);
         cboYear_[i]->addItems(years);
     }
-    SelectFirstDates();
-    bringForward(fraMain_);
 }
 
 void frmMain::SelectFirstDates() {

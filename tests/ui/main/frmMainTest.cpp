@@ -49,6 +49,17 @@ std::array<QComboBox*, 3> DateLists(const QWidget& w, std::size_t i) {
             Child<QComboBox>(w, "cboYear", i)};
 }
 
+// Every entry of the day, month and year lists, in order.
+std::array<QStringList, 3> AllDateEntries() {
+    QStringList days, years;
+    for (int d = 1; d <= 31; ++d) days.append(QString::number(d));
+    for (int y = 1900; y <= 2050; ++y) years.append(QString::number(y));
+    return {days,
+            {"January", "February", "March", "April", "May", "June", "July", "August", "September", "October",
+             "November", "December"},
+            years};
+}
+
 QString ResultText(const QWidget& w, std::size_t k) { return Child<QLabel>(w, "lblResult", k)->text(); }
 
 QStringList VisibleTexts(const QList<QAction*>& actions) {
@@ -132,23 +143,38 @@ private slots:
         QCOMPARE(FrontPage(w), QStringLiteral("fraMain"));
         QCOMPARE(FocusName(), QStringLiteral("txtName_0"));
 
-        QStringList days, years;
-        for (int d = 1; d <= 31; ++d) days.append(QString::number(d));
-        for (int y = 1900; y <= 2050; ++y) years.append(QString::number(y));
-        const QStringList months{"January", "February", "March",     "April",   "May",      "June",
-                                 "July",    "August",   "September", "October", "November", "December"};
+        const auto all = AllDateEntries();
         for (std::size_t i = 0; i < kPersonCount; ++i) {
             QVERIFY(Child<QLineEdit>(w, "txtName", i)->text().isEmpty());
             const auto lists = DateLists(w, i);
-            QCOMPARE(Items(lists[0]), days);
-            QCOMPARE(Items(lists[1]), months);
-            QCOMPARE(Items(lists[2]), years);
-            for (const QComboBox* list : lists) {
-                QCOMPARE(list->currentIndex(), 0);
-                QVERIFY(!list->isEditable());
+            for (std::size_t k = 0; k < lists.size(); ++k) {
+                QCOMPARE(Items(lists[k]), all[k]);
+                QCOMPARE(lists[k]->currentIndex(), 0);
+                QVERIFY(!lists[k]->isEditable());
             }
         }
         QVERIFY(shown.platform.messages.isEmpty());
+    }
+
+    void listsBuiltWithTheirFirstEntryGetTheRestOnce() {
+        frmMain w(nullptr, frmMain::DateLists::FirstEntryOnly);
+        const auto all = AllDateEntries();
+        for (std::size_t i = 0; i < kPersonCount; ++i) {
+            const auto lists = DateLists(w, i);
+            for (std::size_t k = 0; k < lists.size(); ++k) {
+                QCOMPARE(Items(lists[k]), all[k].mid(0, 1));
+                QCOMPARE(lists[k]->currentIndex(), 0);
+            }
+        }
+        w.CompleteDateLists();
+        w.CompleteDateLists();
+        for (std::size_t i = 0; i < kPersonCount; ++i) {
+            const auto lists = DateLists(w, i);
+            for (std::size_t k = 0; k < lists.size(); ++k) {
+                QCOMPARE(Items(lists[k]), all[k]);
+                QCOMPARE(lists[k]->currentIndex(), 0);
+            }
+        }
     }
 
     void tabWalksTheEntryPageInOrderAndSkipsCoveredControls() {
