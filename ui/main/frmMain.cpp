@@ -43,19 +43,19 @@ void frmMain::addDateEntries(int from, int to) {
         QT_TR_NOOP("January"),   QT_TR_NOOP("February"), QT_TR_NOOP("March"),    QT_TR_NOOP("April"),
         QT_TR_NOOP("May"),       QT_TR_NOOP("June"),     QT_TR_NOOP("July"),     QT_TR_NOOP("August"),
         QT_TR_NOOP("September"), QT_TR_NOOP("October"),  QT_TR_NOOP("November"), QT_TR_NOOP("December")};
-    const auto numbers = [from, to](int first, int count) {
-        QStringList entries;
+    // The entries from index `from` up to `to` of a list of `count`.
+    const auto entries = [from, to](int count, const auto& text) {
+        QStringList list;
         for (int k = from; k < std::min(to, count); ++k) {
-            entries.append(QString::number(first + k));
+            list.append(text(k));
         }
-        return entries;
+        return list;
     };
-    const QStringList days = numbers(1, 31);
-    QStringList months;
-    for (int k = from; k < std::min(to, static_cast<int>(kMonths.size())); ++k) {
-        months.append(tr(kMonths[static_cast<std::size_t>(k)]));
-    }
-    const QStringList years = numbers(kFirstYear, kLastYear - kFirstYear + 1);
+    const QStringList days = entries(31, [](int k) { return QString::number(1 + k); });
+    const QStringList months = entries(static_cast<int>(kMonths.size()),
+                                       [](int k) { return tr(kMonths[static_cast<std::size_t>(k)]); });
+    const QStringList years =
+        entries(kLastYear - kFirstYear + 1, [](int k) { return QString::number(kFirstYear + k); });
     // Each list gets its entries in one insertion: one at a time, every
     // entry is a separate change for the list's model and view to follow.
     for (std::size_t i = 0; i < kPersonCount; ++i) {
