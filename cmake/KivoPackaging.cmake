@@ -20,6 +20,11 @@ if(UNIX AND NOT APPLE)
     install(FILES ${_res}/icons/kivo.svg
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
             RENAME kivo-love-numerology.svg)
+    # The licence, in Debian's machine-readable form.
+    configure_file(${PROJECT_SOURCE_DIR}/packaging/debian-copyright.in
+                   ${CMAKE_BINARY_DIR}/generated/copyright @ONLY)
+    install(FILES ${CMAKE_BINARY_DIR}/generated/copyright
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kivo-love-numerology)
 endif()
 
 if(WIN32)
