@@ -67,8 +67,9 @@ def run(wine, installer, portable, prefix, site):
     log(f"installed into Program Files: {sorted(installed)}")
 
     shortcuts = machine.shortcuts()
-    check(len(shortcuts) == 1 and os.path.join("Start Menu", "Programs", NAME) in shortcuts[0],
-          f"not one Start-menu entry (and no desktop shortcut, which is off by default): {shortcuts}")
+    check(len(shortcuts) == 2 and shortcuts[1] == os.path.join(shortcuts[0], f"{NAME}.lnk")
+          and shortcuts[0].endswith(os.path.join("Start Menu", "Programs", NAME)),
+          f"not one Start-menu entry in its folder (and no desktop shortcut, which is off by default): {shortcuts}")
     keys = machine.registry(UNINSTALL_KEY)
     check(keys is not None and len(keys) == 1, f"not one Add/Remove Programs entry: {keys}")
     values = next(iter(keys.values()))

@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """Under Wine, over an installed 1.0.0: the next version's installer (the
 same files, made by the package check with a throwaway certificate) started
-by hand shows our licence on its licence page, and Cancel on a later page
-leaves the old install exactly as it was; run silently, it replaces every
+by hand on a German Windows speaks English only, carries our branding, shows
+our licence on its licence page, and Cancel on a later page leaves the old
+install exactly as it was; run silently, it replaces every
 file and keeps one Add/Remove entry, and the program and uninstaller it
 installs carry valid signatures; the 1.0.0 installer, silent, then refuses
 to go back (status 3) and changes nothing.
@@ -35,19 +36,26 @@ def cancel_half_way(wine, machine, installer, licence):
     """Starts the installer by hand, reads its licence page, goes on to the
     Start-menu page and cancels there."""
     before = machine.state()
-    setup = subprocess.Popen([wine.runner, installer], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    german = dict(os.environ, LANG="de_DE.UTF-8", LC_ALL="de_DE.UTF-8")
+    setup = subprocess.Popen([wine.runner, installer], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                             env=german)
     try:
         wait_until(lambda: any("Welcome to" in t for t in machine.page_texts()), "the welcome page", timeout=60)
         machine.click_button("&Next >")
         wait_until(lambda: "I &Agree" in " ".join(machine.page_texts()), "the licence page", timeout=30)
-        shown = [t for t in machine.page_texts() if t.startswith("MIT License")]
+        texts = machine.page_texts()
+        shown = [t for t in texts if t.startswith("MIT License")]
         check(len(shown) == 1 and words(shown[0]) == words(licence), f"the licence page shows {shown}")
+        check("Please review the license terms before installing Kivo Love Numerology." in texts
+              and "Kivo Love Numerology 1.0" in texts and not any("Nullsoft" in t for t in texts),
+              f"the licence page's texts: {texts}")
         machine.click_button("I &Agree")
         # An upgrade stays in the installed folder: the Start-menu page next.
         wait_until(lambda: any("Start Menu folder" in t for t in machine.page_texts()), "the Start-menu page")
         check(machine.state() == before, "the installer changed something before the last page")
         machine.click_button("Cancel")
-        check(wine.probe("press", SETUP_TITLE, "&Yes")[0] == 0, "no question whether to quit")
+        # The system's own buttons speak the system's language.
+        check(wine.probe("press", SETUP_TITLE, "&Ja")[0] == 0, "no question whether to quit")
         check(setup.wait(timeout=60) != 0, "a cancelled installer ended with status 0")
     finally:
         if setup.poll() is None:
@@ -55,7 +63,8 @@ def cancel_half_way(wine, machine, installer, licence):
             raise TestFailure("the installer did not end when cancelled")
     after = machine.state()
     check(after == before, f"Cancel changed the install:\nbefore {before}\nafter  {after}")
-    log("licence page shows our licence; Cancel on the Start-menu page left the old install as it was")
+    log("in English on a German system, with our branding and licence; Cancel on the Start-menu page "
+        "left the old install as it was")
 
 
 def run(wine, installer, next_installer, prefix, licence_file, certificate):

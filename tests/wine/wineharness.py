@@ -132,9 +132,10 @@ class Machine:
         return keys
 
     def shortcuts(self):
-        """Every shortcut of ours: Start menu and desktop, all users or ours."""
-        return sorted(os.path.join(root, n) for root, _, names in os.walk(os.path.join(self.prefix, "drive_c"))
-                      for n in names if n == f"{NAME}.lnk")
+        """Every shortcut of ours, Start menu and desktop, all users or ours,
+        and every Start-menu folder of ours."""
+        return sorted(os.path.join(root, n) for root, folders, names in os.walk(os.path.join(self.prefix, "drive_c"))
+                      for n in names + folders if n == f"{NAME}.lnk" or (n == NAME and "Start Menu" in root))
 
     @staticmethod
     def hashes(folder):
@@ -170,8 +171,8 @@ class Machine:
         for key in (UNINSTALL_KEY, VENDOR_KEY):
             subprocess.run([self.wine.runner, "reg", "delete", key, "/f"], capture_output=True, timeout=60)
         shutil.rmtree(self.folder, ignore_errors=True)
-        for shortcut in self.shortcuts():
-            os.remove(shortcut)
+        for shortcut in reversed(self.shortcuts()):
+            (shutil.rmtree if os.path.isdir(shortcut) else os.remove)(shortcut)
 
     def click_button(self, label, title=SETUP_TITLE):
         """Clicks, with the mouse, a button of the installer's window."""
