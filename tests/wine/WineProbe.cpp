@@ -275,16 +275,9 @@ std::wstring ControlText(HWND control) {
     ::SendMessageTimeoutW(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
                           SMTO_ABORTIFHUNG, 2000, &copied);
     text.resize(copied);
-    std::wstring flat;
+    std::wstring flat;  // one line: \r dropped, \n written out, tabs as spaces
     for (wchar_t c : text) {
-        if (c == L'\n' && !flat.empty() && flat.back() == L'\r') {
-            flat.back() = L'\\';
-            flat += L'n';
-        } else if (c == L'\n' || c == L'\t') {
-            flat += c == L'\n' ? L"\\n" : L" ";
-        } else {
-            flat += c;
-        }
+        flat += c == L'\n' ? L"\\n" : c == L'\t' ? L" " : c == L'\r' ? L"" : std::wstring(1, c);
     }
     return flat;
 }
