@@ -21,7 +21,8 @@ for path in \
     ./usr/share/metainfo/example.arvella.KivoLoveNumerology.metainfo.xml \
     ./usr/share/icons/hicolor/48x48/apps/kivo-love-numerology.png \
     ./usr/share/icons/hicolor/256x256/apps/kivo-love-numerology.png \
-    ./usr/share/icons/hicolor/scalable/apps/kivo-love-numerology.svg; do
+    ./usr/share/icons/hicolor/scalable/apps/kivo-love-numerology.svg \
+    ./usr/share/doc/kivo-love-numerology/copyright; do
   grep -qxF "$path" <<<"$contents" || fail "missing $path"
 done
 
@@ -37,6 +38,10 @@ appstreamcli validate --no-net --explain \
     "$x/usr/share/metainfo/example.arvella.KivoLoveNumerology.metainfo.xml" || fail "metainfo invalid"
 exec_line="$(grep '^Exec=' "$x/usr/share/applications/kivo-love-numerology.desktop" | cut -d= -f2 | awk '{print $1}')"
 [[ -x "$x/usr/bin/$exec_line" ]] || fail "the desktop entry starts '$exec_line', which the package does not hold"
+copyright="$x/usr/share/doc/kivo-love-numerology/copyright"
+head -1 "$copyright" | grep -qxF "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" ||
+  fail "the copyright file is not in Debian's machine-readable format"
+grep -qx "License: Expat" "$copyright" || fail "the copyright file names no Expat (MIT) licence"
 file "$x/usr/bin/kivo-love-numerology" | grep -q ELF || fail "the program is not an executable"
 
 echo "check-package: $(basename "$deb") holds the program, desktop entry, metainfo and icons; Depends: $depends"

@@ -40,7 +40,7 @@ skipped() {
 }
 
 missing=()
-for tool in x86_64-w64-mingw32-g++-posix makensis Xvfb xdotool import; do
+for tool in x86_64-w64-mingw32-g++-posix makensis osslsigncode openssl Xvfb xdotool import; do
   command -v "$tool" >/dev/null || missing+=("$tool")
 done
 [[ -x $wine_bin/wine64 ]] || missing+=("$wine_bin/wine64")

@@ -17,7 +17,20 @@
 //   kivo_wine_probe close CAPTION WxH      sends WM_CLOSE to the window of
 //                                          that caption and client size
 //   kivo_wine_probe file PATH              prints a program file's version=,
-//                                          product= and icons= (how many)
+//                                          product=, company=, description=,
+//                                          copyright= and icons= (how many)
+//   kivo_wine_probe manifest PATH          prints the manifest a program
+//                                          file embeds for its process
+//   kivo_wine_probe [-n] controls CAPTION  waits for a dialog window whose
+//                                          caption starts so (an installer's
+//                                          pages add to it); prints
+//                                          each visible control in it: its
+//                                          class, place on the screen (X,Y,
+//                                          W,H) and text, tab-separated,
+//                                          the text with \r\n as \n
+//   kivo_wine_probe run COMMAND-LINE       runs a command line as Windows
+//                                          does (an uninstall string, say);
+//                                          ends with its exit status
 //   kivo_wine_probe squat                  takes the name of the program's
 //                                          instance mutex first, as another
 //                                          user could: a mutex owned by
@@ -38,6 +51,7 @@
 #include <shellapi.h>
 
 #include <cstdio>
+#include <cwchar>
 #include <string>
 #include <vector>
 
@@ -83,21 +97,23 @@ struct Search {
     std::wstring caption;
     bool dialogs;  // system message boxes, or every other window
     std::vector<HWND> found;
+    bool prefix = false;  // captions that start with the caption
 };
 
 BOOL CALLBACK Collect(HWND window, LPARAM data) {
     auto* search = reinterpret_cast<Search*>(data);
-    if (::IsWindowVisible(window) && Text(window) == search->caption &&
-        (ClassOf(window) == L"#32770") == search->dialogs) {
+    const std::wstring text = Text(window);
+    const bool named = search->prefix ? text.starts_with(search->caption) : text == search->caption;
+    if (::IsWindowVisible(window) && named && (ClassOf(window) == L"#32770") == search->dialogs) {
         search->found.push_back(window);
     }
     return TRUE;
 }
 
-std::vector<HWND> WaitFor(const std::wstring& caption, bool dialogs) {
+std::vector<HWND> WaitFor(const std::wstring& caption, bool dialogs, bool prefix = false) {
     const ULONGLONG deadline = ::GetTickCount64() + g_waitMs;
     for (;;) {
-        Search search{caption, dialogs, {}};
+        Search search{caption, dialogs, {}, prefix};
         ::EnumWindows(Collect, reinterpret_cast<LPARAM>(&search));
         if (!search.found.empty() || ::GetTickCount64() > deadline) {
             return search.found;
@@ -208,8 +224,18 @@ int File(const std::wstring& path) {
         std::printf("no version resource in %s\n", Utf8(path).c_str());
         return 1;
     }
+    // The strings of the file's first language and code page (programs of
+    // ours: 040904B0; NSIS installers: 040904E4).
+    wchar_t block[16] = L"040904B0";
+    LPVOID translation = nullptr;
+    UINT translationSize = 0;
+    if (::VerQueryValueW(info.data(), L"\\VarFileInfo\\Translation", &translation, &translationSize) &&
+        translationSize >= 4) {
+        const auto* pair = static_cast<const WORD*>(translation);
+        std::swprintf(block, 16, L"%04X%04X", pair[0], pair[1]);
+    }
     auto value = [&](const wchar_t* name) {
-        const std::wstring key = std::wstring(L"\\StringFileInfo\\040904B0\\") + name;
+        const std::wstring key = std::wstring(L"\\StringFileInfo\\") + block + L"\\" + name;
         LPVOID text = nullptr;
         UINT length = 0;
         return ::VerQueryValueW(info.data(), key.c_str(), &text, &length) && length > 0
@@ -217,9 +243,88 @@ int File(const std::wstring& path) {
                    : std::string();
     };
     const UINT icons = ::ExtractIconExW(path.c_str(), -1, nullptr, nullptr, 0);
-    std::printf("version=%s\nproduct=%s\nicons=%u\n", value(L"FileVersion").c_str(),
-                value(L"ProductName").c_str(), icons);
+    std::printf("version=%s\nproduct=%s\ncompany=%s\ndescription=%s\ncopyright=%s\nicons=%u\n",
+                value(L"FileVersion").c_str(), value(L"ProductName").c_str(), value(L"CompanyName").c_str(),
+                value(L"FileDescription").c_str(), value(L"LegalCopyright").c_str(), icons);
     return 0;
+}
+
+int Manifest(const std::wstring& path) {
+    HMODULE module =
+        ::LoadLibraryExW(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    HRSRC found =
+        module != nullptr ? ::FindResourceW(module, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24)) : nullptr;
+    if (found == nullptr) {
+        std::printf("no manifest in %s\n", Utf8(path).c_str());
+        return 1;
+    }
+    const auto* data = static_cast<const char*>(::LockResource(::LoadResource(module, found)));
+    std::fwrite(data, 1, ::SizeofResource(module, found), stdout);
+    return 0;
+}
+
+// The text of a control of another process: GetWindowText reads only
+// captions there, WM_GETTEXT any control's text.
+std::wstring ControlText(HWND control) {
+    DWORD_PTR length = 0;
+    if (!::SendMessageTimeoutW(control, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 2000, &length)) {
+        return {};
+    }
+    std::wstring text(length + 1, L'\0');
+    DWORD_PTR copied = 0;
+    ::SendMessageTimeoutW(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                          SMTO_ABORTIFHUNG, 2000, &copied);
+    text.resize(copied);
+    std::wstring flat;  // one line: \r dropped, \n written out, tabs as spaces
+    for (wchar_t c : text) {
+        flat += c == L'\n' ? L"\\n" : c == L'\t' ? L" " : c == L'\r' ? L"" : std::wstring(1, c);
+    }
+    return flat;
+}
+
+BOOL CALLBACK PrintControl(HWND control, LPARAM) {
+    if (::IsWindowVisible(control)) {
+        RECT place{};
+        ::GetWindowRect(control, &place);
+        std::printf("%s\t%ld,%ld,%ld,%ld\t%s\n", Utf8(ClassOf(control)).c_str(), place.left, place.top,
+                    place.right - place.left, place.bottom - place.top, Utf8(ControlText(control)).c_str());
+    }
+    return TRUE;
+}
+
+int Controls(const std::wstring& caption) {
+    const std::vector<HWND> windows = WaitFor(caption, true, true);
+    if (windows.empty()) {
+        std::printf("no window \"%s\"\n", Utf8(caption).c_str());
+        return 1;
+    }
+    // An installer's window holds its page as an inner dialog; a message box
+    // of the same caption does not.
+    for (HWND window : windows) {
+        if (::FindWindowExW(window, nullptr, L"#32770", nullptr) != nullptr) {
+            ::EnumChildWindows(window, PrintControl, 0);
+            return 0;
+        }
+    }
+    ::EnumChildWindows(windows.front(), PrintControl, 0);
+    return 0;
+}
+
+int Run(std::wstring commandLine) {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                          &process)) {
+        std::printf("could not run %s\n", Utf8(commandLine).c_str());
+        return 255;
+    }
+    ::WaitForSingleObject(process.hProcess, INFINITE);
+    DWORD status = 255;
+    ::GetExitCodeProcess(process.hProcess, &status);
+    ::CloseHandle(process.hThread);
+    ::CloseHandle(process.hProcess);
+    return static_cast<int>(status);
 }
 
 // The user's security id as text, as the program names its mutex after it.
@@ -295,12 +400,19 @@ int main(int argc, char* argv[]) {
         status = Close(Wide(argv[2]), argv[3]);
     } else if (command == "file" && argc == 3) {
         status = File(Wide(argv[2]));
+    } else if (command == "manifest" && argc == 3) {
+        status = Manifest(Wide(argv[2]));
+    } else if (command == "controls" && argc == 3) {
+        status = Controls(Wide(argv[2]));
+    } else if (command == "run" && argc == 3) {
+        status = Run(Wide(argv[2]));
     } else if (command == "hold" && argc == 2) {
         status = Hold();
     } else if (command == "squat" && argc == 2) {
         status = Squat();
     } else {
-        std::printf("usage: kivo_wine_probe [-n] box|press|windows|close|file|squat|hold ...\n");
+        std::printf(
+            "usage: kivo_wine_probe [-n] box|press|windows|close|file|manifest|controls|run|squat|hold ...\n");
     }
     std::fflush(stdout);
     return status;

@@ -1,100 +1,97 @@
 #!/usr/bin/env python3
 """Under Wine: the NSIS installer installs silently (/S) into Program Files
 the same files as the portable folder plus its uninstaller, with a Start-menu
-entry and an entry in Add/Remove Programs; the installed program carries its
-icon and version, starts with its window and loads exactly the DLLs of its
-folder; it ends with status 0 when left; the silent uninstaller then leaves
-nothing of ours: no program folder, no Start-menu entry, no Add/Remove
-entry.
+entry and an entry in Add/Remove Programs whose values and types are those
+below; the installer carries its version and a DPI-aware manifest, the
+installed program its icon, version and manifest; the program starts with
+its window and loads exactly the DLLs of its folder; it ends with status 0
+when left; the registered quiet uninstall string then leaves nothing of ours:
+no program folder, Start-menu entry, Add/Remove entry or vendor key.
 
-usage: installer_test.py <wine-run.sh> <probe> <installer> <portable folder> <wine-prefix>
+usage: installer_test.py <wine-run.sh> <probe> <installer> <portable folder> <wine-prefix> <product site>
 """
 
 import os
 import re
-import shutil
-import subprocess
 import sys
-import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from wineharness import (MAIN_CLIENT, MAIN_TITLE, PROMOTION_CLIENT, Program, TestFailure, check,  # noqa: E402
-                         log, run_wine_script)
+from wineharness import (MAIN_CLIENT, MAIN_TITLE, NAME, PROMOTION_CLIENT, UNINSTALL_KEY, Machine,  # noqa: E402
+                         Program, check, files_under, log, run_wine_script, wait_until)
 
-NAME = "Kivo Love Numerology"
-UNINSTALL_KEY = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Kivo Love Numerology"
-
-
-def files_under(folder):
-    return {os.path.relpath(os.path.join(root, f), folder).replace(os.sep, "/")
-            for root, _, names in os.walk(folder) for f in names}
-
-
-def start_menu_entries(prefix):
-    """Every Start-menu shortcut of ours, for all users or this one."""
-    found = []
-    for root, _, names in os.walk(os.path.join(prefix, "drive_c")):
-        if os.path.join("Start Menu", "Programs") in root:
-            found += [os.path.join(root, n) for n in names if NAME in os.path.join(root, n)]
-    return found
+FOLDER = rf"C:\Program Files\{NAME}"
+# What Add/Remove Programs shows, and how Windows reads each value.
+ENTRY = {
+    "DisplayName": ("REG_SZ", NAME),
+    "Publisher": ("REG_SZ", "Arvella Softwares"),
+    "DisplayIcon": ("REG_SZ", rf"{FOLDER}\kivo-love-numerology.exe,0"),
+    "InstallLocation": ("REG_SZ", FOLDER),
+    "UninstallString": ("REG_SZ", rf'"{FOLDER}\Uninstall.exe"'),
+    "QuietUninstallString": ("REG_SZ", rf'"{FOLDER}\Uninstall.exe" /S _?={FOLDER}'),
+    "NoModify": ("REG_DWORD", "0x1"),
+    "NoRepair": ("REG_DWORD", "0x1"),
+}
+MANIFEST = ('name="Microsoft.Windows.Common-Controls" version="6.0.0.0"', ">PerMonitorV2, PerMonitor<",
+            ">true/pm<", "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}", 'level="asInvoker"')
 
 
-def registry(wine, key):
-    """The values of a registry key, or None without it."""
-    result = subprocess.run([wine.runner, "reg", "query", key], capture_output=True, text=True, timeout=60)
-    if result.returncode != 0:
-        return None
-    values = {}
-    for line in result.stdout.splitlines():
-        match = re.match(r"\s+(\S+)\s+REG_\w+\s+(.*)", line.rstrip("\r"))
-        if match:
-            values[match.group(1)] = match.group(2)
-    return values
+def resources(wine, path):
+    status, lines = wine.probe("file", "Z:" + path.replace("/", "\\"))
+    check(status == 0, f"no version resource in {path}: {lines}")
+    return dict(line.split("=", 1) for line in lines if "=" in line)
 
 
-def wait_until(condition, what, timeout=60):
-    deadline = time.monotonic() + timeout
-    while time.monotonic() < deadline:
-        if condition():
-            return
-        time.sleep(0.5)
-    raise TestFailure(f"{what} did not happen within {timeout} s")
+def manifest(wine, path):
+    status, lines = wine.probe("manifest", "Z:" + path.replace("/", "\\"))
+    check(status == 0, f"no manifest in {path}: {lines}")
+    return "\n".join(lines)
 
 
-def run(wine, installer, portable, prefix):
-    folder = os.path.join(prefix, "drive_c", "Program Files", NAME)
-    if os.path.exists(folder):
-        # Left by an earlier run that failed half-way.
-        shutil.rmtree(folder)
-    subprocess.run([wine.runner, "reg", "delete", UNINSTALL_KEY, "/f"], capture_output=True, timeout=60)
+def run(wine, installer, portable, prefix, site):
+    machine = Machine(wine, prefix)
+    machine.clean()
 
-    result = subprocess.run([wine.runner, installer, "/S"], capture_output=True, text=True, timeout=180)
-    check(result.returncode == 0, f"the installer ended with status {result.returncode}: {result.stderr[-2000:]}")
-    installed = files_under(folder)
+    details = resources(wine, installer)
+    wanted = {"version": "1.0.0", "product": NAME, "company": "Arvella Softwares", "description": f"{NAME} Setup",
+              "copyright": "Copyright (c) 2026 Arvella Softwares", "icons": "1"}
+    check(details == wanted, f"the installer's resources: {details}")
+    check(re.search(r"<dpiAware[^>]*>true</dpiAware>", manifest(wine, installer)), "the installer is not DPI-aware")
+
+    status = machine.install(installer, "/S")
+    check(status == 0, f"the installer ended with status {status}")
+    installed = files_under(machine.folder)
     expected = files_under(portable) | {"Uninstall.exe"}
     check(installed == expected,
           f"installed {sorted(installed - expected)} too, left out {sorted(expected - installed)}")
     log(f"installed into Program Files: {sorted(installed)}")
 
-    entries = start_menu_entries(prefix)
-    check(any(e.endswith(f"{NAME}.lnk") for e in entries), f"no Start-menu entry {NAME}.lnk: {entries}")
-    values = registry(wine, UNINSTALL_KEY)
-    check(values is not None, "no entry in Add/Remove Programs")
-    check(values.get("DisplayName") == NAME, f"Add/Remove Programs names it {values.get('DisplayName')!r}")
-    check("Uninstall.exe" in values.get("UninstallString", ""), f"no uninstaller registered: {values}")
-    check("kivo-love-numerology.exe" in values.get("DisplayIcon", ""), f"no icon registered: {values}")
-    log(f"Start menu {[os.path.basename(e) for e in entries]}; Add/Remove Programs {values.get('DisplayName')!r}")
+    shortcuts = machine.shortcuts()
+    check(len(shortcuts) == 2 and shortcuts[1] == os.path.join(shortcuts[0], f"{NAME}.lnk")
+          and shortcuts[0].endswith(os.path.join("Start Menu", "Programs", NAME)),
+          f"not one Start-menu entry in its folder (and no desktop shortcut, which is off by default): {shortcuts}")
+    keys = machine.registry(UNINSTALL_KEY)
+    check(keys is not None and len(keys) == 1, f"not one Add/Remove Programs entry: {keys}")
+    values = next(iter(keys.values()))
+    wanted = dict(ENTRY, DisplayVersion=("REG_SZ", "1.0.0"), URLInfoAbout=("REG_SZ", site), HelpLink=("REG_SZ", site))
+    wrong = {name: values.get(name) for name, value in wanted.items() if values.get(name) != value}
+    check(not wrong, f"Add/Remove Programs values wrong: {wrong}")
+    kind, size = values.get("EstimatedSize", ("", "0"))
+    on_disk = sum(os.path.getsize(os.path.join(machine.folder, f)) for f in installed) // 1024
+    check(kind == "REG_DWORD" and abs(int(size, 16) - on_disk) <= on_disk // 20,
+          f"EstimatedSize {kind} {size}, the folder holds {on_disk} KB")
+    log(f"Start menu {[os.path.basename(s) for s in shortcuts]}; Add/Remove Programs: {sorted(values)}")
 
-    program = os.path.join(folder, "kivo-love-numerology.exe")
-    status, lines = wine.probe("file", "Z:" + program.replace("/", "\\"))
-    details = dict(line.split("=", 1) for line in lines if "=" in line)
-    check(status == 0 and details.get("version") == "1.0.0" and details.get("product") == NAME
-          and details.get("icons") == "1", f"the installed program's resources: {lines}")
+    details = resources(wine, machine.program)
+    check(details.get("version") == "1.0.0" and details.get("product") == NAME and details.get("icons") == "1",
+          f"the installed program's resources: {details}")
+    text = manifest(wine, machine.program)
+    missing = [part for part in MANIFEST if part not in text]
+    check(not missing, f"the program's manifest lacks {missing}:\n{text}")
 
     # As the Start menu starts it: from its folder, with Wine's record of
     # every DLL it loads.
-    app = Program(wine, program, name="installed program", env={"WINEDEBUG": "+loaddll"})
+    app = Program(wine, machine.program, name="installed program", env={"WINEDEBUG": "+loaddll"})
     try:
         wine.wait_for_window(MAIN_TITLE, MAIN_CLIENT)
         loaded = {m.lower() for m in re.findall(r'Loaded L"C:\\\\Program Files\\\\Kivo Love Numerology\\\\(.*?\.dll)"',
@@ -110,16 +107,19 @@ def run(wine, installer, portable, prefix):
     finally:
         app.terminate()
 
-    # The uninstaller copies itself away and returns at once; the copy
-    # removes the folder.
-    result = subprocess.run([wine.runner, os.path.join(folder, "Uninstall.exe"), "/S"], capture_output=True,
-                            text=True, timeout=180)
-    check(result.returncode == 0, f"the uninstaller ended with status {result.returncode}")
-    wait_until(lambda: not os.path.exists(folder), "removing the program folder")
-    check(start_menu_entries(prefix) == [], f"Start-menu entries left: {start_menu_entries(prefix)}")
-    check(registry(wine, UNINSTALL_KEY) is None, "the Add/Remove Programs entry is left")
-    log("uninstalled: no program folder, Start-menu entry or Add/Remove entry left")
+    # The quiet uninstall string runs the uninstaller in place and waits for
+    # it; a copy it leaves behind removes the uninstaller itself right after.
+    status = machine.uninstall()
+    check(status == 0, f"the uninstaller ended with status {status}")
+    left = files_under(machine.folder) if os.path.isdir(machine.folder) else set()
+    check(left <= {"Uninstall.exe"}, f"the uninstaller reported success with {sorted(left)} left")
+    wait_until(lambda: not os.path.exists(machine.folder), "removing the program folder")
+    state = machine.state()
+    check(state["shortcuts"] == [], f"shortcuts left: {state['shortcuts']}")
+    check(state["uninstall"] is None, "the Add/Remove Programs entry is left")
+    check(state["vendor"] is None, f"the vendor key is left: {state['vendor']}")
+    log("uninstalled: no program folder, shortcut, Add/Remove entry or vendor key left")
 
 
 if __name__ == "__main__":
-    sys.exit(run_wine_script(__doc__, run, extra_args=2))
+    sys.exit(run_wine_script(__doc__, run, extra_args=3))

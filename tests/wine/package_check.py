@@ -1,12 +1,16 @@
 #!/usr/bin/env python3
-"""Makes the Windows packages (CPack: the NSIS installer and the portable
-.zip) into OUT-DIR, unpacks the .zip into OUT-DIR/portable for the tests that
-run the program from there, and checks the program's folder: it lists it,
-finds exactly the files below, every DLL that a program file of it imports
-either in the folder or among Windows' own (the Wine prefix's system32), and
-an installer of at most MAX-MB megabytes.
+"""Makes the Windows packages (the build's windows-packages.cmake: the NSIS
+installer and the portable .zip) into OUT-DIR, unpacks the .zip into
+OUT-DIR/portable for the tests that run the program from there, and checks
+the program's folder: it lists it, finds exactly the files below, every DLL
+that a program file of it imports either in the folder or among Windows' own
+(the Wine prefix's system32), every DLL named in the third-party notices,
+and an installer of at most MAX-MB megabytes. Then it makes the next version's
+installer of the same files into OUT-DIR/next, signed with a throwaway
+certificate made here (OUT-DIR/next/signer.pem), for the upgrade tests, and
+checks the signatures of that installer and of the program in it.
 
-usage: package_check.py <CPackConfig.cmake> <OUT-DIR> <PACKAGE-NAME> <MAX-MB> <objdump>
+usage: package_check.py <windows-packages.cmake> <OUT-DIR> <PACKAGE-NAME> <MAX-MB> <objdump>
                         <wine-run.sh> <wine-prefix>
 """
 
@@ -17,8 +21,11 @@ import sys
 import zipfile
 
 # The program and exactly what it loads: Qt's core, GUI and widget libraries,
-# the Windows platform plugin, the Windows style, and the C++ run-time.
+# the Windows platform plugin, the Windows style, and the C++ run-time; our
+# licence and the other libraries' notices.
 EXPECTED = {
+    "LICENSE.txt",
+    "THIRD-PARTY-NOTICES.txt",
     "kivo-love-numerology.exe",
     "Qt6Core.dll",
     "Qt6Gui.dll",
@@ -42,6 +49,37 @@ def imports(objdump, path):
             if line.strip().startswith("DLL Name:")]
 
 
+def next_version_signed(config, out, name):
+    """The next patch version's installer, signed; returns its path."""
+    version = name.split("-")[-2]
+    major, minor, patch = version.split(".")
+    next_name = name.replace(version, f"{major}.{minor}.{int(patch) + 1}")
+    folder = os.path.join(out, "next")
+    os.makedirs(folder)
+    key, pem, p12, password = (os.path.join(folder, f) for f in ("signer.key", "signer.pem", "signer.p12", "pass"))
+    with open(password, "w") as secret:
+        secret.write("throwaway\n")
+    for command in (["openssl", "req", "-x509", "-newkey", "rsa:2048", "-nodes", "-keyout", key, "-out", pem,
+                     "-days", "2", "-subj", "/CN=Kivo Love Numerology test signer"],
+                    ["openssl", "pkcs12", "-export", "-inkey", key, "-in", pem, "-out", p12,
+                     "-passout", f"file:{password}"]):
+        if subprocess.run(command, capture_output=True).returncode != 0:
+            fail(f"{command[0]} {command[1]} failed")
+    made = subprocess.run(["cmake", f"-DKIVO_PACKAGE_VERSION={major}.{minor}.{int(patch) + 1}",
+                           f"-DKIVO_PACKAGE_OUT={folder}", "-DKIVO_PACKAGES=exe", f"-DKIVO_SIGN_PKCS12={p12}",
+                           f"-DKIVO_SIGN_PASSWORD_FILE={password}", "-P", config], capture_output=True, text=True)
+    if made.returncode != 0:
+        fail(f"making the signed installer failed:\n{made.stdout}\n{made.stderr}")
+    installer = os.path.join(folder, f"{next_name}.exe")
+    for path, signed in ((installer, True), (os.path.join(folder, next_name, "kivo-love-numerology.exe"), True),
+                         (os.path.join(out, f"{name}.exe"), False)):
+        verified = subprocess.run(["osslsigncode", "verify", "-CAfile", pem, "-in", path], capture_output=True)
+        if (verified.returncode == 0) != signed:
+            fail(f"{path}: osslsigncode verify says {'no' if signed else 'yes'}")
+    print(f"{os.path.basename(installer)}: {os.path.getsize(installer) / 1e6:.2f} MB, it and its program signed")
+    return installer
+
+
 def main():
     if len(sys.argv) != 8:
         print(__doc__)
@@ -49,16 +87,15 @@ def main():
     config, out, name, max_mb, objdump, runner, prefix = sys.argv[1:]
     shutil.rmtree(out, ignore_errors=True)
     os.makedirs(out)
-    made = subprocess.run(["cpack", "-G", "NSIS;ZIP", "--config", config, "-B", out],
-                          capture_output=True, text=True)
+    made = subprocess.run(["cmake", f"-DKIVO_PACKAGE_OUT={out}", "-P", config], capture_output=True, text=True)
     if made.returncode != 0:
-        fail(f"cpack failed:\n{made.stdout}\n{made.stderr}")
+        fail(f"making the packages failed:\n{made.stdout}\n{made.stderr}")
 
     installer = os.path.join(out, f"{name}.exe")
     archive = os.path.join(out, f"{name}.zip")
     for package in (installer, archive):
         if not os.path.isfile(package):
-            fail(f"cpack made no {package}")
+            fail(f"no {package} was made")
         print(f"{os.path.basename(package)}: {os.path.getsize(package) / 1e6:.2f} MB")
     if os.path.getsize(installer) > float(max_mb) * 1e6:
         fail(f"the installer is larger than {max_mb} MB")
@@ -76,6 +113,16 @@ def main():
     if found != EXPECTED:
         fail(f"missing {sorted(EXPECTED - found)}, not expected {sorted(found - EXPECTED)}")
 
+    with open(os.path.join(folder, "THIRD-PARTY-NOTICES.txt"), encoding="utf-8") as notices:
+        text = notices.read()
+    unnamed = [f for f in sorted(found) if f.endswith(".dll") and os.path.basename(f) not in text]
+    if unnamed:
+        fail(f"the third-party notices do not name {unnamed}")
+    for licence in ("GNU LESSER GENERAL PUBLIC LICENSE", "GNU GENERAL PUBLIC LICENSE", "GCC RUNTIME LIBRARY EXCEPTION",
+                    "apt-get source qt6-base=6.4.2", "scripts/build-qt-windows.sh"):
+        if licence not in text:
+            fail(f"the third-party notices lack {licence!r}")
+
     own = {os.path.basename(f).lower() for f in found}
     # The runner makes the Wine prefix, and with it Windows' own DLLs.
     subprocess.run([runner, "cmd", "/c", "exit"], capture_output=True, timeout=120, check=True)
@@ -83,12 +130,14 @@ def main():
     system = {f.lower() for f in os.listdir(system32)} if os.path.isdir(system32) else set()
     if not system:
         fail(f"no Windows system folder at {system32} to check imports against")
-    for file in sorted(found):
+    for file in sorted(f for f in found if f.endswith((".exe", ".dll"))):
         for dll in imports(objdump, os.path.join(folder, file)):
             # api-ms-win-*: API sets, which Windows' loader resolves itself.
             if dll.lower() not in own and dll.lower() not in system and not dll.lower().startswith("api-ms-win-"):
                 fail(f"{file} imports {dll}, which is neither in the folder nor a Windows DLL")
-    print("every import is in the folder or Windows' own; PASSED", flush=True)
+    print("every import is in the folder or Windows' own", flush=True)
+    next_version_signed(config, out, name)
+    print("PASSED", flush=True)
     return 0
 
 

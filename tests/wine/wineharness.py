@@ -7,7 +7,10 @@ and types from the X side. A script gets, in order: the build's wine-run.sh,
 the probe, the program to test, then what it needs itself.
 """
 
+import hashlib
 import os
+import re
+import shutil
 import subprocess
 import sys
 import time
@@ -77,6 +80,115 @@ class Wine:
         check(result.returncode == 0, f"import failed: {result.stderr.decode(errors='replace')}")
         data = result.stdout
         return [tuple(data[i:i + 3]) for i in range(0, len(data) - 2, 3)]
+
+
+NAME = "Kivo Love Numerology"
+SETUP_TITLE = "Kivo Love Numerology Setup"
+UNINSTALL_KEY = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Kivo Love Numerology"
+VENDOR_KEY = r"HKLM\Software\Arvella Softwares"
+# The installer's exit codes of its own (packaging/windows/installer.nsi).
+NEWER_INSTALLED, RUNNING = 3, 4
+
+
+def files_under(folder):
+    return {os.path.relpath(os.path.join(root, f), folder).replace(os.sep, "/")
+            for root, _, names in os.walk(folder) for f in names}
+
+
+def wait_until(condition, what, timeout=60):
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        if condition():
+            return
+        time.sleep(0.5)
+    raise TestFailure(f"{what} did not happen within {timeout} s")
+
+
+class Machine:
+    """The Wine prefix as an installer sees it: Program Files, the Start menu,
+    the desktop and the registry."""
+
+    def __init__(self, wine, prefix):
+        self.wine = wine
+        self.prefix = prefix
+        self.folder = os.path.join(prefix, "drive_c", "Program Files", NAME)
+        self.program = os.path.join(self.folder, "kivo-love-numerology.exe")
+
+    def registry(self, key):
+        """The values of a key and its subkeys, {name: (type, data)} per key,
+        or None without the key."""
+        result = subprocess.run([self.wine.runner, "reg", "query", key, "/s"], capture_output=True, text=True,
+                                timeout=60)
+        if result.returncode != 0:
+            return None
+        keys, current = {}, None
+        for line in result.stdout.splitlines():
+            line = line.rstrip("\r")
+            match = re.match(r"\s+(.+?)\s+(REG_\w+)\s+(.*)", line)
+            if line.startswith("HKEY_"):
+                current = keys.setdefault(line, {})
+            elif match and current is not None:
+                current[match.group(1)] = (match.group(2), match.group(3))
+        return keys
+
+    def shortcuts(self):
+        """Every shortcut of ours, Start menu and desktop, all users or ours,
+        and every Start-menu folder of ours."""
+        return sorted(os.path.join(root, n) for root, folders, names in os.walk(os.path.join(self.prefix, "drive_c"))
+                      for n in names + folders if n == f"{NAME}.lnk" or (n == NAME and "Start Menu" in root))
+
+    @staticmethod
+    def hashes(folder):
+        """{file: SHA-256} of a folder's files."""
+        files = {}
+        for name in files_under(folder) if os.path.isdir(folder) else ():
+            with open(os.path.join(folder, name), "rb") as data:
+                files[name] = hashlib.sha256(data.read()).hexdigest()
+        return files
+
+    def state(self):
+        """Everything an installer of ours changes, to compare before and after."""
+        return {"files": self.hashes(self.folder), "shortcuts": self.shortcuts(), "uninstall": self.registry(UNINSTALL_KEY),
+                "vendor": self.registry(VENDOR_KEY)}
+
+    def run(self, command_line, timeout=180):
+        """Runs a Windows command line as Windows does (an installer, an
+        uninstall string); returns its exit status."""
+        result = subprocess.run([self.wine.runner, self.wine.probe_exe, "run", command_line], capture_output=True,
+                                text=True, timeout=timeout)
+        return result.returncode
+
+    def install(self, installer, *args):
+        return self.run(" ".join([f'"Z:{installer}"'.replace("/", "\\"), *args]))
+
+    def uninstall(self, quiet=True):
+        """Runs the registered (quiet) uninstall string; returns its status."""
+        values = self.registry(UNINSTALL_KEY)[UNINSTALL_KEY.replace("HKLM", "HKEY_LOCAL_MACHINE")]
+        return self.run(values["QuietUninstallString" if quiet else "UninstallString"][1])
+
+    def clean(self):
+        """Nothing of ours, as on a new machine (after an earlier run that failed)."""
+        for key in (UNINSTALL_KEY, VENDOR_KEY):
+            subprocess.run([self.wine.runner, "reg", "delete", key, "/f"], capture_output=True, timeout=60)
+        shutil.rmtree(self.folder, ignore_errors=True)
+        for shortcut in reversed(self.shortcuts()):
+            (shutil.rmtree if os.path.isdir(shortcut) else os.remove)(shortcut)
+
+    def click_button(self, label, title=SETUP_TITLE):
+        """Clicks, with the mouse, a button of the installer's window."""
+        _, lines = self.wine.probe("controls", title)
+        for line in lines:
+            kind, place, text = (line.split("\t") + ["", ""])[:3]
+            if kind == "Button" and text == label:
+                x, y, width, height = (int(v) for v in place.split(","))
+                self.wine.xdotool("mousemove", "--sync", str(x + width // 2), str(y + height // 2))
+                self.wine.xdotool("click", "1")
+                return
+        raise TestFailure(f"no button {label!r} in the window {title!r}: {lines}")
+
+    def page_texts(self, title=SETUP_TITLE):
+        _, lines = self.wine.probe("controls", title)
+        return [line.split("\t")[2].replace("\\n", "\n") for line in lines if line.count("\t") == 2]
 
 
 class Program(Process):

@@ -1,0 +1,112 @@
+#!/usr/bin/env python3
+"""Under Wine, over an installed 1.0.0: the next version's installer (the
+same files, made by the package check with a throwaway certificate) started
+by hand on a German Windows speaks English only, carries our branding, shows
+our licence on its licence page, and Cancel on a later page leaves the old
+install exactly as it was; run silently, it replaces every
+file and keeps one Add/Remove entry, and the program and uninstaller it
+installs carry valid signatures; the 1.0.0 installer, silent, then refuses
+to go back (status 3) and changes nothing.
+
+usage: upgrade_test.py <wine-run.sh> <probe> <installer> <next installer> <wine-prefix> <LICENSE>
+                       <certificate.pem>
+"""
+
+import os
+import subprocess
+import sys
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+from wineharness import (NEWER_INSTALLED, SETUP_TITLE, UNINSTALL_KEY, Machine, TestFailure, check,  # noqa: E402
+                         log, run_wine_script, wait_until)
+
+
+def words(text):
+    return " ".join(text.split())
+
+
+def verify_signature(path, certificate):
+    result = subprocess.run(["osslsigncode", "verify", "-CAfile", certificate, "-in", path], capture_output=True,
+                            text=True, timeout=120)
+    check(result.returncode == 0, f"the signature of {path} does not verify:\n{result.stdout}{result.stderr}")
+
+
+def cancel_half_way(wine, machine, installer, licence):
+    """Starts the installer by hand, reads its licence page, goes on to the
+    Start-menu page and cancels there."""
+    before = machine.state()
+    german = dict(os.environ, LANG="de_DE.UTF-8", LC_ALL="de_DE.UTF-8")
+    setup = subprocess.Popen([wine.runner, installer], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                             env=german)
+    try:
+        wait_until(lambda: any("Welcome to" in t for t in machine.page_texts()), "the welcome page", timeout=60)
+        machine.click_button("&Next >")
+        wait_until(lambda: "I &Agree" in " ".join(machine.page_texts()), "the licence page", timeout=30)
+        texts = machine.page_texts()
+        shown = [t for t in texts if t.startswith("MIT License")]
+        check(len(shown) == 1 and words(shown[0]) == words(licence), f"the licence page shows {shown}")
+        check("Please review the license terms before installing Kivo Love Numerology." in texts
+              and "Kivo Love Numerology 1.0" in texts and not any("Nullsoft" in t for t in texts),
+              f"the licence page's texts: {texts}")
+        machine.click_button("I &Agree")
+        # An upgrade stays in the installed folder: the Start-menu page next.
+        wait_until(lambda: any("Start Menu folder" in t for t in machine.page_texts()), "the Start-menu page")
+        check(machine.state() == before, "the installer changed something before the last page")
+        machine.click_button("Cancel")
+        # The system's own buttons speak the system's language.
+        check(wine.probe("press", SETUP_TITLE, "&Ja")[0] == 0, "no question whether to quit")
+        check(setup.wait(timeout=60) != 0, "a cancelled installer ended with status 0")
+    finally:
+        if setup.poll() is None:
+            setup.kill()
+            raise TestFailure("the installer did not end when cancelled")
+    after = machine.state()
+    check(after == before, f"Cancel changed the install:\nbefore {before}\nafter  {after}")
+    log("in English on a German system, with our branding and licence; Cancel on the Start-menu page "
+        "left the old install as it was")
+
+
+def run(wine, installer, next_installer, prefix, licence_file, certificate):
+    machine = Machine(wine, prefix)
+    machine.clean()
+    with open(licence_file, encoding="utf-8") as licence:
+        licence = licence.read()
+    check(machine.install(installer, "/S") == 0, "installing 1.0.0 failed")
+
+    cancel_half_way(wine, machine, next_installer, licence)
+
+    # A damaged program file shows whether the upgrade really replaces it.
+    with open(machine.program, "r+b") as program:
+        program.seek(-16, os.SEEK_END)
+        program.write(b"\0" * 16)
+    damaged = machine.state()
+    status = machine.install(next_installer, "/S")
+    check(status == 0, f"the silent upgrade ended with status {status}")
+    upgraded = machine.state()
+    shipped = Machine.hashes(os.path.splitext(next_installer)[0])
+    stale = sorted(f for f in set(shipped) | set(upgraded["files"]) - {"Uninstall.exe"}
+                   if shipped.get(f) != upgraded["files"].get(f))
+    check(not stale and damaged["files"] != upgraded["files"], f"the upgrade left these as they were: {stale}")
+    entries = [key for key in upgraded["uninstall"] if key.endswith(UNINSTALL_KEY.split("\\")[-1])]
+    check(len(upgraded["uninstall"]) == 1 and len(entries) == 1, f"Add/Remove entries: {upgraded['uninstall']}")
+    check(next(iter(upgraded["uninstall"].values()))["DisplayVersion"] == ("REG_SZ", "1.0.1"),
+          f"after the upgrade: {upgraded['uninstall']}")
+    check(upgraded["shortcuts"] == damaged["shortcuts"], f"shortcuts after the upgrade: {upgraded['shortcuts']}")
+    log("the silent upgrade to 1.0.1 replaced the files and kept one Add/Remove entry")
+
+    for signed in (machine.program, os.path.join(machine.folder, "Uninstall.exe"), next_installer):
+        verify_signature(signed, certificate)
+    log("the installed program, its uninstaller and the installer are signed")
+
+    status = machine.install(installer, "/S")
+    check(status == NEWER_INSTALLED, f"the silent downgrade ended with status {status}")
+    check(machine.state() == upgraded, "the refused downgrade changed the install")
+    log(f"the silent downgrade to 1.0.0 was refused with status {status} and changed nothing")
+
+    check(machine.uninstall() == 0, "uninstalling failed")
+    wait_until(lambda: not os.path.exists(machine.folder), "removing the program folder")
+
+
+if __name__ == "__main__":
+    sys.exit(run_wine_script(__doc__, run, extra_args=4))
