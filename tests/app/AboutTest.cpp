@@ -23,10 +23,10 @@ namespace {
 
 using kivo::testing::Child;
 
-// Runs `inside` on the About window while ShowModal's own event loop runs;
+// Runs `inside` on the About window while showModal's own event loop runs;
 // true when the window then closed by itself.
 bool WhileShown(const std::function<void(QWidget&)>& inside) {
-    return kivo::testing::WhileModal(&frmAbout::ShowModal, inside);
+    return kivo::testing::WhileModal(&frmAbout::showModal, inside);
 }
 
 void ClickInWindow(QWidget& topLevel, QWidget* target) {
@@ -95,8 +95,8 @@ private slots:
     void linksOpenTheirPages_data() {
         QTest::addColumn<QString>("label");
         QTest::addColumn<QUrl>("address");
-        QTest::newRow("lblHomePage") << QStringLiteral("lblHomePage") << modHelp::HomePageAddress();
-        QTest::newRow("lblCoBrand") << QStringLiteral("lblCoBrand") << modHelp::FullBrandPageAddress();
+        QTest::newRow("lblHomePage") << QStringLiteral("lblHomePage") << modHelp::homePageAddress();
+        QTest::newRow("lblCoBrand") << QStringLiteral("lblCoBrand") << modHelp::fullBrandPageAddress();
     }
 
     void linksOpenTheirPages() {

@@ -178,10 +178,10 @@ TEST(Calculation, ResultsAgreeWithTheSingleStepsOverManyEntries) {
 
 // ----------------------------------------------------------- module state
 
-TEST(ModuleState, IsOneLastingObject) { EXPECT_EQ(&mlc::State(), &mlc::State()); }
+TEST(ModuleState, IsOneLastingObject) { EXPECT_EQ(&mlc::state(), &mlc::state()); }
 
 TEST(ModuleState, CalculationWithoutArgumentsUsesTheModuleState) {
-    mlc::CalculationState& state = mlc::State();
+    mlc::CalculationState& state = mlc::state();
     Enter(state, kAnn, kCatherine);
     mlc::CalculateCompatibility();
     ExpectLifePath(state, {3, 9, mlc::GetShortReading("39"), mlc::GetPairReading(3, 9), "Very Compatible"});

@@ -15,7 +15,7 @@ using Passes = std::vector<std::pair<int, int>>;  // {number, digit sum}
 
 Passes PassesOf(const mlc::Reduction& how) {
     Passes out;
-    for (const mlc::DigitPass& pass : how.Passes()) {
+    for (const mlc::DigitPass& pass : how.passesMade()) {
         out.emplace_back(pass.number, pass.sum);
     }
     return out;
@@ -26,7 +26,7 @@ Passes PassesOf(const mlc::Reduction& how) {
 void ExpectChainFromTotalToNumber(const mlc::Reduction& how, int number) {
     ASSERT_TRUE(how.totalFits);
     int current = how.total;
-    for (const mlc::DigitPass& pass : how.Passes()) {
+    for (const mlc::DigitPass& pass : how.passesMade()) {
         ASSERT_EQ(pass.number, current);
         ASSERT_EQ(pass.sum, ReferenceDigitSum(pass.number)) << pass.number;
         current = pass.sum;
@@ -62,7 +62,7 @@ TEST(ReductionPasses, KnownDatesAndNames) {
     EXPECT_EQ(mlc::GetDestinyNumber("--", how), 0);
     EXPECT_TRUE(how.totalFits);
     EXPECT_EQ(how.total, 0);
-    EXPECT_TRUE(how.Passes().empty());
+    EXPECT_TRUE(how.passesMade().empty());
 }
 
 TEST(ReductionPasses, DateTotalsAtTheEdgesOfSixteenBits) {
@@ -70,7 +70,7 @@ TEST(ReductionPasses, DateTotalsAtTheEdgesOfSixteenBits) {
     ASSERT_EQ(mlc::GetDestinyNumber("Catherine", how), 11);  // leaves passes behind
     EXPECT_EQ(mlc::GetLifePathNumber(32767, 1, 0, how), 0);
     EXPECT_FALSE(how.totalFits);
-    EXPECT_TRUE(how.Passes().empty());
+    EXPECT_TRUE(how.passesMade().empty());
     EXPECT_EQ(mlc::GetLifePathNumber(-32768, -1, 0, how), 0);
     EXPECT_FALSE(how.totalFits);
     // The lowest total that fits is reduced without its sign, 32768.

@@ -40,11 +40,11 @@ void Require(bool condition) {
 // a total that does not fit leaves no pass and the number 0.
 void RequirePassesReach(const mlc::Reduction& how, std::int16_t number) {
     if (!how.totalFits) {
-        Require(how.Passes().empty() && number == 0);
+        Require(how.passesMade().empty() && number == 0);
         return;
     }
     int current = how.total < 0 ? -how.total : how.total;
-    for (const mlc::DigitPass& pass : how.Passes()) {
+    for (const mlc::DigitPass& pass : how.passesMade()) {
         Require(pass.number == current && pass.sum < pass.number);
         current = pass.sum;
     }

@@ -15,7 +15,7 @@
 #include <QPushButton>
 #include <QTextEdit>
 
-using kivo::Text;
+using kivo::engineText;
 using kivo::testing::Child;
 using kivo::testing::FocusName;
 using kivo::testing::FrontPage;
@@ -158,9 +158,9 @@ private slots:
         QCOMPARE(Child<QLabel>(w, "lblResult", 2)->text(),
                  QStringLiteral("Destiny Compatibility Number is %1 + %2").arg(destiny[0]).arg(destiny[1]));
         QCOMPARE(Child<QLabel>(w, "lblResult", 3)->text(),
-                 Text(mlc::GetShortReading(mlc::MakePairKey(destiny[0], destiny[1]))));
+                 engineText(mlc::GetShortReading(mlc::MakePairKey(destiny[0], destiny[1]))));
         QCOMPARE(ReportLines(*Child<QTextEdit>(w, "RTB")->document()).at(6).text,
-                 Text(mlc::GetPairReading(destiny[0], destiny[1])));
+                 engineText(mlc::GetPairReading(destiny[0], destiny[1])));
     }
 
     void namesWithoutAnAsciiLetterAreRefusedAsMissing_data() {

@@ -197,12 +197,12 @@ void TranslationTest::everyShownTextIsTranslated() {
     QCoreApplication::removeTranslator(&translator);
 
     // What the user typed and the engine's readings, which stay English.
-    const modLoveCompatibility::CalculationState& state = modLoveCompatibility::State();
+    const modLoveCompatibility::CalculationState& state = modLoveCompatibility::state();
     QStringList data{QStringLiteral("Ann"), QStringLiteral("Bob")};
     for (const std::string_view text :
          {state.strLifePathShort, state.strDestinyShort, state.strLifePathReading, state.strDestinyReading,
           state.strLifePathRating, state.strDestinyRating}) {
-        data << kivo::Text(text);
+        data << kivo::engineText(text);
     }
 
     const QRegularExpression marked(QStringLiteral("\u27E6[^\u27E6\u27E7]*\u27E7"));
@@ -224,10 +224,10 @@ void TranslationTest::everyShownTextIsTranslated() {
 }
 
 void TranslationTest::languageChoosesTheTranslation() {
-    QVERIFY(!InstallTranslation(QLocale(QLocale::English, QLocale::Germany)));
+    QVERIFY(!installTranslation(QLocale(QLocale::English, QLocale::Germany)));
     QCOMPARE(QCoreApplication::translate("frmMain", "&File"), QStringLiteral("&File"));
-    QVERIFY(!InstallTranslation(QLocale(QLocale::French, QLocale::France)));
-    QVERIFY(InstallTranslation(QLocale(QLocale::German, QLocale::Austria)));
+    QVERIFY(!installTranslation(QLocale(QLocale::French, QLocale::France)));
+    QVERIFY(installTranslation(QLocale(QLocale::German, QLocale::Austria)));
     QCOMPARE(QCoreApplication::translate("frmMain", "&File"), QStringLiteral("&Datei"));
 }
 

@@ -23,7 +23,7 @@ using kivo::testing::ShownWindow;
 namespace {
 
 bool WhileAboutShown(const std::function<void(QWidget&)>& inside) {
-    return kivo::testing::WhileModal(&frmAbout::ShowModal, inside);
+    return kivo::testing::WhileModal(&frmAbout::showModal, inside);
 }
 
 std::unique_ptr<frmExitPromo> ShownPromotion() {

@@ -129,7 +129,7 @@ private slots:
             JudgeWindow(&w, QStringLiteral("result tab %1").arg(tab), faults, judged);
         }
 
-        QVERIFY(kivo::testing::WhileModal(&frmAbout::ShowModal, [&](QWidget& about) {
+        QVERIFY(kivo::testing::WhileModal(&frmAbout::showModal, [&](QWidget& about) {
             JudgeWindow(&about, QStringLiteral("About"), faults, judged);
             about.close();
         }));

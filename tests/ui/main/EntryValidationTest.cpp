@@ -34,11 +34,11 @@ private slots:
     void twentyNinthOfFebruaryOnlyInGregorianLeapYears() {
         for (int year = 1900; year <= 2050; ++year) {
             const bool leap = year % 4 == 0 && year != 1900;
-            QCOMPARE(entry::CheckBirthDate(29, 2, year),
+            QCOMPARE(entry::checkBirthDate(29, 2, year),
                      leap ? entry::Problem::None : entry::Problem::NoSuchFebruaryDay);
         }
-        QCOMPARE(entry::CheckBirthDate(29, 2, 2000), entry::Problem::None);
-        QCOMPARE(entry::CheckBirthDate(29, 2, 2100), entry::Problem::NoSuchFebruaryDay);
+        QCOMPARE(entry::checkBirthDate(29, 2, 2000), entry::Problem::None);
+        QCOMPARE(entry::checkBirthDate(29, 2, 2100), entry::Problem::NoSuchFebruaryDay);
     }
 
     void namesAreCheckedFirstAndMissingOrLetterlessNamesRefused_data() {
@@ -233,7 +233,7 @@ private slots:
         QTest::keyClicks(Child(*shown.window, "txtName", 1), QStringLiteral("Cat"));
         shown.proceed();
         QVERIFY(shown.platform.messages.isEmpty());
-        QCOMPARE(modLoveCompatibility::State().strName[0], std::string("Ann"));
+        QCOMPARE(modLoveCompatibility::state().strName[0], std::string("Ann"));
         QCOMPARE(Child<QLineEdit>(*shown.window, "txtName", 0)->text(), QStringLiteral("  Ann "));
     }
 };

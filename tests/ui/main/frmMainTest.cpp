@@ -23,7 +23,7 @@
 #include <QTextEdit>
 #include <QToolTip>
 
-using kivo::Text;
+using kivo::engineText;
 using kivo::testing::Child;
 using kivo::testing::FocusName;
 using kivo::testing::FrontPage;
@@ -166,8 +166,8 @@ private slots:
                 QCOMPARE(lists[k]->currentIndex(), 0);
             }
         }
-        w.CompleteDateLists();
-        w.CompleteDateLists();
+        w.completeDateLists();
+        w.completeDateLists();
         for (std::size_t i = 0; i < kPersonCount; ++i) {
             const auto lists = DateLists(w, i);
             for (std::size_t k = 0; k < lists.size(); ++k) {
@@ -318,7 +318,7 @@ private slots:
             QVERIFY2(!Covered(w, QApplication::focusWidget()), qPrintable(FocusName()));
         }
         QCOMPARE(FrontPage(w), frontAfter);
-        QCOMPARE(shown.platform.openedUrls, QList<QUrl>(donations, modHelp::DonatePageAddress()));
+        QCOMPARE(shown.platform.openedUrls, QList<QUrl>(donations, modHelp::donatePageAddress()));
         QVERIFY(shown.platform.messages.isEmpty());
         if (resultPage && frontAfter == QStringLiteral("fraMain")) {
             QCOMPARE(FocusName(), QStringLiteral("txtName_0"));
@@ -408,11 +408,11 @@ private slots:
         QVERIFY(Child<QLabel>(w, "Label14")
                     ->text()
                     .endsWith(
-                        QStringLiteral("Click Here To Visit %1 Now.").arg(modHelp::MakerSiteDisplayName())));
+                        QStringLiteral("Click Here To Visit %1 Now.").arg(modHelp::makerSiteDisplayName())));
         QWidget* frame = Child(w, "fraFullBrand");
         const QRect edge = frame->rect().adjusted(0, 0, -1, -1);
-        for (const auto& [name, page] : {std::pair{"lblCobrand", modHelp::CoBrandPageAddress()},
-                                         std::pair{"lblFullBrand", modHelp::FullBrandPageAddress()}}) {
+        for (const auto& [name, page] : {std::pair{"lblCobrand", modHelp::coBrandPageAddress()},
+                                         std::pair{"lblFullBrand", modHelp::fullBrandPageAddress()}}) {
             QWidget* front = Child(w, name);
             front->raise();
             QCOMPARE(front->parentWidget(), frame);
@@ -437,18 +437,18 @@ private slots:
         QCOMPARE(FrontResultFrame(w), QStringLiteral("fraLifePath"));
         QCOMPARE(ResultText(w, 0), QStringLiteral("LifePath Compatibility Number is 3 + 9"));
         QCOMPARE(ResultText(w, 2), QStringLiteral("Destiny Compatibility Number is 2 + 2"));
-        QCOMPARE(ResultText(w, 1), Text(modLoveCompatibility::GetShortReading("39")));
-        QCOMPARE(ResultText(w, 3), Text(modLoveCompatibility::GetShortReading("22")));
+        QCOMPARE(ResultText(w, 1), engineText(modLoveCompatibility::GetShortReading("39")));
+        QCOMPARE(ResultText(w, 3), engineText(modLoveCompatibility::GetShortReading("22")));
         QVERIFY(!ResultText(w, 1).isEmpty() && !ResultText(w, 3).isEmpty());
 
         const QList<ReportLine> expected{
             {QStringLiteral("Your Love Numerology Reading Based on Life Path Number"), 1},
             {QStringLiteral("Very Compatible"), 1},
-            {Text(modLoveCompatibility::GetPairReading(3, 9)), 0},
+            {engineText(modLoveCompatibility::GetPairReading(3, 9)), 0},
             {QString(), -1},
             {QStringLiteral("Your Love Numerology Reading Based on Destiny Number"), 1},
             {QStringLiteral("Very Compatible"), 1},
-            {Text(modLoveCompatibility::GetPairReading(2, 2)), 0},
+            {engineText(modLoveCompatibility::GetPairReading(2, 2)), 0},
         };
         auto* box = Child<QTextEdit>(w, "RTB");
         QCOMPARE(ReportLines(*box->document()), expected);
@@ -574,7 +574,7 @@ private slots:
         tabs->setCurrentIndex(2);
         const QString labelsBefore = labels();
         const QString report = Child<QTextEdit>(w, "RTB")->toHtml();
-        const modLoveCompatibility::CalculationState before = modLoveCompatibility::State();
+        const modLoveCompatibility::CalculationState before = modLoveCompatibility::state();
 
         QTest::mouseClick(Child(w, "cmdBack"), Qt::LeftButton);
 
@@ -589,7 +589,7 @@ private slots:
         }
         QCOMPARE(labels(), labelsBefore);
         QCOMPARE(Child<QTextEdit>(w, "RTB")->toHtml(), report);
-        const modLoveCompatibility::CalculationState& after = modLoveCompatibility::State();
+        const modLoveCompatibility::CalculationState& after = modLoveCompatibility::state();
         QCOMPARE(after.strName, before.strName);
         QCOMPARE(after.intYear, before.intYear);
         QCOMPARE(after.strDestinyReading, before.strDestinyReading);
@@ -626,14 +626,14 @@ private slots:
     void everyLinkOpensExactlyItsPage_data() {
         QTest::addColumn<QString>("control");
         QTest::addColumn<QUrl>("address");
-        QTest::newRow("mnuOnline") << "mnuOnline" << modHelp::OnlineHelpAddress();
-        QTest::newRow("mnuVisit") << "mnuVisit" << modHelp::HomePageAddress();
-        QTest::newRow("mnuUpdate") << "mnuUpdate" << modHelp::DownloadPageAddress();
-        QTest::newRow("mnuDonate") << "mnuDonate" << modHelp::DonatePageAddress();
-        QTest::newRow("mnuMakeMoney") << "mnuMakeMoney" << modHelp::FullBrandPageAddress();
-        QTest::newRow("Label14") << "Label14" << modHelp::HomePageAddress();
-        QTest::newRow("lblCobrand") << "lblCobrand" << modHelp::CoBrandPageAddress();
-        QTest::newRow("lblFullBrand") << "lblFullBrand" << modHelp::FullBrandPageAddress();
+        QTest::newRow("mnuOnline") << "mnuOnline" << modHelp::onlineHelpAddress();
+        QTest::newRow("mnuVisit") << "mnuVisit" << modHelp::homePageAddress();
+        QTest::newRow("mnuUpdate") << "mnuUpdate" << modHelp::downloadPageAddress();
+        QTest::newRow("mnuDonate") << "mnuDonate" << modHelp::donatePageAddress();
+        QTest::newRow("mnuMakeMoney") << "mnuMakeMoney" << modHelp::fullBrandPageAddress();
+        QTest::newRow("Label14") << "Label14" << modHelp::homePageAddress();
+        QTest::newRow("lblCobrand") << "lblCobrand" << modHelp::coBrandPageAddress();
+        QTest::newRow("lblFullBrand") << "lblFullBrand" << modHelp::fullBrandPageAddress();
     }
 
     void everyLinkOpensExactlyItsPage() {

@@ -23,7 +23,7 @@
 
 namespace {
 
-using kivo::TrimSpaces;
+using kivo::trimSpaces;
 using kivo::platform::MessageIcon;
 using kivo::testing::Child;
 using kivo::testing::FocusName;
@@ -100,7 +100,7 @@ void FrmExitPromoTest::fill(const QString& name, const QString& email, const QSt
 
 void FrmExitPromoTest::showExitPromotionMakesOneWindow() {
     QCOMPARE(frmExitPromo::Instance(), nullptr);
-    QPointer<frmExitPromo> first = frmExitPromo::ShowExitPromotion();
+    QPointer<frmExitPromo> first = frmExitPromo::showExitPromotion();
     QVERIFY(first != nullptr);
     QVERIFY(first->isVisible());
     QVERIFY(first->isWindow());
@@ -109,7 +109,7 @@ void FrmExitPromoTest::showExitPromotionMakesOneWindow() {
     QVERIFY(first->testAttribute(Qt::WA_DeleteOnClose));
 
     // A second call shows the same window; it is loaded only once.
-    QCOMPARE(frmExitPromo::ShowExitPromotion(), first.data());
+    QCOMPARE(frmExitPromo::showExitPromotion(), first.data());
     QCOMPARE(platform_->seedCount, 1);
     delete first.data();
     QCOMPARE(frmExitPromo::Instance(), nullptr);
@@ -139,25 +139,25 @@ void FrmExitPromoTest::supportTextFollowsTheDraw() {
     QFETCH(int, text);
     openWindow(draw);
     QCOMPARE(platform_->seedCount, 1);
-    QCOMPARE(Child<QLabel>(*window_, "Label2")->text(), frmExitPromo::SupportText(text));
+    QCOMPARE(Child<QLabel>(*window_, "Label2")->text(), frmExitPromo::supportText(text));
 
     // Every load seeds afresh and draws again.
     platform_->randomValues = {0.5F};
     frmExitPromo second;
     QCOMPARE(platform_->seedCount, 2);
-    QCOMPARE(Child<QLabel>(second, "Label2")->text(), frmExitPromo::SupportText(2));
+    QCOMPARE(Child<QLabel>(second, "Label2")->text(), frmExitPromo::supportText(2));
 }
 
 void FrmExitPromoTest::textsOfTheWindow() {
     openWindow();
-    const QString site = modHelp::MakerSiteDisplayName();
+    const QString site = modHelp::makerSiteDisplayName();
     QVERIFY(!site.isEmpty());
 
     // Four different appeals, each naming the forum site; only the second
     // lacks a closing full stop.
     QSet<QString> distinct;
     for (int i = 0; i < frmExitPromo::kSupportTextCount; ++i) {
-        const QString text = frmExitPromo::SupportText(i);
+        const QString text = frmExitPromo::supportText(i);
         distinct.insert(text);
         QVERIFY2(text.contains(site), qPrintable(text));
         QCOMPARE(text.endsWith(QLatin1Char('.')), i != 1);
@@ -352,20 +352,20 @@ void FrmExitPromoTest::checkBoxOpensHomePageAndUnticks() {
     auto* box = Child<QCheckBox>(*window_, "Check1");
     QTest::mouseClick(box, Qt::LeftButton);
     QVERIFY(!box->isChecked());
-    QCOMPARE(platform_->openedUrls, QList<QUrl>{modHelp::HomePageAddress()});
+    QCOMPARE(platform_->openedUrls, QList<QUrl>{modHelp::homePageAddress()});
 
     // By the keyboard too, and every time.
     box->setFocus(Qt::TabFocusReason);
     QTest::keyClick(box, Qt::Key_Space);
     QVERIFY(!box->isChecked());
-    QCOMPARE(platform_->openedUrls, (QList<QUrl>{modHelp::HomePageAddress(), modHelp::HomePageAddress()}));
+    QCOMPARE(platform_->openedUrls, (QList<QUrl>{modHelp::homePageAddress(), modHelp::homePageAddress()}));
     QVERIFY(platform_->messages.isEmpty());
 }
 
 void FrmExitPromoTest::catalogueLinkOpensCataloguePage() {
     openWindow();
     QTest::mouseClick(Child<QLabel>(*window_, "lblGoToHome"), Qt::LeftButton);
-    QCOMPARE(platform_->openedUrls, QList<QUrl>{modHelp::SoftwaresPageAddress()});
+    QCOMPARE(platform_->openedUrls, QList<QUrl>{modHelp::softwaresPageAddress()});
 }
 
 void FrmExitPromoTest::submitChecks_data() {
@@ -409,8 +409,8 @@ void FrmExitPromoTest::submitChecks() {
     QTest::mouseClick(Child<QPushButton>(*window_, "cmdSubmit"), Qt::LeftButton);
 
     // The values are taken before any check, trimmed.
-    QCOMPARE(modTellAFriend::strTafName, TrimSpaces(fields.at(0)));
-    QCOMPARE(modTellAFriend::strTafFriendEmail, TrimSpaces(fields.at(3)));
+    QCOMPARE(modTellAFriend::strTafName, trimSpaces(fields.at(0)));
+    QCOMPARE(modTellAFriend::strTafFriendEmail, trimSpaces(fields.at(3)));
     if (message.isEmpty()) {
         QVERIFY(platform_->messages.isEmpty());
         QCOMPARE(platform_->openedUrls.size(), 1);
@@ -446,7 +446,7 @@ void FrmExitPromoTest::submitSendsTrimmedValuesAndTheDefaultMessage() {
     QCOMPARE(query.queryItemValue(QStringLiteral("taf5"), QUrl::FullyDecoded),
              QStringLiteral("bob@home.example"));
     QCOMPARE(query.queryItemValue(QStringLiteral("taf6"), QUrl::FullyDecoded),
-             modHelp::ProductHomeAddress().toString());
+             modHelp::productHomeAddress().toString());
     // The fields are left as they were.
     QCOMPARE(Child<QLineEdit>(*window_, "txtName")->text(), QStringLiteral("  Ann & Lee "));
     QCOMPARE(window_->txtMessageText(), QStringLiteral("Your Message\r\n"));

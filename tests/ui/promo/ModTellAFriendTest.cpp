@@ -49,13 +49,13 @@ void VerifyOpenedAddress(const RecordingPlatform& platform, const QStringList& v
     const QUrl opened = platform.openedUrls.constFirst();
     QVERIFY2(opened.isValid(), qPrintable(opened.errorString()));
     QCOMPARE(opened.scheme(), QStringLiteral("https"));
-    QCOMPARE(opened.host(), modHelp::TellAFriendPageAddress().host());
+    QCOMPARE(opened.host(), modHelp::tellAFriendPageAddress().host());
     QCOMPARE(opened.path(), QStringLiteral("/tavik-refer-a-friend.php"));
     QVERIFY(!opened.hasFragment());
     QCOMPARE(opened.toString(QUrl::FullyEncoded), modTellAFriend::strTafAddress);
 
     QStringList expected = values;
-    expected.append(modHelp::ProductHomeAddress().toString());
+    expected.append(modHelp::productHomeAddress().toString());
 
     const QList<std::pair<QString, QString>> items = QUrlQuery(opened).queryItems(QUrl::FullyDecoded);
     QCOMPARE(items.size(), 6);
@@ -83,7 +83,7 @@ QString RandomText(QRandomGenerator& random) {
         text.append(QString::fromUcs4(&code, 1));
     }
     // The checks refuse a value that is empty once spaces are trimmed.
-    if (kivo::TrimSpaces(text).isEmpty()) {
+    if (kivo::trimSpaces(text).isEmpty()) {
         text.append(QLatin1Char('x'));
     }
     return text;
@@ -191,8 +191,8 @@ void ModTellAFriendTest::addressCarriesValuesUnchanged() {
         return;
     }
     QCOMPARE(modTellAFriend::strTafAddress,
-             modTellAFriend::ComposeReferralAddress(
-                 modHelp::TellAFriendPageAddress(), modHelp::ProductHomeAddress(),
+             modTellAFriend::composeReferralAddress(
+                 modHelp::tellAFriendPageAddress(), modHelp::productHomeAddress(),
                  {values.at(0), values.at(1), values.at(2), values.at(3), values.at(4)}));
 }
 
@@ -218,8 +218,8 @@ void ModTellAFriendTest::emptyValuesKeepTheirEqualsSign() {
     // Every key keeps the key=value shape, so the page sees an empty value
     // rather than a bare key. The form never sends one, but the composer
     // must not depend on that.
-    const QString address = modTellAFriend::ComposeReferralAddress(
-        modHelp::TellAFriendPageAddress(), modHelp::ProductHomeAddress(),
+    const QString address = modTellAFriend::composeReferralAddress(
+        modHelp::tellAFriendPageAddress(), modHelp::productHomeAddress(),
         {QString(), QStringLiteral(""), QStringLiteral("m"), QString(), QString()});
     const QString query = QUrl(address).query(QUrl::FullyEncoded);
     QVERIFY2(query.startsWith(QStringLiteral("taf1=&taf2=&taf3=m&taf4=&taf5=&taf6=")), qPrintable(query));
