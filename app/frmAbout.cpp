@@ -14,30 +14,32 @@ namespace {
 constexpr QSize kClientSize{407, 226};
 constexpr Qt::Alignment kTopLeft = Qt::AlignLeft | Qt::AlignTop;
 
+using kivo::LinkLabel;
+
 }  // namespace
 
 frmAbout::frmAbout(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(kivo::look::programCaption());
+    setWindowTitle(kivo::programCaption());
     setWindowIcon(QGuiApplication::windowIcon());
     setFixedSize(kClientSize);
-    setFont(kivo::look::standardFont());
-    kivo::look::setBackground(this, kivo::look::kDarkGrey);
+    setFont(kivo::standardFont());
+    kivo::setBackground(this, kivo::kDarkGrey);
     createControls();
-    kivo::look::pressButtonsLikeWindows(this);
+    kivo::pressButtonsLikeWindows(this);
 
-    kivo::look::centreOnScreen(this);
+    kivo::centreOnScreen(this);
 }
 
 void frmAbout::createControls() {
-    using namespace kivo::look;
+    using namespace kivo;
 
     picIcon_ = new QLabel(this);
     picIcon_->setObjectName(QStringLiteral("picIcon"));
     picIcon_->setGeometry(6, 8, 32, 32);
-    picIcon_->setPixmap(kivo::look::programIconPixmap(picIcon_));
+    picIcon_->setPixmap(kivo::programIconPixmap(picIcon_));
     picIcon_->setAccessibleName(tr("Program icon"));
 
     // As wide as the text below it: 228 pixels only hold the title in the

@@ -4,7 +4,10 @@
 
 class QLabel;
 class QPushButton;
+
+namespace kivo {
 class LinkLabel;
+}  // namespace kivo
 
 // The About window: a fixed 407 x 226 dialog, built afresh each time it opens.
 class frmAbout : public QDialog {
@@ -25,9 +28,9 @@ private:
     QLabel* picIcon_ = nullptr;
     QLabel* Label2_ = nullptr;
     QLabel* Label1_ = nullptr;
-    LinkLabel* lblHomePage_ = nullptr;
+    kivo::LinkLabel* lblHomePage_ = nullptr;
     QLabel* Label3_ = nullptr;
-    LinkLabel* lblCoBrand_ = nullptr;
+    kivo::LinkLabel* lblCoBrand_ = nullptr;
     QWidget* Line2_ = nullptr;
     QPushButton* cmdOK_ = nullptr;
 };

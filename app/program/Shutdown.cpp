@@ -6,6 +6,8 @@
 
 #include <QObject>
 
+namespace kivo {
+
 void connectShutdown(frmMain& window) {
     QObject::connect(&window, &frmMain::unloading, &window, &mainWindowUnloading);
 }
@@ -18,3 +20,5 @@ void mainWindowUnloading() {
     }
     frmExitPromo::showExitPromotion();
 }
+
+}  // namespace kivo

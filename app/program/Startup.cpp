@@ -15,6 +15,8 @@
 
 #include <cmath>
 
+namespace kivo {
+
 namespace {
 
 // What the first frame does not need follows right after it: the program
@@ -44,7 +46,7 @@ private:
     void finish() {
         window_.completeDateLists();
         if (QApplication::windowIcon().isNull()) {
-            QApplication::setWindowIcon(kivo::look::programIcon());
+            QApplication::setWindowIcon(kivo::programIcon());
         }
         deleteLater();
     }
@@ -123,7 +125,7 @@ int runProgram(QApplication& app) {
 
     kivo::platform::Platform& platform = kivo::platform::current();
     if (!platform.acquireSingleInstanceLock()) {
-        QApplication::setWindowIcon(kivo::look::programIcon());
+        QApplication::setWindowIcon(kivo::programIcon());
         kivo::platform::showMessage(nullptr,
                                     QApplication::translate("Startup", "Application is already running"),
                                     kivo::platform::MessageIcon::Information);
@@ -157,3 +159,5 @@ void chooseBrandLabel(frmMain& window, int r) {
     using Label = frmMain::BrandLabel;
     window.bringBrandLabelForward(r % 2 == 0 ? Label::FullBrand : Label::CoBrand);
 }
+
+}  // namespace kivo

@@ -6,6 +6,8 @@
 class QApplication;
 class frmMain;
 
+namespace kivo {
+
 // The whole run from start to end; returns the process's exit status.
 int runProgram(QApplication& app);
 
@@ -23,3 +25,5 @@ int drawBrandRoll();
 
 // Brings lblFullBrand in front for an even roll r, lblCobrand for an odd one.
 void chooseBrandLabel(frmMain& window, int r);
+
+}  // namespace kivo

@@ -5,6 +5,8 @@
 
 #include <memory>
 
+namespace kivo {
+
 bool installTranslation(const QLocale& locale) {
     for (QString language : locale.uiLanguages()) {
         if (QLocale(language).language() == QLocale::English) {
@@ -19,3 +21,5 @@ bool installTranslation(const QLocale& locale) {
     }
     return false;
 }
+
+}  // namespace kivo

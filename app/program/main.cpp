@@ -16,6 +16,6 @@ void dropMessage(QtMsgType /*type*/, const QMessageLogContext& /*context*/, cons
 int main(int argc, char* argv[]) {
     qInstallMessageHandler(&dropMessage);
     QApplication app(argc, argv);
-    installTranslation();
-    return runProgram(app);
+    kivo::installTranslation();
+    return kivo::runProgram(app);
 }

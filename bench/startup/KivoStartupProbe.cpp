@@ -8,6 +8,6 @@
 int main(int argc, char* argv[]) {
     FirstPaintApplication app(argc, argv);
     app.watchWindow(QStringLiteral("frmMain"));
-    installTranslation();
-    return runProgram(app);
+    kivo::installTranslation();
+    return kivo::runProgram(app);
 }

@@ -105,7 +105,7 @@ private slots:
         kivo::testing::RecordingPlatform platform;
         frmAbout about;
         about.show();
-        auto* link = Child<LinkLabel>(about, label);
+        auto* link = Child<kivo::LinkLabel>(about, label);
         QTest::mouseClick(link, Qt::LeftButton);
         QCOMPARE(platform.openedUrls, QList<QUrl>{address});
         // A right click is not a click on a link.

@@ -91,7 +91,7 @@ int main(int argc, char* argv[]) {
     });
 
     const int status = QApplication::exec();
-    std::printf("ending %d\n", applicationIsEnding() ? 1 : 0);
+    std::printf("ending %d\n", kivo::applicationIsEnding() ? 1 : 0);
     for (const CountingWindow* w : {&main, &promo}) {
         std::printf("%s closed %d visible %d\n", w->name(), w->closes, w->isVisible() ? 1 : 0);
     }

@@ -93,14 +93,14 @@ int main(int argc, char* argv[]) {
         QCoreApplication::exit(9);
     });
 
-    const int status = runProgram(app);
+    const int status = kivo::runProgram(app);
     if (scenario == "end-from-main") {
         Say(QStringLiteral("promotion %1").arg(frmExitPromo::Instance() != nullptr ? 1 : 0));
     }
     if (scenario == "second-copy") {
         Say(QStringLiteral("seeded %1").arg(platform.seedCount));
     }
-    Say(QStringLiteral("ending %1").arg(applicationIsEnding() ? 1 : 0));
+    Say(QStringLiteral("ending %1").arg(kivo::applicationIsEnding() ? 1 : 0));
     Say(QStringLiteral("windows %1").arg(VisibleWindows().size()));
     Say(QStringLiteral("status %1").arg(status));
     return status;

@@ -46,7 +46,7 @@ private slots:
         QFETCH(int, roll);
         kivo::testing::RecordingPlatform platform;
         platform.randomValues = {random};
-        QCOMPARE(drawBrandRoll(), roll);
+        QCOMPARE(kivo::drawBrandRoll(), roll);
     }
 
     void menuBarOverflowButtonShowsTheStylesIcon() {
@@ -57,7 +57,7 @@ private slots:
                                     .pixmap(16)
                                     .toImage();
         QVERIFY(!expected.isNull());
-        useStyleWithIconsOnDemand();
+        kivo::useStyleWithIconsOnDemand();
         {
             QMenuBar bar;
             const auto* overflow = bar.findChild<QToolButton*>(QStringLiteral("qt_menubar_ext_button"));
@@ -88,7 +88,7 @@ private slots:
         Child(window, front == QStringLiteral("lblCobrand") ? "lblFullBrand" : "lblCobrand")->raise();
         QVERIFY(FrontAt(*brandPlace) != front);
 
-        chooseBrandLabel(window, roll);
+        kivo::chooseBrandLabel(window, roll);
         QCOMPARE(FrontAt(*brandPlace), front);
 
         // The label in front is the one a click reaches.
@@ -107,7 +107,7 @@ private slots:
         kivo::testing::RecordingPlatform platform;
         auto* window = new frmMain;
         window->setAttribute(Qt::WA_DeleteOnClose);
-        connectShutdown(*window);
+        kivo::connectShutdown(*window);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
         QVERIFY(frmExitPromo::Instance() == nullptr);

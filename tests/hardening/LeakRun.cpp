@@ -91,7 +91,7 @@ int main(int argc, char* argv[]) {
         Step(false, "ended in time");
         QCoreApplication::exit(9);
     });
-    const int status = runProgram(app);
+    const int status = kivo::runProgram(app);
     Step(status == 0, "program ended with status 0");
     // Windows closed with WA_DeleteOnClose go with the deferred deletions.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -224,10 +224,10 @@ void TranslationTest::everyShownTextIsTranslated() {
 }
 
 void TranslationTest::languageChoosesTheTranslation() {
-    QVERIFY(!installTranslation(QLocale(QLocale::English, QLocale::Germany)));
+    QVERIFY(!kivo::installTranslation(QLocale(QLocale::English, QLocale::Germany)));
     QCOMPARE(QCoreApplication::translate("frmMain", "&File"), QStringLiteral("&File"));
-    QVERIFY(!installTranslation(QLocale(QLocale::French, QLocale::France)));
-    QVERIFY(installTranslation(QLocale(QLocale::German, QLocale::Austria)));
+    QVERIFY(!kivo::installTranslation(QLocale(QLocale::French, QLocale::France)));
+    QVERIFY(kivo::installTranslation(QLocale(QLocale::German, QLocale::Austria)));
     QCOMPARE(QCoreApplication::translate("frmMain", "&File"), QStringLiteral("&Datei"));
 }
 

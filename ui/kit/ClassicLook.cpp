@@ -12,7 +12,7 @@
 #include <cmath>
 #include <initializer_list>
 
-namespace kivo::look {
+namespace kivo {
 
 namespace {
 
@@ -128,4 +128,4 @@ void pressButtonsLikeWindows(QWidget* window) {
     }
 }
 
-}  // namespace kivo::look
+}  // namespace kivo

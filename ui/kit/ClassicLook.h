@@ -11,7 +11,7 @@
 
 class QWidget;
 
-namespace kivo::look {
+namespace kivo {
 
 enum class Family { Verdana, MsSansSerif };
 
@@ -59,4 +59,4 @@ inline const QColor kLightYellow{255, 255, 128};
 inline const QColor kNavy{0, 0, 128};
 inline const QColor kLinkBlue{0, 0, 192};
 
-}  // namespace kivo::look
+}  // namespace kivo

@@ -3,7 +3,7 @@
 #include "ui/kit/ClassicLook.h"
 #include "ui/kit/LinkLabel.h"
 
-namespace kivo::look {
+namespace kivo {
 namespace {
 
 template <typename Label>
@@ -32,4 +32,4 @@ LinkLabel* makeLink(QWidget* parent, QAnyStringView name, const QString& text, c
     return link;
 }
 
-}  // namespace kivo::look
+}  // namespace kivo

@@ -9,11 +9,12 @@
 #include <QRect>
 #include <QString>
 
-class LinkLabel;
 class QLabel;
 class QWidget;
 
-namespace kivo::look {
+namespace kivo {
+
+class LinkLabel;
 
 QLabel* makeLabel(QWidget* parent, QAnyStringView name, const QString& text, const QRect& place,
                   const QFont& font, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
@@ -23,4 +24,4 @@ QLabel* makeLabel(QWidget* parent, QAnyStringView name, const QString& text, con
 LinkLabel* makeLink(QWidget* parent, QAnyStringView name, const QString& text, const QRect& place, QFont font,
                     const QColor& colour, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
 
-}  // namespace kivo::look
+}  // namespace kivo

@@ -8,6 +8,8 @@
 
 #include <utility>
 
+namespace kivo {
+
 LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent) { setAccessibleName(text); }
 
 namespace {
@@ -79,3 +81,5 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
     }
     QLabel::mouseReleaseEvent(event);
 }
+
+}  // namespace kivo

@@ -12,6 +12,8 @@
 
 #include <cmath>
 
+namespace kivo {
+
 namespace {
 
 class DateListAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
@@ -170,3 +172,5 @@ void DateList::showPopup() {
     }
     QComboBox::showPopup();
 }
+
+}  // namespace kivo

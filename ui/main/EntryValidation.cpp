@@ -5,7 +5,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
-namespace entry {
+namespace kivo {
 namespace {
 
 constexpr int kFebruary = 2;
@@ -83,8 +83,6 @@ bool isNameCharacterAccepted(int code) {
 }
 
 QString refusedCharacterMessage() { return EntryValidation::tr("Name Can Accept Text Only"); }
-
-}  // namespace entry
 
 namespace {
 
@@ -187,3 +185,5 @@ bool NameKeyFilter::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
 }
+
+}  // namespace kivo

@@ -16,7 +16,7 @@
 
 class QLineEdit;
 
-namespace entry {
+namespace kivo {
 
 // One person's entries as the controls hold them: the name as typed and the
 // numbers of the selected day, month (1 is January) and year.
@@ -48,15 +48,13 @@ Problem findFirstProblem(const std::array<PersonEntry, 2>& people);
 
 // What the user is told about a problem, and with which icon.
 QString problemMessage(Problem problem);
-kivo::platform::MessageIcon problemIcon(Problem problem);
+platform::MessageIcon problemIcon(Problem problem);
 
 // The typed characters a name field takes: A-Z, a-z, space and backspace.
 bool isNameCharacterAccepted(int code);
 
 // The message shown when a name field refuses a typed character.
 QString refusedCharacterMessage();
-
-}  // namespace entry
 
 // Watches the name fields and hands every character the user types to a key
 // handler before the field sees it; the handler refuses a character by
@@ -85,3 +83,5 @@ private:
     KeyHandler handler_;
     QHash<QObject*, std::size_t> indexOf_;
 };
+
+}  // namespace kivo

@@ -12,6 +12,8 @@
 
 #include <algorithm>
 
+namespace kivo {
+
 namespace {
 
 // Qt's own interface for text boxes also offers editing, selecting and
@@ -121,10 +123,7 @@ ReportBox::ReportBox(QWidget* parent) : QTextEdit(parent) {
 
 QMimeData* ReportBox::createMimeDataFromSelection() const { return nullptr; }
 
-namespace report {
 namespace {
-
-using kivo::engineText;
 
 // One run of the report: its text and the line breaks behind it, inserted at
 // once so that the breaks carry the run's emphasis.
@@ -153,4 +152,4 @@ void ComposeReport(QTextEdit& box, const modLoveCompatibility::CalculationState&
     insertRun(cursor, engineText(state.strDestinyReading), false, 0);
 }
 
-}  // namespace report
+}  // namespace kivo

@@ -2,6 +2,8 @@
 
 #include "engine/modLoveCompatibility.h"
 
+namespace kivo {
+
 namespace mlc = modLoveCompatibility;
 
 namespace {
@@ -57,3 +59,5 @@ QString ReductionText::destiny(std::string_view name) {
     }
     return out;
 }
+
+}  // namespace kivo

@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <string_view>
 
+namespace kivo {
+
 class ReductionText {
     Q_DECLARE_TR_FUNCTIONS(ReductionText)
 
@@ -21,3 +23,5 @@ public:
     // they are paired.
     static QString destiny(std::string_view name);
 };
+
+}  // namespace kivo

@@ -21,7 +21,9 @@
 #include <algorithm>
 #include <string>
 
+using kivo::DateList;
 using kivo::engineText;
+using kivo::ReductionText;
 using modLoveCompatibility::kPersonCount;
 
 frmMain::~frmMain() = default;
@@ -75,30 +77,30 @@ void frmMain::selectFirstDates() {
 }
 
 bool frmMain::ValidateEntries() {
-    std::array<entry::PersonEntry, kPersonCount> people;
+    std::array<kivo::PersonEntry, kPersonCount> people;
     for (std::size_t i = 0; i < kPersonCount; ++i) {
         people[i] = {txtName_[i]->text(), cboDate_[i]->value(), cboMonth_[i]->value(), cboYear_[i]->value()};
     }
-    const entry::Problem problem = entry::findFirstProblem(people);
-    if (problem == entry::Problem::None) {
+    const kivo::Problem problem = kivo::findFirstProblem(people);
+    if (problem == kivo::Problem::None) {
         return true;
     }
-    kivo::platform::showMessage(this, entry::problemMessage(problem), entry::problemIcon(problem));
+    kivo::platform::showMessage(this, kivo::problemMessage(problem), kivo::problemIcon(problem));
     // A missing name takes the user to its field; a wrong date leaves the
     // focus where it was, since the message does not say whose date it is.
-    if (problem == entry::Problem::MissingUserName) {
+    if (problem == kivo::Problem::MissingUserName) {
         txtName_[0]->setFocus();
-    } else if (problem == entry::Problem::MissingPartnerName) {
+    } else if (problem == kivo::Problem::MissingPartnerName) {
         txtName_[1]->setFocus();
     }
     return false;
 }
 
 void frmMain::txtName_KeyPress(std::size_t Index, int& KeyAscii) {
-    if (entry::isNameCharacterAccepted(KeyAscii)) {
+    if (kivo::isNameCharacterAccepted(KeyAscii)) {
         return;
     }
-    kivo::platform::showMessage(this, entry::refusedCharacterMessage(), kivo::platform::MessageIcon::Error);
+    kivo::platform::showMessage(this, kivo::refusedCharacterMessage(), kivo::platform::MessageIcon::Error);
     KeyAscii = 0;
     txtName_.at(Index)->setFocus();
 }
@@ -180,7 +182,7 @@ void frmMain::TS_Click() {
     }
 }
 
-void frmMain::ComposeReport() { report::ComposeReport(*RTB_, modLoveCompatibility::state()); }
+void frmMain::ComposeReport() { kivo::ComposeReport(*RTB_, modLoveCompatibility::state()); }
 
 void frmMain::bringBrandLabelForward(BrandLabel label) {
     (label == BrandLabel::FullBrand ? lblFullBrand_ : lblCobrand_)->raise();

@@ -22,14 +22,17 @@
 #include <array>
 #include <cstddef>
 
-class DateList;
-class LinkLabel;
 class QAction;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTabBar;
 class QTextEdit;
+
+namespace kivo {
+class DateList;
+class LinkLabel;
+}  // namespace kivo
 
 class frmMain : public QMainWindow {
     Q_OBJECT
@@ -102,9 +105,9 @@ private:
     void txtName_KeyPress(std::size_t Index, int& KeyAscii);
 
     std::array<QLineEdit*, modLoveCompatibility::kPersonCount> txtName_{};
-    std::array<DateList*, modLoveCompatibility::kPersonCount> cboDate_{};
-    std::array<DateList*, modLoveCompatibility::kPersonCount> cboMonth_{};
-    std::array<DateList*, modLoveCompatibility::kPersonCount> cboYear_{};
+    std::array<kivo::DateList*, modLoveCompatibility::kPersonCount> cboDate_{};
+    std::array<kivo::DateList*, modLoveCompatibility::kPersonCount> cboMonth_{};
+    std::array<kivo::DateList*, modLoveCompatibility::kPersonCount> cboYear_{};
     std::array<QLabel*, 4> lblResult_{};
 
     QWidget* fraMain_ = nullptr;
@@ -116,9 +119,9 @@ private:
     QPushButton* cmdBack_ = nullptr;
     QTabBar* TS_ = nullptr;
     QTextEdit* RTB_ = nullptr;
-    LinkLabel* Label14_ = nullptr;
-    LinkLabel* lblCobrand_ = nullptr;
-    LinkLabel* lblFullBrand_ = nullptr;
+    kivo::LinkLabel* Label14_ = nullptr;
+    kivo::LinkLabel* lblCobrand_ = nullptr;
+    kivo::LinkLabel* lblFullBrand_ = nullptr;
 
     QAction* mnuCalculate_ = nullptr;
     QAction* mnuExit_ = nullptr;

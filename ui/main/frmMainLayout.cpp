@@ -46,14 +46,19 @@ constexpr QRect kBrandFramePlace{0, 396, 640, 56};
 // The two pages are light grey on the window's card grey.
 const QColor kPageGrey{214, 214, 218};
 
-using kivo::look::kCardGrey;
-using kivo::look::makeLabel;
-using kivo::look::setTextColour;
-using kivo::look::standardFont;
+using kivo::DateList;
+using kivo::kCardGrey;
+using kivo::LinkLabel;
+using kivo::makeLabel;
+using kivo::NameKeyFilter;
+using kivo::PersonCard;
+using kivo::ReportBox;
+using kivo::setTextColour;
+using kivo::standardFont;
 using modLoveCompatibility::kPersonCount;
 
 void paintColours(QWidget* widget, const QColor& background, const QColor& text) {
-    kivo::look::setBackground(widget, background);
+    kivo::setBackground(widget, background);
     setTextColour(widget, text);
 }
 
@@ -122,14 +127,14 @@ QString indexed(const char* name, std::size_t index) {
 }
 
 LinkLabel* makeLink(QWidget* parent, const char* name, const QString& text, const QRect& place) {
-    return kivo::look::makeLink(parent, name, text, place, standardFont(true), Qt::white);
+    return kivo::makeLink(parent, name, text, place, standardFont(true), Qt::white);
 }
 
 }  // namespace
 
 frmMain::frmMain(QWidget* parent, DateLists lists) : QMainWindow(parent) {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(kivo::look::programCaption());
+    setWindowTitle(kivo::programCaption());
     setFont(standardFont());
 
     createMenus();
@@ -156,7 +161,7 @@ frmMain::frmMain(QWidget* parent, DateLists lists) : QMainWindow(parent) {
     createBrandFrame(client);
 
     connectHandlers();
-    kivo::look::pressButtonsLikeWindows(this);
+    kivo::pressButtonsLikeWindows(this);
     setKeyboardOrder();
     setFixedSize(kClientSize.width(), kClientSize.height() + menuBar()->sizeHint().height());
 
@@ -306,8 +311,8 @@ void frmMain::createResultPage() {
     auto* stepsTip = new StepsAboveHeading(this);
     const auto makeHeading = [&](QWidget* frame, std::size_t k) {
         QLabel* label = makeLabel(frame, indexed("lblResult", k), tr("Compatibility Number"), headingPlace,
-                                  kivo::look::makeFont(14.25, true));
-        setTextColour(label, kivo::look::kYellow);
+                                  kivo::makeFont(14.25, true));
+        setTextColour(label, kivo::kYellow);
         label->installEventFilter(stepsTip);
         lblResult_[k] = label;
     };
@@ -315,7 +320,7 @@ void frmMain::createResultPage() {
         QLabel* label = makeLabel(frame, indexed("lblResult", k), tr("Reading"), readingPlace, standardFont(),
                                   Qt::AlignLeft | Qt::AlignTop);
         label->setWordWrap(true);
-        setTextColour(label, kivo::look::kLightYellow);
+        setTextColour(label, kivo::kLightYellow);
         lblResult_[k] = label;
     };
 
@@ -342,7 +347,7 @@ void frmMain::createResultPage() {
 
     connect(cmdBack_, &QPushButton::clicked, this, &frmMain::cmdBack_Click);
     connect(TS_, &QTabBar::currentChanged, this, &frmMain::TS_Click);
-    kivo::look::pressButtonsLikeWindows(page);
+    kivo::pressButtonsLikeWindows(page);
     QWidget::setTabOrder(cmdProceed_, TS_);
     QWidget::setTabOrder(TS_, RTB_);
     QWidget::setTabOrder(RTB_, cmdBack_);
@@ -357,7 +362,7 @@ void frmMain::createBrandFrame(QWidget* client) {
     auto* fraFullBrand = new QFrame(client);
     fraFullBrand->setObjectName(QStringLiteral("fraFullBrand"));
     fraFullBrand->setGeometry(kBrandFramePlace);
-    paintColours(fraFullBrand, kivo::look::kBrandGrey, Qt::white);
+    paintColours(fraFullBrand, kivo::kBrandGrey, Qt::white);
 
     // Both labels fill the frame, so the whole frame is the click area of the
     // one in front; the margins keep the text off the frame's edges.
@@ -378,7 +383,7 @@ void frmMain::createBrandFrame(QWidget* client) {
         link->setAlignment(Qt::AlignCenter);
         link->setContentsMargins(10, 4, 10, 4);
         // Opaque, so the label in front covers the other one completely.
-        paintColours(link, kivo::look::kBrandGrey, Qt::white);
+        paintColours(link, kivo::kBrandGrey, Qt::white);
     }
 }
 

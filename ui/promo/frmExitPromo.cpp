@@ -29,11 +29,13 @@ QPointer<frmExitPromo> frmExitPromo::instance_;
 
 namespace {
 
+using kivo::ClassicFrame;
+using kivo::Family;
+using kivo::LinkLabel;
+using kivo::makeFont;
+using kivo::setBackground;
+using kivo::setTextColour;
 using kivo::trimSpaces;
-using kivo::look::Family;
-using kivo::look::makeFont;
-using kivo::look::setBackground;
-using kivo::look::setTextColour;
 using modTellAFriend::Field;
 using modTellAFriend::placeholder;
 
@@ -122,18 +124,18 @@ frmExitPromo::frmExitPromo()
                            Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
     instance_ = this;
     setObjectName(QStringLiteral("frmExitPromo"));
-    setWindowTitle(kivo::look::programCaption());
+    setWindowTitle(kivo::programCaption());
     setWindowIcon(QGuiApplication::windowIcon());
     setFixedSize(kClientSize);
     setFont(defaultFont());
     setBackground(this, Qt::white);
 
     createControls();
-    kivo::look::pressButtonsLikeWindows(this);
+    kivo::pressButtonsLikeWindows(this);
     setTabOrder();
     cmdClose_->setFocus();
 
-    kivo::look::centreOnScreen(this);
+    kivo::centreOnScreen(this);
 
     Form_Load();
 }
@@ -180,7 +182,7 @@ QString frmExitPromo::supportText(int number) {
 }
 
 void frmExitPromo::createControls() {
-    using namespace kivo::look;
+    using namespace kivo;
 
     cmdClose_ = new QPushButton(tr("E&xit"), this);
     cmdClose_->setObjectName(QStringLiteral("cmdClose"));
@@ -202,7 +204,7 @@ void frmExitPromo::createControls() {
     Picture1_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Picture1_->setLineWidth(2);
     Picture1_->setAlignment(Qt::AlignCenter);
-    Picture1_->setPixmap(kivo::look::programIconPixmap(Picture1_));
+    Picture1_->setPixmap(kivo::programIconPixmap(Picture1_));
     Picture1_->setAccessibleName(tr("Program icon"));
 
     Label1_ = makeLabel(this, "Label1", programCaption(), {72, 16, 281, 29},

@@ -4,13 +4,16 @@
 #include <QString>
 #include <QWidget>
 
-class ClassicFrame;
-class LinkLabel;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+
+namespace kivo {
+class ClassicFrame;
+class LinkLabel;
+}  // namespace kivo
 
 // The exit promotion window: the last window of a run. It shows one of four
 // appeals for the maker's forum site, the maker's catalogue and the
@@ -73,16 +76,16 @@ private:
     QLabel* Picture1_ = nullptr;
     QLabel* Label1_ = nullptr;
     QLabel* Label2_ = nullptr;
-    ClassicFrame* Frame2_ = nullptr;
+    kivo::ClassicFrame* Frame2_ = nullptr;
     QLineEdit* txtName_ = nullptr;
     QPushButton* cmdSubmit_ = nullptr;
     QLineEdit* txtEmail_ = nullptr;
     QLineEdit* txtFriendEmail_ = nullptr;
     QLineEdit* txtFriendName_ = nullptr;
     QPlainTextEdit* txtMessage_ = nullptr;
-    ClassicFrame* Frame6_ = nullptr;
+    kivo::ClassicFrame* Frame6_ = nullptr;
     QLabel* Label3_ = nullptr;
-    LinkLabel* lblGoToHome_ = nullptr;
+    kivo::LinkLabel* lblGoToHome_ = nullptr;
 
     static QPointer<frmExitPromo> instance_;
 };

@@ -46,7 +46,7 @@ std::unique_ptr<frmExitPromo> ShownPromotion() {
 QList<QUrl> DoubleClickEveryLink(QWidget& window, RecordingPlatform& platform) {
     platform.openedUrls.clear();
     QList<QWidget*> links;
-    for (LinkLabel* link : window.findChildren<LinkLabel*>()) {
+    for (kivo::LinkLabel* link : window.findChildren<kivo::LinkLabel*>()) {
         links.append(link);
     }
     if (auto* box = window.findChild<QCheckBox*>(QStringLiteral("Check1"))) {

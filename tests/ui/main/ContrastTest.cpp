@@ -52,7 +52,8 @@ QColor TextColour(const QWidget* w) {
         return p.color(group, QPalette::ButtonText);
     }
     if (qobject_cast<const QCheckBox*>(w) != nullptr || qobject_cast<const QTabBar*>(w) != nullptr ||
-        qobject_cast<const QGroupBox*>(w) != nullptr || qobject_cast<const ClassicFrame*>(w) != nullptr) {
+        qobject_cast<const QGroupBox*>(w) != nullptr ||
+        qobject_cast<const kivo::ClassicFrame*>(w) != nullptr) {
         return p.color(group, QPalette::WindowText);
     }
     if (qobject_cast<const QLineEdit*>(w) != nullptr || qobject_cast<const QTextEdit*>(w) != nullptr) {

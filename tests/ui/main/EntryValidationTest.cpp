@@ -34,11 +34,11 @@ private slots:
     void twentyNinthOfFebruaryOnlyInGregorianLeapYears() {
         for (int year = 1900; year <= 2050; ++year) {
             const bool leap = year % 4 == 0 && year != 1900;
-            QCOMPARE(entry::checkBirthDate(29, 2, year),
-                     leap ? entry::Problem::None : entry::Problem::NoSuchFebruaryDay);
+            QCOMPARE(kivo::checkBirthDate(29, 2, year),
+                     leap ? kivo::Problem::None : kivo::Problem::NoSuchFebruaryDay);
         }
-        QCOMPARE(entry::checkBirthDate(29, 2, 2000), entry::Problem::None);
-        QCOMPARE(entry::checkBirthDate(29, 2, 2100), entry::Problem::NoSuchFebruaryDay);
+        QCOMPARE(kivo::checkBirthDate(29, 2, 2000), kivo::Problem::None);
+        QCOMPARE(kivo::checkBirthDate(29, 2, 2100), kivo::Problem::NoSuchFebruaryDay);
     }
 
     void namesAreCheckedFirstAndMissingOrLetterlessNamesRefused_data() {

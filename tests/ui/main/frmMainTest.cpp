@@ -644,7 +644,7 @@ private slots:
         if (control.startsWith(QStringLiteral("mnu"))) {
             Child<QAction>(*shown.window, control)->trigger();
         } else {
-            auto* label = Child<LinkLabel>(*shown.window, control);
+            auto* label = Child<kivo::LinkLabel>(*shown.window, control);
             label->raise();  // the two brand labels share one place
             QTest::mouseClick(label, Qt::LeftButton);
         }

@@ -71,7 +71,7 @@ int main(int argc, char* argv[]) {
     });
 
     const int status = QApplication::exec();
-    std::printf("ending %d\n", applicationIsEnding() ? 1 : 0);
+    std::printf("ending %d\n", kivo::applicationIsEnding() ? 1 : 0);
     std::printf("closed %d visible %d\n", counter.closes, window != nullptr && window->isVisible() ? 1 : 0);
     std::printf("messages %d\n", static_cast<int>(platform.messages.size()));
     // The window was shown to delete itself once closed.
