@@ -105,11 +105,6 @@ InstanceGuard::State InstanceGuard::acquire() {
         return state_ = ours ? State::OtherCopyRunning : State::Unavailable;
     }
     handles_.push_back(reinterpret_cast<std::intptr_t>(mutex));
-    std::string narrow;  // the name is plain ASCII
-    for (const wchar_t c : name) {
-        narrow += static_cast<char>(c);
-    }
-    heldAt_.push_back(narrow);
     return state_ = State::Held;
 }
 
@@ -118,7 +113,6 @@ void InstanceGuard::release() {
         ::CloseHandle(reinterpret_cast<HANDLE>(handle));
     }
     handles_.clear();
-    heldAt_.clear();
 }
 
 #else
@@ -242,12 +236,9 @@ InstanceGuard::State InstanceGuard::acquire() {
     // The lock is taken in both places where it can be: a copy that found
     // only one of them usable (started before the user's session made
     // /run/user/<uid>, say) still meets the next copy in the other.
-    const std::pair<int, std::string> folders[] = {
-        {openRuntimeFolder(runtime, uid), runtime + "/" + kLockName},
-        {openCacheFolder(home, uid), home + "/.cache/" + kLockName},
-    };
+    const int folders[] = {openRuntimeFolder(runtime, uid), openCacheFolder(home, uid)};
     State result = State::Unavailable;
-    for (const auto& [fd, path] : folders) {
+    for (const int fd : folders) {
         Descriptor folder(fd);
         if (folder.get() < 0 || result == State::OtherCopyRunning) {
             continue;
@@ -256,7 +247,6 @@ InstanceGuard::State InstanceGuard::acquire() {
         switch (takeLockIn(folder.get(), uid, handles_, lock)) {
         case Take::Held:
             handles_.push_back(lock);
-            heldAt_.push_back(path);
             result = State::Held;
             break;
         case Take::Busy:
@@ -278,7 +268,6 @@ void InstanceGuard::release() {
         ::close(static_cast<int>(fd));
     }
     handles_.clear();
-    heldAt_.clear();
 }
 
 #endif

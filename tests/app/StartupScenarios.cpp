@@ -28,6 +28,7 @@ namespace {
 using kivo::testing::Child;
 using kivo::testing::FrontAt;
 using kivo::testing::ShownWindowOf;
+using kivo::testing::WindowOf;
 
 void Say(const QString& text) {
     std::printf("%s\n", text.toLocal8Bit().constData());
@@ -95,7 +96,7 @@ int main(int argc, char* argv[]) {
 
     const int status = kivo::runProgram(app);
     if (scenario == "end-from-main") {
-        Say(QStringLiteral("promotion %1").arg(frmExitPromo::Instance() != nullptr ? 1 : 0));
+        Say(QStringLiteral("promotion %1").arg(WindowOf<frmExitPromo>() != nullptr ? 1 : 0));
     }
     if (scenario == "second-copy") {
         Say(QStringLiteral("seeded %1").arg(platform.seedCount));

@@ -24,6 +24,7 @@
 
 using kivo::testing::Child;
 using kivo::testing::FrontAt;
+using kivo::testing::WindowOf;
 
 class StartupTest : public QObject {
     Q_OBJECT
@@ -110,7 +111,7 @@ private slots:
         kivo::connectShutdown(*window);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
-        QVERIFY(frmExitPromo::Instance() == nullptr);
+        QVERIFY(WindowOf<frmExitPromo>() == nullptr);
 
         if (byMenu) {
             Child<QAction>(*window, "mnuExit")->trigger();
@@ -118,7 +119,7 @@ private slots:
             window->windowHandle()->close();
         }
 
-        frmExitPromo* promo = frmExitPromo::Instance();
+        frmExitPromo* promo = WindowOf<frmExitPromo>();
         QVERIFY(promo != nullptr);
         QVERIFY(promo->isVisible());
         QVERIFY(promo->parentWidget() == nullptr);

@@ -42,6 +42,17 @@ inline QString FrontAt(const QWidget& place) {
     return hit != nullptr ? hit->objectName() : QString();
 }
 
+// The top-level window of that class, shown or not, if there is one.
+template <typename T>
+T* WindowOf() {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (auto* found = qobject_cast<T*>(w)) {
+            return found;
+        }
+    }
+    return nullptr;
+}
+
 // The shown top-level window of that class, if there is one.
 template <typename T>
 T* ShownWindowOf() {

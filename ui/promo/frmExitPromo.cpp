@@ -154,8 +154,6 @@ frmExitPromo* frmExitPromo::showExitPromotion() {
     return window;
 }
 
-frmExitPromo* frmExitPromo::Instance() { return instance_; }
-
 QString frmExitPromo::supportText(int number) {
     const QString site = modHelp::makerSiteDisplayName();
     switch (number) {

@@ -28,9 +28,6 @@ public:
     // it non-modal, with no owner. The window deletes itself when it closes.
     static frmExitPromo* showExitPromotion();
 
-    // The window that exists now, if any.
-    static frmExitPromo* Instance();
-
     // The appeals for the forum site, numbered 0 to 3.
     static constexpr int kSupportTextCount = 4;
     static QString supportText(int number);

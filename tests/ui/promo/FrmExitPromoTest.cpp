@@ -28,6 +28,7 @@ using kivo::platform::MessageIcon;
 using kivo::testing::Child;
 using kivo::testing::FocusName;
 using kivo::testing::RecordingPlatform;
+using kivo::testing::WindowOf;
 
 const QString kSpaceRefused = QStringLiteral("Email Address Cannot Contain Space");
 
@@ -99,7 +100,7 @@ void FrmExitPromoTest::fill(const QString& name, const QString& email, const QSt
 }
 
 void FrmExitPromoTest::showExitPromotionMakesOneWindow() {
-    QCOMPARE(frmExitPromo::Instance(), nullptr);
+    QCOMPARE(WindowOf<frmExitPromo>(), nullptr);
     QPointer<frmExitPromo> first = frmExitPromo::showExitPromotion();
     QVERIFY(first != nullptr);
     QVERIFY(first->isVisible());
@@ -112,7 +113,7 @@ void FrmExitPromoTest::showExitPromotionMakesOneWindow() {
     QCOMPARE(frmExitPromo::showExitPromotion(), first.data());
     QCOMPARE(platform_->seedCount, 1);
     delete first.data();
-    QCOMPARE(frmExitPromo::Instance(), nullptr);
+    QCOMPARE(WindowOf<frmExitPromo>(), nullptr);
 }
 
 void FrmExitPromoTest::opensTopmostWithFocusOnExit() {
