@@ -26,11 +26,11 @@ private:
     void cmdOK_Click();
 
     QLabel* picIcon_ = nullptr;
-    QLabel* Label2_ = nullptr;
-    QLabel* Label1_ = nullptr;
+    QLabel* Label2_ = nullptr;  // the title, "Kivo Love Numerology v1.0", in yellow
+    QLabel* Label1_ = nullptr;  // what the program does, under the title
     kivo::LinkLabel* lblHomePage_ = nullptr;
-    QLabel* Label3_ = nullptr;
+    QLabel* Label3_ = nullptr;  // the offer of a fully branded edition, in bold
     kivo::LinkLabel* lblCoBrand_ = nullptr;
-    QWidget* Line2_ = nullptr;
+    QWidget* Line2_ = nullptr;  // the yellow rule above the OK button
     QPushButton* cmdOK_ = nullptr;
 };

@@ -39,7 +39,8 @@ enum class Problem {
 // "1234" would otherwise pass and produce a reading of nothing.
 bool hasNameLetter(const QString& name);
 
-// The problem with one birth date in the Gregorian calendar, or Problem::None.
+// The problem with one birth date in the Gregorian calendar, or Problem::None
+// (29 February 1900 is one: see "Deliberate behaviour" in the README).
 Problem checkBirthDate(int day, int month, int year);
 
 // The first problem in the program's order: user's name, partner's name,

@@ -11,9 +11,11 @@
 // the entries ("mnuExit", "mnuDonate").
 //
 // Pages and tabs are widgets of equal geometry stacked on one another; a
-// switch raise()s one of them. Nothing is hidden or shown at run time, but
-// the frames lying behind are disabled: a covered control must not take the
-// focus or act, by its access key or any other way.
+// switch raise()s one of them and disables the frames lying behind: a
+// covered control must not take the focus or act, by its access key or any
+// other way. No switch hides or shows a control. The result page's controls
+// are made by the first proceed that gets through, and shown as they are
+// made, since a child added to a shown window stays hidden until shown.
 
 #include "engine/modLoveCompatibility.h"
 
@@ -117,9 +119,9 @@ private:
     QWidget* fraLoveCompatibility_ = nullptr;
     QPushButton* cmdProceed_ = nullptr;
     QPushButton* cmdBack_ = nullptr;
-    QTabBar* TS_ = nullptr;
-    QTextEdit* RTB_ = nullptr;
-    kivo::LinkLabel* Label14_ = nullptr;
+    QTabBar* TS_ = nullptr;     // the result page's three tabs: Life Path, Destiny, Love Compatibility
+    QTextEdit* RTB_ = nullptr;  // the love-compatibility report on the third tab
+    kivo::LinkLabel* Label14_ = nullptr;  // the forum link across the top of the window
     kivo::LinkLabel* lblCobrand_ = nullptr;
     kivo::LinkLabel* lblFullBrand_ = nullptr;
 

@@ -69,19 +69,19 @@ private:
     void refuseSpace(QWidget* field);
 
     QPushButton* cmdClose_ = nullptr;
-    QCheckBox* Check1_ = nullptr;
-    QLabel* Picture1_ = nullptr;
-    QLabel* Label1_ = nullptr;
-    QLabel* Label2_ = nullptr;
-    kivo::ClassicFrame* Frame2_ = nullptr;
+    QCheckBox* Check1_ = nullptr;  // "Click Here To Visit ... Now": ticking it opens the maker's site
+    QLabel* Picture1_ = nullptr;   // the program's icon, top left
+    QLabel* Label1_ = nullptr;     // the title beside the icon
+    QLabel* Label2_ = nullptr;     // one of the four appeals for the forum site
+    kivo::ClassicFrame* Frame2_ = nullptr;  // the navy "Refer A Friend" frame holding the form
     QLineEdit* txtName_ = nullptr;
     QPushButton* cmdSubmit_ = nullptr;
     QLineEdit* txtEmail_ = nullptr;
     QLineEdit* txtFriendEmail_ = nullptr;
     QLineEdit* txtFriendName_ = nullptr;
     QPlainTextEdit* txtMessage_ = nullptr;
-    kivo::ClassicFrame* Frame6_ = nullptr;
-    QLabel* Label3_ = nullptr;
+    kivo::ClassicFrame* Frame6_ = nullptr;  // the navy "Download Arvella Softwares" frame on the right
+    QLabel* Label3_ = nullptr;              // the catalogue text inside it
     kivo::LinkLabel* lblGoToHome_ = nullptr;
 
     static QPointer<frmExitPromo> instance_;
