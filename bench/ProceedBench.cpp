@@ -35,7 +35,7 @@
 
 namespace {
 
-using kivo::testing::Child;
+using kivo::testing::child;
 
 constexpr qsizetype kHostileLength = 100'000;
 
@@ -91,18 +91,18 @@ public:
     // characters in each name field is the line edit's work, many times the
     // proceed's. A field that already holds its name is left alone.
     void enter(const Entries& entries) {
-        QWidget* entryPage = Child(window_, "fraMain");
+        QWidget* entryPage = child(window_, "fraMain");
         entryPage->setEnabled(true);
         entryPage->raise();
         for (std::size_t i = 0; i < entries.size(); ++i) {
             const Person& person = entries[i];
-            auto* name = Child<QLineEdit>(window_, "txtName", i);
+            auto* name = child<QLineEdit>(window_, "txtName", i);
             if (name->text() != person.name.left(name->maxLength())) {
                 name->setText(person.name);
             }
-            Child<QComboBox>(window_, "cboDate", i)->setCurrentIndex(person.day - 1);
-            Child<QComboBox>(window_, "cboMonth", i)->setCurrentIndex(person.month - 1);
-            auto* year = Child<QComboBox>(window_, "cboYear", i);
+            child<QComboBox>(window_, "cboDate", i)->setCurrentIndex(person.day - 1);
+            child<QComboBox>(window_, "cboMonth", i)->setCurrentIndex(person.month - 1);
+            auto* year = child<QComboBox>(window_, "cboYear", i);
             year->setCurrentIndex(year->findText(QString::number(person.year)));
         }
     }
@@ -116,12 +116,12 @@ public:
         return resultPaints_->count > before;
     }
 
-    qsizetype nameLength() const { return Child<QLineEdit>(window_, "txtName_0")->text().size(); }
+    qsizetype nameLength() const { return child<QLineEdit>(window_, "txtName_0")->text().size(); }
 
 private:
     frmMain window_;
-    QPushButton* proceed_ = Child<QPushButton>(window_, "cmdProceed");
-    PaintCounter* resultPaints_ = new PaintCounter(Child(window_, "fraResult"));
+    QPushButton* proceed_ = child<QPushButton>(window_, "cmdProceed");
+    PaintCounter* resultPaints_ = new PaintCounter(child(window_, "fraResult"));
 };
 
 kivo::testing::RecordingPlatform* g_platform = nullptr;

@@ -22,9 +22,9 @@
 #include <cmath>
 #include <limits>
 
-using kivo::testing::Child;
-using kivo::testing::FrontAt;
-using kivo::testing::WindowOf;
+using kivo::testing::child;
+using kivo::testing::frontAt;
+using kivo::testing::windowOf;
 
 class StartupTest : public QObject {
     Q_OBJECT
@@ -84,16 +84,16 @@ private slots:
         kivo::testing::RecordingPlatform platform;
         frmMain window;
         window.show();
-        QWidget* brandPlace = Child(window, "lblCobrand");
+        QWidget* brandPlace = child(window, "lblCobrand");
         // Start from the other label in front, so the choice has to move one.
-        Child(window, front == QStringLiteral("lblCobrand") ? "lblFullBrand" : "lblCobrand")->raise();
-        QVERIFY(FrontAt(*brandPlace) != front);
+        child(window, front == QStringLiteral("lblCobrand") ? "lblFullBrand" : "lblCobrand")->raise();
+        QVERIFY(frontAt(*brandPlace) != front);
 
         kivo::chooseBrandLabel(window, roll);
-        QCOMPARE(FrontAt(*brandPlace), front);
+        QCOMPARE(frontAt(*brandPlace), front);
 
         // The label in front is the one a click reaches.
-        QTest::mouseClick(Child(window, front), Qt::LeftButton);
+        QTest::mouseClick(child(window, front), Qt::LeftButton);
         QCOMPARE(platform.openedUrls.size(), 1);
     }
 
@@ -111,15 +111,15 @@ private slots:
         kivo::connectShutdown(*window);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
-        QVERIFY(WindowOf<frmExitPromo>() == nullptr);
+        QVERIFY(windowOf<frmExitPromo>() == nullptr);
 
         if (byMenu) {
-            Child<QAction>(*window, "mnuExit")->trigger();
+            child<QAction>(*window, "mnuExit")->trigger();
         } else {
             window->windowHandle()->close();
         }
 
-        frmExitPromo* promo = WindowOf<frmExitPromo>();
+        frmExitPromo* promo = windowOf<frmExitPromo>();
         QVERIFY(promo != nullptr);
         QVERIFY(promo->isVisible());
         QVERIFY(promo->parentWidget() == nullptr);
@@ -168,7 +168,7 @@ private slots:
         QFETCH(QStringList, arguments);
         QFETCH(QStringList, transcript);
         const kivo::testing::ScenarioRun run =
-            kivo::testing::RunScenario(QStringLiteral(KIVO_STARTUP_SCENARIOS), arguments);
+            kivo::testing::runScenario(QStringLiteral(KIVO_STARTUP_SCENARIOS), arguments);
         QVERIFY(run.finished);
         QCOMPARE(run.exitStatus, QProcess::NormalExit);
         QCOMPARE(run.exitCode, 0);

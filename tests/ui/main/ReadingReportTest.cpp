@@ -11,7 +11,7 @@
 #include <QGuiApplication>
 
 using kivo::testing::ReportLine;
-using kivo::testing::ReportLines;
+using kivo::testing::reportLines;
 
 namespace {
 
@@ -70,7 +70,7 @@ private slots:
             {destinyReading, weight(destinyReading, 0)},
         };
         // A line break after the last reading would make an eighth line.
-        QCOMPARE(ReportLines(*box.document()), expected);
+        QCOMPARE(reportLines(*box.document()), expected);
     }
 
     void boxGivesNothingAwayAndLeavesTheClipboardAlone() {

@@ -18,7 +18,7 @@ using kivo::testing::RecordingPlatform;
 
 const QStringList kKeys{"taf1", "taf2", "taf3", "taf4", "taf5", "taf6"};
 
-void SetValues(const QStringList& values) {
+void setValues(const QStringList& values) {
     modTellAFriend::strTafName = values.at(0);
     modTellAFriend::strTafEmail = values.at(1);
     modTellAFriend::strTafMessage = values.at(2);
@@ -28,7 +28,7 @@ void SetValues(const QStringList& values) {
 
 // The query as a web page's form decoding reads it: pairs split at "&" and
 // "=", "+" taken as a space, then percent-decoded as UTF-8.
-QList<std::pair<QString, QString>> FormDecode(const QByteArray& encodedQuery) {
+QList<std::pair<QString, QString>> formDecode(const QByteArray& encodedQuery) {
     QList<std::pair<QString, QString>> pairs;
     for (const QByteArray& pair : encodedQuery.split('&')) {
         const qsizetype equals = pair.indexOf('=');
@@ -44,7 +44,7 @@ QList<std::pair<QString, QString>> FormDecode(const QByteArray& encodedQuery) {
 
 // Checks that the one opened address carries exactly the five values and the
 // program's home address, read back both by Qt and by form decoding.
-void VerifyOpenedAddress(const RecordingPlatform& platform, const QStringList& values) {
+void verifyOpenedAddress(const RecordingPlatform& platform, const QStringList& values) {
     QCOMPARE(platform.openedUrls.size(), 1);
     const QUrl opened = platform.openedUrls.constFirst();
     QVERIFY2(opened.isValid(), qPrintable(opened.errorString()));
@@ -60,7 +60,7 @@ void VerifyOpenedAddress(const RecordingPlatform& platform, const QStringList& v
     const QList<std::pair<QString, QString>> items = QUrlQuery(opened).queryItems(QUrl::FullyDecoded);
     QCOMPARE(items.size(), 6);
     const QList<std::pair<QString, QString>> formItems =
-        FormDecode(opened.query(QUrl::FullyEncoded).toLatin1());
+        formDecode(opened.query(QUrl::FullyEncoded).toLatin1());
     QCOMPARE(formItems.size(), 6);
     for (int i = 0; i < 6; ++i) {
         QCOMPARE(items.at(i).first, kKeys.at(i));
@@ -70,7 +70,7 @@ void VerifyOpenedAddress(const RecordingPlatform& platform, const QStringList& v
     }
 }
 
-QString RandomText(QRandomGenerator& random) {
+QString randomText(QRandomGenerator& random) {
     // Every ASCII character, controls included, plus letters from outside
     // ASCII and characters beyond the basic plane.
     static const QList<char32_t> kExtra{0xE9,   0xDF,   0x3A9,   0x416,   0x5D0,  0x4E2D,
@@ -139,7 +139,7 @@ void ModTellAFriendTest::checksInOrder() {
     QFETCH(QString, message);
     RecordingPlatform platform;
     modTellAFriend::strTafAddress = QStringLiteral("unchanged");
-    SetValues(values);
+    setValues(values);
 
     modTellAFriend::SubmitReferral();
 
@@ -181,12 +181,12 @@ void ModTellAFriendTest::addressCarriesValuesUnchanged_data() {
 void ModTellAFriendTest::addressCarriesValuesUnchanged() {
     QFETCH(QStringList, values);
     RecordingPlatform platform;
-    SetValues(values);
+    setValues(values);
 
     modTellAFriend::SubmitReferral();
 
     QVERIFY(platform.messages.isEmpty());
-    VerifyOpenedAddress(platform, values);
+    verifyOpenedAddress(platform, values);
     if (QTest::currentTestFailed()) {
         return;
     }
@@ -201,12 +201,12 @@ void ModTellAFriendTest::addressCarriesRandomValuesUnchanged() {
     for (int round = 0; round < 300; ++round) {
         QStringList values;
         for (int i = 0; i < 5; ++i) {
-            values.append(RandomText(random));
+            values.append(randomText(random));
         }
         RecordingPlatform platform;
-        SetValues(values);
+        setValues(values);
         modTellAFriend::SubmitReferral();
-        VerifyOpenedAddress(platform, values);
+        verifyOpenedAddress(platform, values);
         if (QTest::currentTestFailed()) {
             qWarning() << "failing values:" << values;
             return;
