@@ -7,5 +7,9 @@
 // the start-up routine then returns at once.
 void EndApplication();
 
+namespace kivo {
+
 // True once EndApplication has been entered.
-bool ApplicationIsEnding();
+bool applicationIsEnding();
+
+}  // namespace kivo

@@ -38,18 +38,12 @@ public:
 
     // Takes the guard once; later calls return the first answer.
     State acquire();
-    State state() const { return state_; }
-
-    // The locks this process holds (Linux: their paths; Windows: the
-    // mutex's name).
-    const std::vector<std::string>& heldAt() const { return heldAt_; }
 
 private:
     void release();
 
     InstanceGuardPlaces places_;
     State state_ = State::NotTried;
-    std::vector<std::string> heldAt_;
     std::vector<std::intptr_t> handles_;  // file descriptors, or a HANDLE on Windows
 };
 

@@ -23,8 +23,6 @@ public:
     float nextRandom() override;
     void makeTopmost(QWidget* window) override;
 
-    const InstanceGuard& instanceGuard() const { return guard_; }
-
 private:
     InstanceGuard guard_;
     std::mt19937 generator_;

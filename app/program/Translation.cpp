@@ -5,7 +5,9 @@
 
 #include <memory>
 
-bool InstallTranslation(const QLocale& locale) {
+namespace kivo {
+
+bool installTranslation(const QLocale& locale) {
     for (QString language : locale.uiLanguages()) {
         if (QLocale(language).language() == QLocale::English) {
             return false;
@@ -19,3 +21,5 @@ bool InstallTranslation(const QLocale& locale) {
     }
     return false;
 }
+
+}  // namespace kivo

@@ -3,9 +3,13 @@
 
 #include <QLocale>
 
+namespace kivo {
+
 // Installs the compiled-in translation (":/i18n/kivo_<language>.qm") for the
 // first of the locale's languages that has one. English, the language the
 // texts are written in, needs none: a user who prefers it before any
 // translated language gets nothing loaded. True when a translation was
 // installed.
-bool InstallTranslation(const QLocale& locale = QLocale());
+bool installTranslation(const QLocale& locale = QLocale());
+
+}  // namespace kivo

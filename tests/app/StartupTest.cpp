@@ -22,8 +22,9 @@
 #include <cmath>
 #include <limits>
 
-using kivo::testing::Child;
-using kivo::testing::FrontAt;
+using kivo::testing::child;
+using kivo::testing::frontAt;
+using kivo::testing::windowOf;
 
 class StartupTest : public QObject {
     Q_OBJECT
@@ -46,7 +47,7 @@ private slots:
         QFETCH(int, roll);
         kivo::testing::RecordingPlatform platform;
         platform.randomValues = {random};
-        QCOMPARE(DrawBrandRoll(), roll);
+        QCOMPARE(kivo::drawBrandRoll(), roll);
     }
 
     void menuBarOverflowButtonShowsTheStylesIcon() {
@@ -57,7 +58,7 @@ private slots:
                                     .pixmap(16)
                                     .toImage();
         QVERIFY(!expected.isNull());
-        UseStyleWithIconsOnDemand();
+        kivo::useStyleWithIconsOnDemand();
         {
             QMenuBar bar;
             const auto* overflow = bar.findChild<QToolButton*>(QStringLiteral("qt_menubar_ext_button"));
@@ -83,16 +84,16 @@ private slots:
         kivo::testing::RecordingPlatform platform;
         frmMain window;
         window.show();
-        QWidget* brandPlace = Child(window, "lblCobrand");
+        QWidget* brandPlace = child(window, "lblCobrand");
         // Start from the other label in front, so the choice has to move one.
-        Child(window, front == QStringLiteral("lblCobrand") ? "lblFullBrand" : "lblCobrand")->raise();
-        QVERIFY(FrontAt(*brandPlace) != front);
+        child(window, front == QStringLiteral("lblCobrand") ? "lblFullBrand" : "lblCobrand")->raise();
+        QVERIFY(frontAt(*brandPlace) != front);
 
-        ChooseBrandLabel(window, roll);
-        QCOMPARE(FrontAt(*brandPlace), front);
+        kivo::chooseBrandLabel(window, roll);
+        QCOMPARE(frontAt(*brandPlace), front);
 
         // The label in front is the one a click reaches.
-        QTest::mouseClick(Child(window, front), Qt::LeftButton);
+        QTest::mouseClick(child(window, front), Qt::LeftButton);
         QCOMPARE(platform.openedUrls.size(), 1);
     }
 
@@ -107,18 +108,18 @@ private slots:
         kivo::testing::RecordingPlatform platform;
         auto* window = new frmMain;
         window->setAttribute(Qt::WA_DeleteOnClose);
-        ConnectShutdown(*window);
+        kivo::connectShutdown(*window);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
-        QVERIFY(frmExitPromo::Instance() == nullptr);
+        QVERIFY(windowOf<frmExitPromo>() == nullptr);
 
         if (byMenu) {
-            Child<QAction>(*window, "mnuExit")->trigger();
+            child<QAction>(*window, "mnuExit")->trigger();
         } else {
             window->windowHandle()->close();
         }
 
-        frmExitPromo* promo = frmExitPromo::Instance();
+        frmExitPromo* promo = windowOf<frmExitPromo>();
         QVERIFY(promo != nullptr);
         QVERIFY(promo->isVisible());
         QVERIFY(promo->parentWidget() == nullptr);
@@ -167,7 +168,7 @@ private slots:
         QFETCH(QStringList, arguments);
         QFETCH(QStringList, transcript);
         const kivo::testing::ScenarioRun run =
-            kivo::testing::RunScenario(QStringLiteral(KIVO_STARTUP_SCENARIOS), arguments);
+            kivo::testing::runScenario(QStringLiteral(KIVO_STARTUP_SCENARIOS), arguments);
         QVERIFY(run.finished);
         QCOMPARE(run.exitStatus, QProcess::NormalExit);
         QCOMPARE(run.exitCode, 0);

@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+namespace kivo {
+
 ClassicFrame::ClassicFrame(const QString& caption, const QColor& background, const QColor& captionColour,
                            QWidget* parent)
     : QWidget(parent), caption_(caption), background_(background) {
@@ -37,3 +39,5 @@ void ClassicFrame::paintEvent(QPaintEvent* /*event*/) {
                          caption_);
     }
 }
+
+}  // namespace kivo

@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QWidget>
 
+namespace kivo {
+
 // The classic framed box: a filled panel with an etched border whose top edge
 // is broken by the caption at the top left. Children are placed relative to
 // the panel's top-left corner and clipped to it. The caption takes the
@@ -20,3 +22,5 @@ private:
     QString caption_;
     QColor background_;
 };
+
+}  // namespace kivo

@@ -2,6 +2,8 @@
 
 #include <QLabel>
 
+namespace kivo {
+
 // A label that acts as a web link: it shows the program's hand pointer while
 // pointed at and reports a left click. It is not a push button on purpose: it
 // keeps the look of the text it carries.
@@ -11,7 +13,7 @@ public:
     explicit LinkLabel(const QString& text, QWidget* parent = nullptr);
 
     // The program's own hand-shaped pointer, shared by every link.
-    static QCursor LinkCursor();
+    static QCursor linkCursor();
 
 signals:
     void clicked();
@@ -25,3 +27,5 @@ protected:
 private:
     bool endsDoubleClick_ = false;
 };
+
+}  // namespace kivo

@@ -6,6 +6,8 @@
 #include <QPainterPath>
 #include <QStyle>
 
+namespace kivo {
+
 void PersonCard::paintEvent(QPaintEvent* /*event*/) {
     static constexpr qreal kRadius = 6.0;
     const QColor rim{150, 154, 164};
@@ -16,7 +18,7 @@ void PersonCard::paintEvent(QPaintEvent* /*event*/) {
     painter.setRenderHint(QPainter::Antialiasing);
     QPainterPath inside;
     inside.addRoundedRect(QRectF(0.5, 0.5, w - 1.0, h - 1.0), kRadius - 0.5, kRadius - 0.5);
-    painter.fillPath(inside, kivo::look::kCardGrey);
+    painter.fillPath(inside, kivo::kCardGrey);
 
     // The straight parts of the rim, then each corner as two eighths of a
     // circle through the middle of the rim's pixels; bottom, right, left,
@@ -56,3 +58,5 @@ void PersonCard::paintEvent(QPaintEvent* /*event*/) {
         Qt::AlignLeft | Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextShowMnemonic | Qt::TextDontClip,
         palette(), isEnabled(), title(), QPalette::WindowText);
 }
+
+}  // namespace kivo

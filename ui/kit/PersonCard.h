@@ -2,6 +2,8 @@
 
 #include <QGroupBox>
 
+namespace kivo {
+
 // A rounded grey card with its title inside the top edge. Painted here
 // rather than through a style sheet, which would bring the style-sheet style
 // and its parser into the start-up. The rim is drawn the way a 1 px, 6 px
@@ -16,3 +18,5 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
 };
+
+}  // namespace kivo

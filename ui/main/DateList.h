@@ -11,6 +11,8 @@
 
 #include <QComboBox>
 
+namespace kivo {
+
 class DateList : public QComboBox {
     Q_OBJECT
 public:
@@ -35,3 +37,5 @@ protected:
 private:
     int firstValue_;
 };
+
+}  // namespace kivo

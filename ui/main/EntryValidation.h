@@ -16,7 +16,7 @@
 
 class QLineEdit;
 
-namespace entry {
+namespace kivo {
 
 // One person's entries as the controls hold them: the name as typed and the
 // numbers of the selected day, month (1 is January) and year.
@@ -37,26 +37,25 @@ enum class Problem {
 
 // A name counts as given only when it holds a letter A-Z or a-z: a pasted
 // "1234" would otherwise pass and produce a reading of nothing.
-bool HasNameLetter(const QString& name);
+bool hasNameLetter(const QString& name);
 
-// The problem with one birth date in the Gregorian calendar, or Problem::None.
-Problem CheckBirthDate(int day, int month, int year);
+// The problem with one birth date in the Gregorian calendar, or Problem::None
+// (29 February 1900 is one: see "Deliberate behaviour" in the README).
+Problem checkBirthDate(int day, int month, int year);
 
 // The first problem in the program's order: user's name, partner's name,
 // user's date, partner's date.
-Problem FindFirstProblem(const std::array<PersonEntry, 2>& people);
+Problem findFirstProblem(const std::array<PersonEntry, 2>& people);
 
 // What the user is told about a problem, and with which icon.
-QString ProblemMessage(Problem problem);
-kivo::platform::MessageIcon ProblemIcon(Problem problem);
+QString problemMessage(Problem problem);
+platform::MessageIcon problemIcon(Problem problem);
 
 // The typed characters a name field takes: A-Z, a-z, space and backspace.
-bool IsNameCharacterAccepted(int code);
+bool isNameCharacterAccepted(int code);
 
 // The message shown when a name field refuses a typed character.
-QString RefusedCharacterMessage();
-
-}  // namespace entry
+QString refusedCharacterMessage();
 
 // Watches the name fields and hands every character the user types to a key
 // handler before the field sees it; the handler refuses a character by
@@ -85,3 +84,5 @@ private:
     KeyHandler handler_;
     QHash<QObject*, std::size_t> indexOf_;
 };
+
+}  // namespace kivo

@@ -11,6 +11,8 @@ namespace modLoveCompatibility {
 struct CalculationState;
 }
 
+namespace kivo {
+
 // The report box: it shows the report and nothing more. The report is meant
 // to stay in the program, so the box is read-only and offers no selection, no
 // copy shortcut, no context menu and no drag; it never touches the clipboard,
@@ -27,12 +29,10 @@ protected:
     QMimeData* createMimeDataFromSelection() const override;
 };
 
-namespace report {
-
 // Replaces the whole content of the box with the report of the given state:
 // seven lines (Life Path heading, rating, reading, an empty line, Destiny
 // heading, rating, reading), headings and ratings bold, readings plain, and
 // no line break after the last reading.
 void ComposeReport(QTextEdit& box, const modLoveCompatibility::CalculationState& state);
 
-}  // namespace report
+}  // namespace kivo

@@ -11,9 +11,11 @@
 // the entries ("mnuExit", "mnuDonate").
 //
 // Pages and tabs are widgets of equal geometry stacked on one another; a
-// switch raise()s one of them. Nothing is hidden or shown at run time, but
-// the frames lying behind are disabled: a covered control must not take the
-// focus or act, by its access key or any other way.
+// switch raise()s one of them and disables the frames lying behind: a
+// covered control must not take the focus or act, by its access key or any
+// other way. No switch hides or shows a control. The result page's controls
+// are made by the first proceed that gets through, and shown as they are
+// made, since a child added to a shown window stays hidden until shown.
 
 #include "engine/modLoveCompatibility.h"
 
@@ -22,14 +24,17 @@
 #include <array>
 #include <cstddef>
 
-class DateList;
-class LinkLabel;
 class QAction;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTabBar;
 class QTextEdit;
+
+namespace kivo {
+class DateList;
+class LinkLabel;
+}  // namespace kivo
 
 class frmMain : public QMainWindow {
     Q_OBJECT
@@ -40,7 +45,7 @@ public:
 
     // What the date lists hold once the window is built: all their entries,
     // or only the first of each, which is all a first frame shows; the rest
-    // then come from CompleteDateLists().
+    // then come from completeDateLists().
     enum class DateLists { Complete, FirstEntryOnly };
 
     // Builds the menus and the entry page, then runs Form_Load; the result
@@ -50,12 +55,12 @@ public:
 
     // Gives the date lists the entries they lack; does nothing once they
     // have them all.
-    void CompleteDateLists();
+    void completeDateLists();
 
     // The two promotional labels share one place; start-up picks the one in
     // front.
     enum class BrandLabel { CoBrand, FullBrand };
-    void BringBrandLabelForward(BrandLabel label);
+    void bringBrandLabelForward(BrandLabel label);
 
 signals:
     // The window's Form_Unload: emitted as the window closes, which it never
@@ -96,15 +101,15 @@ private:
     // Appends to every date list its entries from index `from` up to, not
     // including, index `to`.
     void addDateEntries(int from, int to);
-    void SelectFirstDates();
+    void selectFirstDates();
     // The key filter of both name fields: KeyAscii is the typed character's
     // code; setting it to 0 discards the character.
     void txtName_KeyPress(std::size_t Index, int& KeyAscii);
 
     std::array<QLineEdit*, modLoveCompatibility::kPersonCount> txtName_{};
-    std::array<DateList*, modLoveCompatibility::kPersonCount> cboDate_{};
-    std::array<DateList*, modLoveCompatibility::kPersonCount> cboMonth_{};
-    std::array<DateList*, modLoveCompatibility::kPersonCount> cboYear_{};
+    std::array<kivo::DateList*, modLoveCompatibility::kPersonCount> cboDate_{};
+    std::array<kivo::DateList*, modLoveCompatibility::kPersonCount> cboMonth_{};
+    std::array<kivo::DateList*, modLoveCompatibility::kPersonCount> cboYear_{};
     std::array<QLabel*, 4> lblResult_{};
 
     QWidget* fraMain_ = nullptr;
@@ -114,11 +119,11 @@ private:
     QWidget* fraLoveCompatibility_ = nullptr;
     QPushButton* cmdProceed_ = nullptr;
     QPushButton* cmdBack_ = nullptr;
-    QTabBar* TS_ = nullptr;
-    QTextEdit* RTB_ = nullptr;
-    LinkLabel* Label14_ = nullptr;
-    LinkLabel* lblCobrand_ = nullptr;
-    LinkLabel* lblFullBrand_ = nullptr;
+    QTabBar* TS_ = nullptr;     // the result page's three tabs: Life Path, Destiny, Love Compatibility
+    QTextEdit* RTB_ = nullptr;  // the love-compatibility report on the third tab
+    kivo::LinkLabel* Label14_ = nullptr;  // the forum link across the top of the window
+    kivo::LinkLabel* lblCobrand_ = nullptr;
+    kivo::LinkLabel* lblFullBrand_ = nullptr;
 
     QAction* mnuCalculate_ = nullptr;
     QAction* mnuExit_ = nullptr;

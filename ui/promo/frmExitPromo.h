@@ -4,13 +4,16 @@
 #include <QString>
 #include <QWidget>
 
-class ClassicFrame;
-class LinkLabel;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+
+namespace kivo {
+class ClassicFrame;
+class LinkLabel;
+}  // namespace kivo
 
 // The exit promotion window: the last window of a run. It shows one of four
 // appeals for the maker's forum site, the maker's catalogue and the
@@ -23,14 +26,11 @@ public:
 
     // Shut-down entry point: creates the window if there is none yet and shows
     // it non-modal, with no owner. The window deletes itself when it closes.
-    static frmExitPromo* ShowExitPromotion();
-
-    // The window that exists now, if any.
-    static frmExitPromo* Instance();
+    static frmExitPromo* showExitPromotion();
 
     // The appeals for the forum site, numbered 0 to 3.
     static constexpr int kSupportTextCount = 4;
-    static QString SupportText(int number);
+    static QString supportText(int number);
 
     // The message field's text with each line break as CR LF, the way the
     // form hands it on.
@@ -66,23 +66,23 @@ private:
     bool txtFriendEmail_KeyPress(const QString& typed);
 
     void setTxtMessageText(const QString& text);
-    void RefuseSpace(QWidget* field);
+    void refuseSpace(QWidget* field);
 
     QPushButton* cmdClose_ = nullptr;
-    QCheckBox* Check1_ = nullptr;
-    QLabel* Picture1_ = nullptr;
-    QLabel* Label1_ = nullptr;
-    QLabel* Label2_ = nullptr;
-    ClassicFrame* Frame2_ = nullptr;
+    QCheckBox* Check1_ = nullptr;  // "Click Here To Visit ... Now": ticking it opens the maker's site
+    QLabel* Picture1_ = nullptr;   // the program's icon, top left
+    QLabel* Label1_ = nullptr;     // the title beside the icon
+    QLabel* Label2_ = nullptr;     // one of the four appeals for the forum site
+    kivo::ClassicFrame* Frame2_ = nullptr;  // the navy "Refer A Friend" frame holding the form
     QLineEdit* txtName_ = nullptr;
     QPushButton* cmdSubmit_ = nullptr;
     QLineEdit* txtEmail_ = nullptr;
     QLineEdit* txtFriendEmail_ = nullptr;
     QLineEdit* txtFriendName_ = nullptr;
     QPlainTextEdit* txtMessage_ = nullptr;
-    ClassicFrame* Frame6_ = nullptr;
-    QLabel* Label3_ = nullptr;
-    LinkLabel* lblGoToHome_ = nullptr;
+    kivo::ClassicFrame* Frame6_ = nullptr;  // the navy "Download Arvella Softwares" frame on the right
+    QLabel* Label3_ = nullptr;              // the catalogue text inside it
+    kivo::LinkLabel* lblGoToHome_ = nullptr;
 
     static QPointer<frmExitPromo> instance_;
 };

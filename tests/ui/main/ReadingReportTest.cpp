@@ -11,7 +11,7 @@
 #include <QGuiApplication>
 
 using kivo::testing::ReportLine;
-using kivo::testing::ReportLines;
+using kivo::testing::reportLines;
 
 namespace {
 
@@ -55,9 +55,9 @@ private slots:
         state.strDestinyRating = texts[2];
         state.strDestinyReading = texts[3];
 
-        ReportBox box;
+        kivo::ReportBox box;
         box.setPlainText(QStringLiteral("an earlier report\nthat must go"));
-        report::ComposeReport(box, state);
+        kivo::ComposeReport(box, state);
 
         const auto weight = [](const QString& text, int bold) { return text.isEmpty() ? -1 : bold; };
         const QList<ReportLine> expected{
@@ -70,11 +70,11 @@ private slots:
             {destinyReading, weight(destinyReading, 0)},
         };
         // A line break after the last reading would make an eighth line.
-        QCOMPARE(ReportLines(*box.document()), expected);
+        QCOMPARE(reportLines(*box.document()), expected);
     }
 
     void boxGivesNothingAwayAndLeavesTheClipboardAlone() {
-        ReportBox box;
+        kivo::ReportBox box;
         box.resize(300, 200);
         box.setPlainText(QStringLiteral("A report\nthat stays here"));
         box.show();
@@ -110,8 +110,8 @@ private slots:
         state.strLifePathReading = reading;
         state.strDestinyRating = "Compatible";
         state.strDestinyReading = "Talk more.";
-        ReportBox box;
-        report::ComposeReport(box, state);
+        kivo::ReportBox box;
+        kivo::ComposeReport(box, state);
         const QString all = box.toPlainText();
 
         QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(&box);

@@ -29,9 +29,10 @@ private slots:
         QFETCH(int, month);
         QFETCH(int, year);
         QFETCH(QString, steps);
-        QCOMPARE(ReductionText::LifePath(static_cast<std::int16_t>(day), static_cast<std::int16_t>(month),
-                                         static_cast<std::int16_t>(year)),
-                 steps);
+        QCOMPARE(
+            kivo::ReductionText::lifePath(static_cast<std::int16_t>(day), static_cast<std::int16_t>(month),
+                                          static_cast<std::int16_t>(year)),
+            steps);
     }
 
     void destiny_data() {
@@ -51,7 +52,7 @@ private slots:
     void destiny() {
         QFETCH(QString, name);
         QFETCH(QString, steps);
-        QCOMPARE(ReductionText::Destiny(name.toStdString()), steps);
+        QCOMPARE(kivo::ReductionText::destiny(name.toStdString()), steps);
     }
 };
 
