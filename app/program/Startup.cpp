@@ -8,9 +8,7 @@
 
 #include <QApplication>
 #include <QEvent>
-#include <QIconEngine>
 #include <QPointer>
-#include <QProxyStyle>
 #include <QTimer>
 
 #include <cmath>
@@ -52,69 +50,7 @@ private:
     frmMain& window_;
 };
 
-// A standard icon of a style, asked for from the style when first needed.
-class StandardIconOnDemand : public QIconEngine {
-public:
-    StandardIconOnDemand(const QStyle* style, QStyle::StandardPixmap which) : style_(style), which_(which) {}
-
-    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
-        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
-    }
-    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-        return icon().actualSize(size, mode, state);
-    }
-    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-        return icon().pixmap(size, mode, state);
-    }
-    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override {
-        return icon().pixmap(size, scale, mode, state);
-    }
-    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
-        return icon().availableSizes(mode, state);
-    }
-    bool isNull() override { return icon().isNull(); }
-    QString key() const override { return QStringLiteral("StandardIconOnDemand"); }
-    QIconEngine* clone() const override { return new StandardIconOnDemand(*this); }
-
-private:
-    const QIcon& icon() {
-        if (!read_) {
-            read_ = true;
-            if (!style_.isNull()) {
-                icon_ = style_->standardIcon(which_);
-            }
-        }
-        return icon_;
-    }
-
-    QPointer<const QStyle> style_;
-    QStyle::StandardPixmap which_;
-    bool read_ = false;
-    QIcon icon_;
-};
-
-class IconsOnDemandStyle : public QProxyStyle {
-public:
-    using QProxyStyle::QProxyStyle;
-
-    QIcon standardIcon(StandardPixmap which, const QStyleOption* option,
-                       const QWidget* widget) const override {
-        // Asked for without an option, the icon depends only on the style
-        // and the layout direction, which the program never changes.
-        if (option == nullptr &&
-            (which == SP_ToolBarHorizontalExtensionButton || which == SP_ToolBarVerticalExtensionButton)) {
-            return QIcon(new StandardIconOnDemand(baseStyle(), which));
-        }
-        return QProxyStyle::standardIcon(which, option, widget);
-    }
-};
-
 }  // namespace
-
-void UseStyleWithIconsOnDemand() {
-    // The proxy takes the style it wraps into its own keeping.
-    QApplication::setStyle(new IconsOnDemandStyle(QApplication::style()));
-}
 
 int RunProgram(QApplication& app) {
     // Closing the main window opens the promotion window; only
@@ -131,7 +67,6 @@ int RunProgram(QApplication& app) {
         return 0;
     }
     platform.seedRandomFromClock();
-    UseStyleWithIconsOnDemand();
 
     // Closing the main window discards its entries and results with it; the
     // guard tells the clean-up below whether it is still there.
