@@ -15,18 +15,13 @@
 
 namespace {
 
-// What the first frame does not need follows right after it: the program
-// icon (reading every size of it and handing them to the window system takes
-// longer than building half the main window) and the date lists' entries
-// beyond the first of each (nearly a million instructions for entries
-// nobody can pick before the window is up). A window that is not painted within a
-// second (started minimised, say) gets them then.
+// The program icon is set once the first frame is on screen: reading every
+// size of it and handing them to the window system takes longer than
+// building half the main window. A window started minimised gets it when it
+// is first painted.
 class AfterFirstFrame : public QObject {
 public:
-    explicit AfterFirstFrame(frmMain& window) : QObject(&window), window_(window) {
-        window.installEventFilter(this);
-        QTimer::singleShot(1000, this, &AfterFirstFrame::finish);
-    }
+    explicit AfterFirstFrame(QWidget& window) : QObject(&window) { window.installEventFilter(this); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -40,14 +35,11 @@ protected:
 
 private:
     void finish() {
-        window_.CompleteDateLists();
         if (QApplication::windowIcon().isNull()) {
             QApplication::setWindowIcon(kivo::look::ProgramIcon());
         }
         deleteLater();
     }
-
-    frmMain& window_;
 };
 
 }  // namespace
@@ -70,7 +62,7 @@ int RunProgram(QApplication& app) {
 
     // Closing the main window discards its entries and results with it; the
     // guard tells the clean-up below whether it is still there.
-    QPointer<frmMain> window = new frmMain(nullptr, frmMain::DateLists::FirstEntryOnly);
+    QPointer<frmMain> window = new frmMain;
     window->setAttribute(Qt::WA_DeleteOnClose);
     ConnectShutdown(*window);
     new AfterFirstFrame(*window);

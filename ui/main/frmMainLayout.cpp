@@ -127,7 +127,7 @@ LinkLabel* MakeLink(QWidget* parent, const char* name, const QString& text, cons
 
 }  // namespace
 
-frmMain::frmMain(QWidget* parent, DateLists lists) : QMainWindow(parent) {
+frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(kivo::look::ProgramCaption());
     setFont(StandardFont());
@@ -160,7 +160,7 @@ frmMain::frmMain(QWidget* parent, DateLists lists) : QMainWindow(parent) {
     setKeyboardOrder();
     setFixedSize(kClientSize.width(), kClientSize.height() + menuBar()->sizeHint().height());
 
-    Form_Load(lists);
+    Form_Load();
 }
 
 void frmMain::createMenus() {
