@@ -18,10 +18,10 @@ Platform& current() { return g_replacement != nullptr ? *g_replacement : system(
 
 void install(Platform* replacement) { g_replacement = replacement; }
 
-void ShowMessage(QWidget* parent, const QString& text, MessageIcon icon) {
+void showMessage(QWidget* parent, const QString& text, MessageIcon icon) {
     current().showMessage(parent, text, icon);
 }
 
-void OpenUrl(const QUrl& address) { current().openUrl(address); }
+void openUrl(const QUrl& address) { current().openUrl(address); }
 
 }  // namespace kivo::platform

@@ -51,7 +51,7 @@ Platform& current();
 void install(Platform* replacement);
 
 // Convenience forwarding to current().
-void ShowMessage(QWidget* parent, const QString& text, MessageIcon icon);
-void OpenUrl(const QUrl& address);
+void showMessage(QWidget* parent, const QString& text, MessageIcon icon);
+void openUrl(const QUrl& address);
 
 }  // namespace kivo::platform

@@ -36,7 +36,7 @@ protected:
 private:
     void finish() {
         if (QApplication::windowIcon().isNull()) {
-            QApplication::setWindowIcon(kivo::look::ProgramIcon());
+            QApplication::setWindowIcon(kivo::programIcon());
         }
         deleteLater();
     }
@@ -44,15 +44,15 @@ private:
 
 }  // namespace
 
-int RunProgram(QApplication& app) {
+int runProgram(QApplication& app) {
     // Closing the main window opens the promotion window; only
     // EndApplication may end the program.
     QApplication::setQuitOnLastWindowClosed(false);
 
     kivo::platform::Platform& platform = kivo::platform::current();
     if (!platform.acquireSingleInstanceLock()) {
-        QApplication::setWindowIcon(kivo::look::ProgramIcon());
-        kivo::platform::ShowMessage(nullptr,
+        QApplication::setWindowIcon(kivo::programIcon());
+        kivo::platform::showMessage(nullptr,
                                     QApplication::translate("Startup", "Application is already running"),
                                     kivo::platform::MessageIcon::Information);
         EndApplication();
@@ -64,23 +64,23 @@ int RunProgram(QApplication& app) {
     // guard tells the clean-up below whether it is still there.
     QPointer<frmMain> window = new frmMain;
     window->setAttribute(Qt::WA_DeleteOnClose);
-    ConnectShutdown(*window);
+    connectShutdown(*window);
     new AfterFirstFrame(*window);
     window->show();
-    ChooseBrandLabel(*window, DrawBrandRoll());
+    chooseBrandLabel(*window, drawBrandRoll());
 
     const int status = app.exec();
     delete window.data();
     return status;
 }
 
-int DrawBrandRoll() {
+int drawBrandRoll() {
     // In double so that the largest float below 1 still gives 6, not 7.
     const double r = static_cast<double>(kivo::platform::current().nextRandom());
     return static_cast<int>(std::floor(r * 6.0)) + 1;
 }
 
-void ChooseBrandLabel(frmMain& window, int r) {
+void chooseBrandLabel(frmMain& window, int r) {
     using Label = frmMain::BrandLabel;
-    window.BringBrandLabelForward(r % 2 == 0 ? Label::FullBrand : Label::CoBrand);
+    window.bringBrandLabelForward(r % 2 == 0 ? Label::FullBrand : Label::CoBrand);
 }

@@ -7,10 +7,10 @@ class QApplication;
 class frmMain;
 
 // The whole run from start to end; returns the process's exit status.
-int RunProgram(QApplication& app);
+int runProgram(QApplication& app);
 
 // A die roll from the platform's random generator: 1 to 6, each equally likely.
-int DrawBrandRoll();
+int drawBrandRoll();
 
 // Brings lblFullBrand in front for an even roll r, lblCobrand for an odd one.
-void ChooseBrandLabel(frmMain& window, int r);
+void chooseBrandLabel(frmMain& window, int r);

@@ -9,13 +9,13 @@ namespace {
 // typed: a browser that cannot be started is reported with the whole
 // referral address, names and e-mail addresses included. So no message of
 // Qt's is written anywhere, from the first one on.
-void DropMessage(QtMsgType /*type*/, const QMessageLogContext& /*context*/, const QString& /*message*/) {}
+void dropMessage(QtMsgType /*type*/, const QMessageLogContext& /*context*/, const QString& /*message*/) {}
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    qInstallMessageHandler(&DropMessage);
+    qInstallMessageHandler(&dropMessage);
     QApplication app(argc, argv);
-    InstallTranslation();
-    return RunProgram(app);
+    installTranslation();
+    return runProgram(app);
 }

@@ -19,8 +19,8 @@
 #include <cmath>
 #include <limits>
 
-using kivo::testing::Child;
-using kivo::testing::FrontAt;
+using kivo::testing::child;
+using kivo::testing::frontAt;
 
 class StartupTest : public QObject {
     Q_OBJECT
@@ -43,7 +43,7 @@ private slots:
         QFETCH(int, roll);
         kivo::testing::RecordingPlatform platform;
         platform.randomValues = {random};
-        QCOMPARE(DrawBrandRoll(), roll);
+        QCOMPARE(drawBrandRoll(), roll);
     }
 
     void evenRollShowsFullBrandOddShowsCobrand_data() {
@@ -62,16 +62,16 @@ private slots:
         kivo::testing::RecordingPlatform platform;
         frmMain window;
         window.show();
-        QWidget* brandPlace = Child(window, "lblCobrand");
+        QWidget* brandPlace = child(window, "lblCobrand");
         // Start from the other label in front, so the choice has to move one.
-        Child(window, front == QStringLiteral("lblCobrand") ? "lblFullBrand" : "lblCobrand")->raise();
-        QVERIFY(FrontAt(*brandPlace) != front);
+        child(window, front == QStringLiteral("lblCobrand") ? "lblFullBrand" : "lblCobrand")->raise();
+        QVERIFY(frontAt(*brandPlace) != front);
 
-        ChooseBrandLabel(window, roll);
-        QCOMPARE(FrontAt(*brandPlace), front);
+        chooseBrandLabel(window, roll);
+        QCOMPARE(frontAt(*brandPlace), front);
 
         // The label in front is the one a click reaches.
-        QTest::mouseClick(Child(window, front), Qt::LeftButton);
+        QTest::mouseClick(child(window, front), Qt::LeftButton);
         QCOMPARE(platform.openedUrls.size(), 1);
     }
 
@@ -86,13 +86,13 @@ private slots:
         kivo::testing::RecordingPlatform platform;
         auto* window = new frmMain;
         window->setAttribute(Qt::WA_DeleteOnClose);
-        ConnectShutdown(*window);
+        connectShutdown(*window);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
         QVERIFY(frmExitPromo::Instance() == nullptr);
 
         if (byMenu) {
-            Child<QAction>(*window, "mnuExit")->trigger();
+            child<QAction>(*window, "mnuExit")->trigger();
         } else {
             window->windowHandle()->close();
         }
@@ -146,7 +146,7 @@ private slots:
         QFETCH(QStringList, arguments);
         QFETCH(QStringList, transcript);
         const kivo::testing::ScenarioRun run =
-            kivo::testing::RunScenario(QStringLiteral(KIVO_STARTUP_SCENARIOS), arguments);
+            kivo::testing::runScenario(QStringLiteral(KIVO_STARTUP_SCENARIOS), arguments);
         QVERIFY(run.finished);
         QCOMPARE(run.exitStatus, QProcess::NormalExit);
         QCOMPARE(run.exitCode, 0);

@@ -46,7 +46,7 @@ public:
     // The two promotional labels share one place; start-up picks the one in
     // front.
     enum class BrandLabel { CoBrand, FullBrand };
-    void BringBrandLabelForward(BrandLabel label);
+    void bringBrandLabelForward(BrandLabel label);
 
 signals:
     // The window's Form_Unload: emitted as the window closes, which it never
@@ -86,7 +86,7 @@ private:
     void Form_Load();
     // Fills every date list with all its entries.
     void addDateEntries();
-    void SelectFirstDates();
+    void selectFirstDates();
     // The key filter of both name fields: KeyAscii is the typed character's
     // code; setting it to 0 discards the character.
     void txtName_KeyPress(std::size_t Index, int& KeyAscii);
