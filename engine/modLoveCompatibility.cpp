@@ -28,17 +28,13 @@ constexpr std::int16_t letterValue(unsigned char c) {
     return offset < 26 ? static_cast<std::int16_t>(offset % 9 + 1) : std::int16_t{0};
 }
 
-constexpr int kMaxLetterValue = 9;
-constexpr int kMax16 = std::numeric_limits<std::int16_t>::max();
-
-// The digit sum of 0..99999, which covers every 16-bit value without its
-// sign. A digit d in the 10^k place adds d * 10^k to n and d * (10^k - 1) / 9
-// to n / 10 + n / 100 + n / 1000 + n / 10000, so n minus nine times that sum
-// leaves the digits alone. Unlike a digit-by-digit loop, the four divisions
-// do not wait for one another.
+// The sum of the decimal digits of a non-negative number.
 constexpr int digitSum(int n) {
-    const auto u = static_cast<unsigned>(n);
-    return static_cast<int>(u - 9 * (u / 10 + u / 100 + u / 1000 + u / 10000));
+    int sum = 0;
+    for (; n > 0; n /= 10) {
+        sum += n % 10;
+    }
+    return sum;
 }
 
 // The one digit reduction behind every number. `onPass(number, sum)` sees each
@@ -62,19 +58,6 @@ constexpr int reduce(int total, bool retainMasters, OnPass&& onPass) {
 }
 
 constexpr auto kNoRecord = [](int, int) {};
-
-// The longest reduction any 16-bit total, with or without its sign, can make.
-constexpr std::size_t mostPasses() {
-    std::size_t most = 0;
-    for (int total = 0; total <= kMax16 + 1; ++total) {
-        std::size_t passes = 0;
-        reduce(total, false, [&passes](int, int) { ++passes; });
-        most = passes > most ? passes : most;
-    }
-    return most;
-}
-static_assert(mostPasses() <= std::tuple_size_v<decltype(Reduction::passes)>,
-              "a reduction makes more passes than Reduction can hold");
 
 // Fills `how` with the passes of one reduction.
 auto recorder(Reduction& how) {
@@ -100,16 +83,6 @@ constexpr std::size_t longIndex(int first, int second) {
 }
 
 constexpr bool isDigit1To9(int n) { return n >= 1 && n <= 9; }
-
-// The short reading of two numbers, found the way GetShortReading(MakePairKey(
-// first, second)) finds it but without building the key: only two numbers in
-// 1..9 make a key of the table.
-std::string_view shortReadingOf(int first, int second) {
-    if (!isDigit1To9(first) || !isDigit1To9(second)) {
-        return {};
-    }
-    return tables::kShortReadings[shortIndex(first, second)].text;
-}
 
 enum class Rating : unsigned char { None, VeryCompatible, Compatible, Neutral, Difficult };
 
@@ -181,22 +154,15 @@ std::int16_t GetDestinyNumber(std::string_view name, Reduction& how) {
 }
 
 std::int16_t getLetterTotal(std::string_view name) {
-    if (name.size() <= static_cast<std::size_t>(kMax16 / kMaxLetterValue)) {
-        // Too short to reach 32767, so no letter needs the overflow guard.
-        int total = 0;
-        for (const char ch : name) {
-            total += letterValue(static_cast<unsigned char>(ch));
-        }
-        return static_cast<std::int16_t>(total);
-    }
-    std::int16_t total = 0;
+    int total = 0;
     for (const char ch : name) {
         // A letter that would overflow the total is skipped, not fatal.
-        if (const auto next = guardedAdd(total, letterValue(static_cast<unsigned char>(ch)))) {
-            total = *next;
+        const int next = total + letterValue(static_cast<unsigned char>(ch));
+        if (next <= std::numeric_limits<std::int16_t>::max()) {
+            total = next;
         }
     }
-    return total;
+    return static_cast<std::int16_t>(total);
 }
 
 std::int16_t FoldMasterNumber(std::int16_t n) {
@@ -264,8 +230,8 @@ void CalculateCompatibility(CalculationState& s) {
     for (std::size_t i = 0; i < kPersonCount; ++i) {
         s.intDestiny[i] = FoldMasterNumber(s.intDestiny[i]);
     }
-    s.strLifePathShort = shortReadingOf(s.intLifePath[0], s.intLifePath[1]);
-    s.strDestinyShort = shortReadingOf(s.intDestiny[0], s.intDestiny[1]);
+    s.strLifePathShort = GetShortReading(MakePairKey(s.intLifePath[0], s.intLifePath[1]));
+    s.strDestinyShort = GetShortReading(MakePairKey(s.intDestiny[0], s.intDestiny[1]));
     s.strLifePathReading = GetPairReading(s.intLifePath[0], s.intLifePath[1]);
     s.strDestinyReading = GetPairReading(s.intDestiny[0], s.intDestiny[1]);
     s.strLifePathRating = GetCompatibilityRating(s.intLifePath[0], s.intLifePath[1]);

@@ -41,13 +41,16 @@ struct DigitPass {
     int sum = 0;
 };
 
+// The most passes a reduction of a 16-bit total makes: its digit sum is at
+// most 38 (29999), and 38 -> 11 -> 2 takes two more.
+inline constexpr std::size_t kMostPasses = 3;
+
 // The arithmetic behind one number, for people who want to check it: the
-// total that was reduced and every pass the reduction made, in order. A
-// 16-bit total reaches a single digit within three passes.
+// total that was reduced and every pass the reduction made, in order.
 struct Reduction {
     bool totalFits = false;  // false when the date total left 16 bits: nothing was reduced
     std::int16_t total = 0;  // the date total or the letter total
-    std::array<DigitPass, 3> passes{};
+    std::array<DigitPass, kMostPasses> passes{};
     std::size_t passCount = 0;
 
     std::span<const DigitPass> passesMade() const { return {passes.data(), passCount}; }

@@ -11,15 +11,6 @@ namespace kivo {
 // The whole run from start to end; returns the process's exit status.
 int runProgram(QApplication& app);
 
-// Wraps the application's style in one that draws exactly the same but reads
-// the menu bar's overflow-button icon from its files only when the button is
-// first drawn or measured. Every menu bar asks for that icon as it is made,
-// and the first picture a program reads loads all of Qt's image-format
-// plugins: about 2 million instructions before the first frame for a
-// button that a window as wide as ours never shows. Call before the first
-// menu bar is made.
-void useStyleWithIconsOnDemand();
-
 // A die roll from the platform's random generator: 1 to 6, each equally likely.
 int drawBrandRoll();
 

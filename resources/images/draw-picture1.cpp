@@ -3,9 +3,10 @@
 // the picture must not look like anybody's reading.
 //
 // Run by render.sh next to this file, which builds it and writes
-// picture1.png (352 x 352) and picture1-196.argb, the copy at the picture
-// box's size, scaled as the box would scale it when painting.
+// picture1.png at the picture box's size (196 x 196) and picture1@2x.png at
+// twice that, which Qt picks on scaled screens.
 
+#include <QDataStream>
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
@@ -13,9 +14,11 @@
 #include <QPainterPath>
 
 #include <tuple>
+#include <utility>
 
 namespace {
 
+// The drawing's own units; each picture scales them to its size.
 constexpr int kSide = 352;
 constexpr int kBoxSide = 196;
 
@@ -138,22 +141,57 @@ void Draw(QPainter& painter) {
     painter.drawPath(cardPath);
 }
 
-// The copy at the box's size as bare premultiplied ARGB32 pixels, four bytes
-// each in memory order (blue, green, red, alpha, as on every little-endian
-// machine), 196 rows of 196: the program shows it without decoding anything.
-bool SaveBare(const QImage& image, const QString& path) {
-    const QImage pixels = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+// The drawing at `side` pixels square.
+QImage Picture(int side) {
+    QImage picture(side, side, QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.scale(side / double(kSide), side / double(kSide));
+    Draw(painter);
+    painter.end();
+    return picture.convertToFormat(QImage::Format_RGBA8888);
+}
+
+quint32 Crc32(const QByteArray& bytes) {
+    quint32 crc = 0xFFFFFFFFu;
+    for (const char byte : bytes) {
+        crc ^= static_cast<quint8>(byte);
+        for (int bit = 0; bit < 8; ++bit) {
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+        }
+    }
+    return ~crc;
+}
+
+// A PNG whose rows are stored unfiltered. Qt's writer filters every row,
+// and undoing the filters doubled what the program paid to read the picture
+// before its first frame; deflate alone even makes the file smaller.
+bool SaveUnfilteredPng(const QImage& rgba, const QString& path) {
+    QByteArray rows;
+    for (int y = 0; y < rgba.height(); ++y) {
+        rows.append('\0');  // filter type None
+        rows.append(reinterpret_cast<const char*>(rgba.constScanLine(y)), qsizetype(rgba.width()) * 4);
+    }
+    QByteArray header;
+    QDataStream(&header, QIODevice::WriteOnly)
+        << quint32(rgba.width()) << quint32(rgba.height()) << quint8(8) << quint8(6)  // 8-bit RGBA
+        << quint8(0) << quint8(0) << quint8(0);
+    // qCompress puts the length in front of the zlib stream.
+    const QByteArray pixels = qCompress(rows, 9).mid(4);
+
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         return false;
     }
-    for (int y = 0; y < pixels.height(); ++y) {
-        const qint64 row = qint64(pixels.width()) * 4;
-        if (file.write(reinterpret_cast<const char*>(pixels.constScanLine(y)), row) != row) {
-            return false;
-        }
+    QDataStream out(&file);  // big-endian, as PNG wants
+    out.writeRawData("\x89PNG\r\n\x1a\n", 8);
+    for (const auto& [type, data] : {std::pair{"IHDR", header}, {"IDAT", pixels}, {"IEND", QByteArray()}}) {
+        const QByteArray chunk = type + data;
+        out << quint32(data.size());
+        out.writeRawData(chunk.constData(), int(chunk.size()));
+        out << Crc32(chunk);
     }
-    return true;
+    return out.status() == QDataStream::Ok;
 }
 
 }  // namespace
@@ -163,16 +201,7 @@ int main(int argc, char* argv[]) {
     if (argc != 3) {
         return 2;
     }
-    QImage picture(kSide, kSide, QImage::Format_ARGB32_Premultiplied);
-    picture.fill(Qt::transparent);
-    {
-        QPainter painter(&picture);
-        Draw(painter);
-    }
-    // Scaled from the premultiplied picture, as the picture box scales the
-    // pixmap it is given.
-    const QImage box = picture.scaled(kBoxSide, kBoxSide, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    const bool saved = picture.convertToFormat(QImage::Format_ARGB32).save(QString::fromLocal8Bit(argv[1])) &&
-                       SaveBare(box, QString::fromLocal8Bit(argv[2]));
+    const bool saved = SaveUnfilteredPng(Picture(kBoxSide), QString::fromLocal8Bit(argv[1])) &&
+                       SaveUnfilteredPng(Picture(2 * kBoxSide), QString::fromLocal8Bit(argv[2]));
     return saved ? 0 : 1;
 }

@@ -9,4 +9,4 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 # shellcheck disable=SC2046
 c++ -std=c++20 -O2 -fPIC draw-picture1.cpp -o "$work/draw" $(pkg-config --cflags --libs Qt6Gui)
-QT_QPA_PLATFORM=offscreen "$work/draw" picture1.png picture1-196.argb
+QT_QPA_PLATFORM=offscreen "$work/draw" picture1.png picture1@2x.png

@@ -13,9 +13,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QMenuBar>
-#include <QStyle>
-#include <QToolButton>
 #include <QWindow>
 #include <QtTest>
 
@@ -48,24 +45,6 @@ private slots:
         kivo::testing::RecordingPlatform platform;
         platform.randomValues = {random};
         QCOMPARE(kivo::drawBrandRoll(), roll);
-    }
-
-    void menuBarOverflowButtonShowsTheStylesIcon() {
-        // The program's style reads the icon late; drawn, it is the style's own.
-        const QString before = QApplication::style()->name();
-        const QImage expected = QApplication::style()
-                                    ->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton)
-                                    .pixmap(16)
-                                    .toImage();
-        QVERIFY(!expected.isNull());
-        kivo::useStyleWithIconsOnDemand();
-        {
-            QMenuBar bar;
-            const auto* overflow = bar.findChild<QToolButton*>(QStringLiteral("qt_menubar_ext_button"));
-            QVERIFY(overflow != nullptr);
-            QCOMPARE(overflow->icon().pixmap(16).toImage(), expected);
-        }
-        QApplication::setStyle(before);
     }
 
     void evenRollShowsFullBrandOddShowsCobrand_data() {

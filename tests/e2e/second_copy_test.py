@@ -1,24 +1,43 @@
 #!/usr/bin/env python3
-"""End to end: a second copy of the program is refused while the first runs.
+"""End to end: how a copy of the program starts.
 
-Starts a private X server and the real program, waits for its main window,
-starts a second copy, sees its "already running" message box, dismisses it,
-and checks that the second copy exits with status 0 while the first keeps
-running with its window.
+    refused     Starts a private X server and the real program, waits for
+                its main window, starts a second copy, sees its "already
+                running" message box, dismisses it, and checks that the
+                second copy exits with status 0 while the first keeps
+                running with its window.
+    type-ahead  The moment the main window maps, before it has had time to
+                paint, a click drops the user's day list down and Down keys
+                walk it to "31"; Tab and Down keys then take the month list
+                to April. Once the names are typed, Alt+G must be refused
+                with a date message: 31 April does not exist. A list that
+                was not complete when the input came would leave "1" or
+                "January", a date that exists, and the reading would be
+                given. Five starts, since how early the input lands varies.
 
-usage: second_copy_test.py <path to kivo-love-numerology>
+usage: second_copy_test.py <path to kivo-love-numerology> refused|type-ahead
 """
 
+import ctypes
+import ctypes.util
 import os
+import select
 import sys
+import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from xharness import (MAIN_TITLE, MESSAGE_TITLE, Program, XServer, check, log,  # noqa: E402
-                      private_runtime_dir, run_script)
+from xharness import (DEFAULT_TIMEOUT, MAIN_TITLE, MESSAGE_TITLE, Program, TestFailure,  # noqa: E402
+                      XServer, check, log,
+                      private_runtime_dir, run_script, wait_for)
+
+CLIENT_HEIGHT = 452
+# The middle of the user's day list, in the client area below the menu bar.
+USER_DAY_LIST = (362, 148)
+TYPE_AHEAD_STARTS = 5
 
 
-def run(executable):
+def run_refused(executable):
     with XServer() as x, private_runtime_dir() as runtime:
         with Program(executable, x, runtime, name="first copy") as first:
             main_window = x.wait_for_main_window(first)
@@ -40,8 +59,119 @@ def run(executable):
             log("first copy still running with its window")
 
 
+class InputAsWindowMaps:
+    """Sends a click and keys through XTEST the moment a top-level window
+    maps, from the notice of the map itself: polling with xdotool comes too
+    late to meet a window that has not painted yet."""
+
+    SUBSTRUCTURE_NOTIFY = 1 << 19
+    MAP_NOTIFY = 19
+
+    def __init__(self, x):
+        xlib = ctypes.util.find_library("X11")
+        xtst = ctypes.util.find_library("Xtst")
+        check(xlib and xtst, "libX11 or libXtst not found")
+        self.x11 = ctypes.CDLL(xlib)
+        self.xtst = ctypes.CDLL(xtst)
+        self.x11.XOpenDisplay.restype = ctypes.c_void_p
+        self.x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+        for name in ("XDefaultRootWindow", "XStringToKeysym"):
+            getattr(self.x11, name).restype = ctypes.c_ulong
+        self.x11.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
+        self.x11.XStringToKeysym.argtypes = [ctypes.c_char_p]
+        self.x11.XKeysymToKeycode.argtypes = [ctypes.c_void_p, ctypes.c_ulong]
+        self.x11.XSelectInput.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_long]
+        self.x11.XNextEvent.argtypes = [ctypes.c_void_p, ctypes.c_void_p]
+        for name in ("XPending", "XConnectionNumber", "XFlush", "XSync", "XCloseDisplay"):
+            getattr(self.x11, name).argtypes = [ctypes.c_void_p] + ([ctypes.c_int] if name == "XSync" else [])
+        self.x11.XGetGeometry.argtypes = [ctypes.c_void_p, ctypes.c_ulong] + [ctypes.c_void_p] * 7
+        self.xtst.XTestFakeMotionEvent.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_int, ctypes.c_int,
+                                                   ctypes.c_ulong]
+        self.xtst.XTestFakeButtonEvent.argtypes = [ctypes.c_void_p, ctypes.c_uint, ctypes.c_int, ctypes.c_ulong]
+        self.xtst.XTestFakeKeyEvent.argtypes = [ctypes.c_void_p, ctypes.c_uint, ctypes.c_int, ctypes.c_ulong]
+        self.display = self.x11.XOpenDisplay(x.display.encode())
+        check(self.display, f"cannot open display {x.display}")
+        self.x11.XSelectInput(self.display, self.x11.XDefaultRootWindow(self.display), self.SUBSTRUCTURE_NOTIFY)
+        self.x11.XSync(self.display, 0)
+
+    def close(self):
+        self.x11.XCloseDisplay(self.display)
+
+    def next_map(self, timeout=DEFAULT_TIMEOUT):
+        """The next top-level window to map (not a menu or tooltip)."""
+        event = (ctypes.c_long * 24)()
+        deadline = time.monotonic() + timeout
+        while True:
+            while self.x11.XPending(self.display):
+                self.x11.XNextEvent(self.display, event)
+                # XMapEvent: type, serial, send_event, display, event, window, override_redirect
+                if ctypes.c_int.from_buffer(event).value == self.MAP_NOTIFY and not event[6] & 0xFFFFFFFF:
+                    return event[5]
+            left = deadline - time.monotonic()
+            check(left > 0, "no window mapped in time")
+            select.select([self.x11.XConnectionNumber(self.display)], [], [], left)
+
+    def geometry(self, window):
+        """The window's x, y, width and height."""
+        values = [ctypes.c_int(), ctypes.c_int(), ctypes.c_uint(), ctypes.c_uint(), ctypes.c_uint(),
+                  ctypes.c_uint()]
+        root = ctypes.c_ulong()
+        self.x11.XGetGeometry(self.display, window, ctypes.byref(root), *(ctypes.byref(v) for v in values))
+        return tuple(v.value for v in values[:4])
+
+    def click_and_keys(self, at, keys):
+        """Clicks at a place on the screen, then presses and releases keys."""
+        self.xtst.XTestFakeMotionEvent(self.display, -1, at[0], at[1], 0)
+        self.xtst.XTestFakeButtonEvent(self.display, 1, 1, 0)
+        self.xtst.XTestFakeButtonEvent(self.display, 1, 0, 0)
+        for key in keys:
+            code = self.x11.XKeysymToKeycode(self.display, self.x11.XStringToKeysym(key.encode()))
+            self.xtst.XTestFakeKeyEvent(self.display, code, 1, 0)
+            self.xtst.XTestFakeKeyEvent(self.display, code, 0, 0)
+        self.x11.XFlush(self.display)
+
+
+def type_ahead(x, executable, runtime, start):
+    feeder = InputAsWindowMaps(x)
+    try:
+        with Program(executable, x, runtime, name=f"copy {start}") as app:
+            left, top, _, height = feeder.geometry(feeder.next_map())
+            menu = height - CLIENT_HEIGHT
+            check(0 < menu < 80, f"unexpected window height {height}")
+            feeder.click_and_keys((left + USER_DAY_LIST[0], top + menu + USER_DAY_LIST[1]),
+                                  ["Down"] * 30 + ["Return", "Tab", "Down", "Down", "Down"])
+            log(f"start {start}: clicked the day list and sent Down keys as the window mapped")
+
+            # Back to the user's name, then on to the partner's.
+            window = x.wait_for_main_window(app)
+            time.sleep(0.5)
+            x.press_key(window, "shift+Tab")
+            x.press_key(window, "shift+Tab")
+            x.type_text(window, "Ann")
+            for _ in range(4):
+                x.press_key(window, "Tab")
+            x.type_text(window, "Bob")
+            x.press_key(window, "alt+g")
+            try:
+                box = wait_for("a date message: the lists missed the input sent as the window mapped",
+                               lambda: x.find_windows(MESSAGE_TITLE, pid=app.pid), timeout=5)[0]
+            except TestFailure:
+                x.screenshot(f"type-ahead-{start}.png")
+                raise
+            log(f"start {start}: 31 April refused ({box})")
+    finally:
+        feeder.close()
+
+
+def run_type_ahead(executable):
+    with XServer() as x, private_runtime_dir() as runtime:
+        for start in range(1, TYPE_AHEAD_STARTS + 1):
+            type_ahead(x, executable, runtime, start)
+
+
 def main():
-    return run_script(__doc__, ('Xvfb', 'xdotool'), run)
+    modes = {"refused": run_refused, "type-ahead": run_type_ahead}
+    return run_script(__doc__, ('Xvfb', 'xdotool'), lambda exe, mode: modes[mode](exe), modes=tuple(modes))
 
 
 if __name__ == "__main__":

@@ -7,8 +7,6 @@
 #include <QPointer>
 #include <QProxyStyle>
 #include <QStyleFactory>
-#include <QStyleOptionComboBox>
-#include <QStylePainter>
 
 #include <cmath>
 
@@ -139,25 +137,6 @@ DateList::DateList(int firstValue, QWidget* parent) : QComboBox(parent), firstVa
             QAccessible::updateAccessibility(&event);
         }
     });
-}
-
-void DateList::paintEvent(QPaintEvent* /*event*/) {
-    // As a combo box paints itself, except that lists of equal colours hand
-    // the style one and the same palette: styles that keep the drawn box for
-    // reuse know it by its size, state and palette, and every widget's
-    // palette is a copy of its own.
-    static QPalette shared;
-    QStyleOptionComboBox option;
-    initStyleOption(&option);
-    if (option.palette == shared) {
-        option.palette = shared;
-    } else {
-        shared = option.palette;
-    }
-    QStylePainter painter(this);
-    painter.setPen(palette().color(QPalette::Text));
-    painter.drawComplexControl(QStyle::CC_ComboBox, option);
-    painter.drawControl(QStyle::CE_ComboBoxLabel, option);
 }
 
 void DateList::showPopup() {

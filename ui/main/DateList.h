@@ -31,9 +31,6 @@ public:
     // whole screen.
     void showPopup() override;
 
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
 private:
     int firstValue_;
 };

@@ -18,7 +18,6 @@
 #include <QSignalBlocker>
 #include <QTabBar>
 
-#include <algorithm>
 #include <string>
 
 using kivo::DateList;
@@ -28,27 +27,21 @@ using modLoveCompatibility::kPersonCount;
 
 frmMain::~frmMain() = default;
 
-void frmMain::Form_Load(DateLists lists) {
-    addDateEntries(0, lists == DateLists::Complete ? kLastYear - kFirstYear + 1 : 1);
+void frmMain::Form_Load() {
+    addDateEntries();
     selectFirstDates();
     bringForward(fraMain_);
 }
 
-void frmMain::completeDateLists() {
-    if (cboYear_[0]->count() == 1) {
-        addDateEntries(1, kLastYear - kFirstYear + 1);
-    }
-}
-
-void frmMain::addDateEntries(int from, int to) {
+void frmMain::addDateEntries() {
     static constexpr std::array<const char*, 12> kMonths{
         QT_TR_NOOP("January"),   QT_TR_NOOP("February"), QT_TR_NOOP("March"),    QT_TR_NOOP("April"),
         QT_TR_NOOP("May"),       QT_TR_NOOP("June"),     QT_TR_NOOP("July"),     QT_TR_NOOP("August"),
         QT_TR_NOOP("September"), QT_TR_NOOP("October"),  QT_TR_NOOP("November"), QT_TR_NOOP("December")};
-    // The entries from index `from` up to `to` of a list of `count`.
-    const auto entries = [from, to](int count, const auto& text) {
+    // The `count` entries of a list.
+    const auto entries = [](int count, const auto& text) {
         QStringList list;
-        for (int k = from; k < std::min(to, count); ++k) {
+        for (int k = 0; k < count; ++k) {
             list.append(text(k));
         }
         return list;

@@ -43,19 +43,10 @@ public:
     static constexpr int kFirstYear = 1900;
     static constexpr int kLastYear = 2050;
 
-    // What the date lists hold once the window is built: all their entries,
-    // or only the first of each, which is all a first frame shows; the rest
-    // then come from completeDateLists().
-    enum class DateLists { Complete, FirstEntryOnly };
-
     // Builds the menus and the entry page, then runs Form_Load; the result
     // page gets its controls on the first proceed.
-    explicit frmMain(QWidget* parent = nullptr, DateLists lists = DateLists::Complete);
+    explicit frmMain(QWidget* parent = nullptr);
     ~frmMain() override;
-
-    // Gives the date lists the entries they lack; does nothing once they
-    // have them all.
-    void completeDateLists();
 
     // The two promotional labels share one place; start-up picks the one in
     // front.
@@ -97,10 +88,9 @@ private:
     // disables the frames it covers.
     void bringForward(QWidget* frame);
 
-    void Form_Load(DateLists lists);
-    // Appends to every date list its entries from index `from` up to, not
-    // including, index `to`.
-    void addDateEntries(int from, int to);
+    void Form_Load();
+    // Fills every date list with all its entries.
+    void addDateEntries();
     void selectFirstDates();
     // The key filter of both name fields: KeyAscii is the typed character's
     // code; setting it to 0 discards the character.

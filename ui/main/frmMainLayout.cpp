@@ -19,22 +19,18 @@
 #include <QEvent>
 #include <QFrame>
 #include <QGuiApplication>
-#include <QImage>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPixmap>
 #include <QPushButton>
-#include <QResource>
 #include <QScreen>
 #include <QTabBar>
 #include <QToolTip>
 
 #include <algorithm>
-#include <bit>
-#include <cstring>
-#include <utility>
 
 namespace {
 
@@ -104,24 +100,6 @@ protected:
 
 constexpr int kPictureSide = 196;
 
-// The entry page's picture. An unscaled screen gets the copy made at the
-// box's size, kept as bare premultiplied pixels: decoding even that copy
-// from a PNG cost more than building the rest of the page. Scaled screens
-// (and a copy of the wrong size) get the full picture, shrunk when painted.
-QPixmap entryPicture(qreal devicePixelRatio) {
-    static_assert(std::endian::native == std::endian::little, "the bare pixels are stored little-endian");
-    if (devicePixelRatio <= 1.0) {
-        const QResource bare(QStringLiteral(":/images/picture1-196.argb"));
-        const QByteArray pixels = bare.uncompressedData();
-        QImage image(kPictureSide, kPictureSide, QImage::Format_ARGB32_Premultiplied);
-        if (pixels.size() == image.sizeInBytes()) {
-            std::memcpy(image.bits(), pixels.constData(), static_cast<std::size_t>(pixels.size()));
-            return QPixmap::fromImage(std::move(image));
-        }
-    }
-    return QPixmap(QStringLiteral(":/images/picture1.png"));
-}
-
 QString indexed(const char* name, std::size_t index) {
     return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
 }
@@ -132,7 +110,7 @@ LinkLabel* makeLink(QWidget* parent, const char* name, const QString& text, cons
 
 }  // namespace
 
-frmMain::frmMain(QWidget* parent, DateLists lists) : QMainWindow(parent) {
+frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(kivo::programCaption());
     setFont(standardFont());
@@ -165,7 +143,7 @@ frmMain::frmMain(QWidget* parent, DateLists lists) : QMainWindow(parent) {
     setKeyboardOrder();
     setFixedSize(kClientSize.width(), kClientSize.height() + menuBar()->sizeHint().height());
 
-    Form_Load(lists);
+    Form_Load();
 }
 
 void frmMain::createMenus() {
@@ -208,8 +186,10 @@ void frmMain::createEntryPage(QWidget* page) {
     auto* picture = new QLabel(page);
     picture->setObjectName(QStringLiteral("Picture1"));
     picture->setGeometry(58, 14, kPictureSide, kPictureSide);
-    picture->setPixmap(entryPicture(picture->devicePixelRatioF()));
-    picture->setScaledContents(true);
+    // Drawn at the box's size, and at twice that for scaled screens: the icon
+    // takes the "@2x" copy beside the file where the screen needs it.
+    picture->setPixmap(QIcon(QStringLiteral(":/images/picture1.png"))
+                           .pixmap(QSize(kPictureSide, kPictureSide), picture->devicePixelRatioF()));
     picture->setAccessibleName(tr("Two interlocking hearts"));
 
     QLabel* intro = makeLabel(page, indexed("lblLabel", 8),

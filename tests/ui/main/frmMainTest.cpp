@@ -156,27 +156,6 @@ private slots:
         QVERIFY(shown.platform.messages.isEmpty());
     }
 
-    void listsBuiltWithTheirFirstEntryGetTheRestOnce() {
-        frmMain w(nullptr, frmMain::DateLists::FirstEntryOnly);
-        const auto all = allDateEntries();
-        for (std::size_t i = 0; i < kPersonCount; ++i) {
-            const auto lists = dateLists(w, i);
-            for (std::size_t k = 0; k < lists.size(); ++k) {
-                QCOMPARE(itemsOf(lists[k]), all[k].mid(0, 1));
-                QCOMPARE(lists[k]->currentIndex(), 0);
-            }
-        }
-        w.completeDateLists();
-        w.completeDateLists();
-        for (std::size_t i = 0; i < kPersonCount; ++i) {
-            const auto lists = dateLists(w, i);
-            for (std::size_t k = 0; k < lists.size(); ++k) {
-                QCOMPARE(itemsOf(lists[k]), all[k]);
-                QCOMPARE(lists[k]->currentIndex(), 0);
-            }
-        }
-    }
-
     void tabWalksTheEntryPageInOrderAndSkipsCoveredControls() {
         ShownWindow shown;
         QVERIFY(shown.show());
