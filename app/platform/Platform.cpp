@@ -2,6 +2,8 @@
 
 #include "app/platform/SystemPlatform.h"
 
+#include <QApplication>
+
 namespace kivo::platform {
 namespace {
 
@@ -22,6 +24,13 @@ void ShowMessage(QWidget* parent, const QString& text, MessageIcon icon) {
     current().showMessage(parent, text, icon);
 }
 
-void OpenUrl(const QUrl& address) { current().openUrl(address); }
+void OpenUrl(const QUrl& address) {
+    if (address.toString(QUrl::FullyEncoded).size() > kLongestAddress) {
+        ShowMessage(QApplication::activeWindow(), QCoreApplication::translate("Platform", kAddressTooLong),
+                    MessageIcon::Error);
+        return;
+    }
+    current().openUrl(address);
+}
 
 }  // namespace kivo::platform
