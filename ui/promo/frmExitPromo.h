@@ -39,6 +39,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void createControls();
@@ -65,6 +66,10 @@ private:
     bool txtEmail_KeyPress(const QString& typed);
     bool txtFriendEmail_KeyPress(const QString& typed);
 
+    // Runs the lost- and got-focus handlers for a move of the focus from the
+    // field that last had it to `field` (nullptr: a control that is no field).
+    void focusMovedTo(QWidget* field);
+
     void setTxtMessageText(const QString& text);
     void RefuseSpace(QWidget* field);
 
@@ -83,6 +88,8 @@ private:
     ClassicFrame* Frame6_ = nullptr;
     QLabel* Label3_ = nullptr;
     LinkLabel* lblGoToHome_ = nullptr;
+    // The field whose got-focus handler ran last without its lost-focus one.
+    QWidget* focusedField_ = nullptr;
 
     static QPointer<frmExitPromo> instance_;
 };
