@@ -116,7 +116,7 @@ void UseStyleWithIconsOnDemand() {
     QApplication::setStyle(new IconsOnDemandStyle(QApplication::style()));
 }
 
-int RunProgram(QApplication& app) {
+int RunProgram(QApplication& app, void (*mainWindowMade)()) {
     // Closing the main window opens the promotion window; only
     // EndApplication may end the program.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -136,6 +136,9 @@ int RunProgram(QApplication& app) {
     // Closing the main window discards its entries and results with it; the
     // guard tells the clean-up below whether it is still there.
     QPointer<frmMain> window = new frmMain(nullptr, frmMain::DateLists::FirstEntryOnly);
+    if (mainWindowMade != nullptr) {
+        mainWindowMade();
+    }
     window->setAttribute(Qt::WA_DeleteOnClose);
     ConnectShutdown(*window);
     new AfterFirstFrame(*window);

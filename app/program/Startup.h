@@ -7,7 +7,8 @@ class QApplication;
 class frmMain;
 
 // The whole run from start to end; returns the process's exit status.
-int RunProgram(QApplication& app);
+// mainWindowMade, when given, runs as soon as the main window exists.
+int RunProgram(QApplication& app, void (*mainWindowMade)() = nullptr);
 
 // Wraps the application's style in one that draws exactly the same but reads
 // the menu bar's overflow-button icon from its files only when the button is
