@@ -414,6 +414,11 @@ void frmExitPromo::RefuseSpace(QWidget* field) {
     field->setFocus(Qt::OtherFocusReason);
 }
 
+bool frmExitPromo::isField(const QObject* control) const {
+    return control == txtName_ || control == txtEmail_ || control == txtMessage_ ||
+           control == txtFriendName_ || control == txtFriendEmail_;
+}
+
 void frmExitPromo::focusMovedTo(QWidget* field) {
     if (field == focusedField_) {
         return;
@@ -445,9 +450,7 @@ void frmExitPromo::changeEvent(QEvent* event) {
     // to the fields: a click on a button, say. Caught up with here.
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
         QWidget* now = focusWidget();
-        const bool isField = now == txtName_ || now == txtEmail_ || now == txtMessage_ ||
-                             now == txtFriendName_ || now == txtFriendEmail_;
-        focusMovedTo(isField ? now : nullptr);
+        focusMovedTo(isField(now) ? now : nullptr);
     }
     QWidget::changeEvent(event);
 }
@@ -462,7 +465,9 @@ bool frmExitPromo::eventFilter(QObject* watched, QEvent* event) {
         // Whatever brought it, the window coming forward included: a field
         // clicked while the window was inactive gets the focus only when the
         // window is activated, and must lose its placeholder all the same.
-        focusMovedTo(static_cast<QWidget*>(watched));
+        if (isField(watched)) {
+            focusMovedTo(static_cast<QWidget*>(watched));
+        }
         break;
     case QEvent::FocusOut: {
         // Another window coming forward, a message box included, or a context

@@ -69,6 +69,7 @@ private:
     // Runs the lost- and got-focus handlers for a move of the focus from the
     // field that last had it to `field` (nullptr: a control that is no field).
     void focusMovedTo(QWidget* field);
+    bool isField(const QObject* control) const;
 
     void setTxtMessageText(const QString& text);
     void RefuseSpace(QWidget* field);
