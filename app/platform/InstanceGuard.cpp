@@ -14,8 +14,10 @@
 #include <pwd.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 #include <cerrno>
+#include <cstdio>
 #endif
 
 namespace kivo::platform {
@@ -175,9 +177,40 @@ bool SameFile(const struct stat& file, int other) {
 // Whether users other than the owner may open the file: its mode lets them.
 bool OthersMayOpen(const struct stat& file) { return (file.st_mode & (S_IRWXG | S_IRWXO)) != 0; }
 
+// Whether a process of another user holds the lock on `file`, as the
+// kernel's list of locks tells: someone who opened the file while others
+// could still hold it after the user closed it to them. Where the list
+// cannot tell, the holder counts as a copy of ours.
+bool HeldByAnotherUser(const struct stat& file, uid_t uid) {
+    std::FILE* locks = std::fopen("/proc/locks", "re");
+    if (locks == nullptr) {
+        return false;
+    }
+    bool other = false;
+    char line[256];
+    while (!other && std::fgets(line, sizeof line, locks) != nullptr) {
+        // "1: FLOCK  ADVISORY  WRITE <pid> <major>:<minor>:<inode> 0 EOF";
+        // a process waiting for the lock has "->" before FLOCK.
+        int pid = 0;
+        unsigned devMajor = 0;
+        unsigned devMinor = 0;
+        unsigned long inode = 0;
+        if (std::sscanf(line, "%*d: FLOCK %*s %*s %d %x:%x:%lu", &pid, &devMajor, &devMinor, &inode) != 4 ||
+            pid <= 0 || devMajor != major(file.st_dev) || devMinor != minor(file.st_dev) ||
+            inode != file.st_ino) {
+            continue;
+        }
+        struct stat process {};
+        const std::string path = "/proc/" + std::to_string(pid);
+        other = ::stat(path.c_str(), &process) == 0 && process.st_uid != uid;
+    }
+    std::fclose(locks);
+    return other;
+}
+
 // Puts a fresh lock file that only the user can open in the place of `old`,
-// one that others could open: anyone who did so may hold a lock on it for
-// as long as they like. The fresh file is made under a name of its own and
+// one that others could open or hold: they may hold a lock on it for as
+// long as they like. The fresh file is made under a name of its own and
 // renamed into place, so the lock's name never stands empty; another copy
 // of ours replacing the same old file at the same moment finds it gone and
 // leaves the first copy's file be.
@@ -207,7 +240,8 @@ bool ReplaceWithPrivate(int folder, const struct stat& old) {
 // Locks our lock file in `folder`. Anything in its place that is not a
 // regular file of the user's (a folder, a link, a FIFO, a device) is left
 // alone, not even opened: a FIFO would block and a device may act on open.
-// A file that others may open does not count: it is replaced first. The
+// A file that others may open, or that another user holds, does not count:
+// it is replaced. The
 // file's content is never read; it is only a thing to lock. A file this
 // process holds already (both places are one, through a link the user made)
 // is not locked twice: the second lock would wait for the first.
@@ -242,7 +276,15 @@ Take TakeLockIn(int folder, uid_t uid, const std::vector<std::intptr_t>& held, i
             lock = file.release();
             return Take::Held;
         }
-        return errno == EWOULDBLOCK ? Take::Busy : Take::Unusable;
+        if (errno != EWOULDBLOCK) {
+            return Take::Unusable;
+        }
+        if (!HeldByAnotherUser(st, uid)) {
+            return Take::Busy;
+        }
+        if (!ReplaceWithPrivate(folder, st)) {
+            return Take::Unusable;
+        }
     }
     return Take::Unusable;
 }

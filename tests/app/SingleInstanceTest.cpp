@@ -48,8 +48,9 @@ enum class Plant {
     RuntimeNotWritable,
     RuntimeWritableByOthers,
     NoRuntime,
-    CacheIsRuntime,           // ~/.cache a link to the runtime folder: one lock file in both places
-    OpenLockHeldByOtherUser,  // home and lock file open to all (chmod -R a+rX ~); another user locks it
+    CacheIsRuntime,             // ~/.cache a link to the runtime folder: one lock file in both places
+    OpenLockHeldByOtherUser,    // home and lock file open to all (chmod -R a+rX ~); another user locks it
+    ClosedLockHeldByOtherUser,  // likewise, then the user closes the file to others again
     NothingUsable,
 };
 
@@ -276,7 +277,8 @@ private:
             QVERIFY(::symlink(QFile::encodeName(runtime_).constData(),
                               QFile::encodeName(home_ + QStringLiteral("/.cache")).constData()) == 0);
             break;
-        case Plant::OpenLockHeldByOtherUser: {
+        case Plant::OpenLockHeldByOtherUser:
+        case Plant::ClosedLockHeldByOtherUser: {
             for (const QString& path : {base_->path(), home_, home_ + QStringLiteral("/.cache")}) {
                 QVERIFY(QDir().mkpath(path));
                 QVERIFY(::chmod(QFile::encodeName(path).constData(), 0755) == 0);
@@ -292,6 +294,9 @@ private:
                                   QStringLiteral("--nonblock"), homeLock(), QStringLiteral("sh"),
                                   QStringLiteral("-c"), QStringLiteral("echo held; exec cat")});
             QCOMPARE(readLine(*other.process), QStringLiteral("held"));
+            if (what == Plant::ClosedLockHeldByOtherUser) {
+                QVERIFY(::chmod(QFile::encodeName(homeLock()).constData(), 0600) == 0);
+            }
             break;
         }
         case Plant::NothingUsable:
@@ -367,6 +372,8 @@ private slots:
         add("~/.cache a link to the runtime folder",
             {.plant = Plant::CacheIsRuntime, .held = Held::RuntimeOnly});
         add("lock file open to all, held by another user", {.plant = Plant::OpenLockHeldByOtherUser});
+        add("lock file held by another user, closed to others since",
+            {.plant = Plant::ClosedLockHeldByOtherUser});
         add("no usable place: both copies start",
             {.plant = Plant::NothingUsable, .first = unguarded, .second = unguarded, .held = Held::Nowhere});
 
@@ -390,7 +397,9 @@ private slots:
         if (mounts && !ownMounts_) {
             QSKIP("this needs a mount, which only root can make in a mount namespace of its own");
         }
-        if (plant == Plant::OpenLockHeldByOtherUser && !root_) {
+        const bool otherUser =
+            plant == Plant::OpenLockHeldByOtherUser || plant == Plant::ClosedLockHeldByOtherUser;
+        if (otherUser && !root_) {
             QSKIP(
                 "not root: only root can hold a lock as another user, so a lock file others hold "
                 "goes untested here");
@@ -415,7 +424,7 @@ private slots:
                                                      ? QStringList{QStringLiteral("browser")}
                                                      : QStringList{}));
         QCOMPARE(firstCopy.answer, first);
-        if (plant == Plant::OpenLockHeldByOtherUser) {
+        if (otherUser) {
             // A fresh file only the user can open took the place of the one
             // the other user still holds.
             struct stat lockFile {};
