@@ -35,4 +35,4 @@ void EndApplication() {
     QCoreApplication::exit(0);
 }
 
-bool ApplicationIsEnding() { return g_ending; }
+bool applicationIsEnding() { return g_ending; }

@@ -8,4 +8,4 @@
 void EndApplication();
 
 // True once EndApplication has been entered.
-bool ApplicationIsEnding();
+bool applicationIsEnding();

@@ -20,56 +20,56 @@ frmAbout::frmAbout(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(kivo::look::ProgramCaption());
+    setWindowTitle(kivo::programCaption());
     setWindowIcon(QGuiApplication::windowIcon());
     setFixedSize(kClientSize);
-    setFont(kivo::look::StandardFont());
-    kivo::look::SetBackground(this, kivo::look::kDarkGrey);
+    setFont(kivo::standardFont());
+    kivo::setBackground(this, kivo::kDarkGrey);
     createControls();
-    kivo::look::PressButtonsLikeWindows(this);
+    kivo::pressButtonsLikeWindows(this);
 
-    kivo::look::CentreOnScreen(this);
+    kivo::centreOnScreen(this);
 }
 
 void frmAbout::createControls() {
-    using namespace kivo::look;
+    using namespace kivo;
 
     picIcon_ = new QLabel(this);
     picIcon_->setObjectName(QStringLiteral("picIcon"));
     picIcon_->setGeometry(6, 8, 32, 32);
-    picIcon_->setPixmap(kivo::look::ProgramIconPixmap(picIcon_));
+    picIcon_->setPixmap(kivo::programIconPixmap(picIcon_));
     picIcon_->setAccessibleName(tr("Program icon"));
 
     // As wide as the text below it: 228 pixels only hold the title in the
     // narrowest Verdana, and a clipped "v1." is worse than a wider label.
-    Label2_ = MakeLabel(this, "Label2", ProgramCaption(), {50, 8, 351, 18}, Font(12, true), kTopLeft);
-    SetTextColour(Label2_, kYellow);
-    Label1_ = MakeLabel(this, "Label1",
+    Label2_ = makeLabel(this, "Label2", programCaption(), {50, 8, 351, 18}, makeFont(12, true), kTopLeft);
+    setTextColour(Label2_, kYellow);
+    Label1_ = makeLabel(this, "Label1",
                         tr("Kivo Love Numerology calculates the numerology compatibility between two "
                            "individuals based on numbers. This compatibility is calculated on the "
                            "basis of the lifepath and destiny numbers of the partners."),
-                        {50, 26, 351, 65}, StandardFont(), kTopLeft);
+                        {50, 26, 351, 65}, standardFont(), kTopLeft);
     Label1_->setWordWrap(true);
-    SetTextColour(Label1_, Qt::white);
+    setTextColour(Label1_, Qt::white);
 
     lblHomePage_ =
-        MakeLink(this, "lblHomePage", tr("Click here to visit %1").arg(modHelp::MakerSiteDisplayName()),
-                 {131, 91, 270, 13}, StandardFont(), kLightYellow);
+        makeLink(this, "lblHomePage", tr("Click here to visit %1").arg(modHelp::makerSiteDisplayName()),
+                 {131, 91, 270, 13}, standardFont(), kLightYellow);
 
-    Label3_ = MakeLabel(this, "Label3",
+    Label3_ = makeLabel(this, "Label3",
                         tr("Home Business Opportunity. Start your own Internet business and make money "
                            "online. Get this software fully branded for your website."),
-                        {6, 120, 395, 45}, StandardFont(true), kTopLeft);
+                        {6, 120, 395, 45}, standardFont(true), kTopLeft);
     Label3_->setWordWrap(true);
-    SetTextColour(Label3_, kYellow);
+    setTextColour(Label3_, kYellow);
 
-    lblCoBrand_ = MakeLink(this, "lblCoBrand", tr("Click here for more details"), {248, 165, 153, 13},
-                           StandardFont(), kLightYellow);
+    lblCoBrand_ = makeLink(this, "lblCoBrand", tr("Click here for more details"), {248, 165, 153, 13},
+                           standardFont(), kLightYellow);
 
     Line2_ = new QWidget(this);
     Line2_->setObjectName(QStringLiteral("Line2"));
     Line2_->setGeometry(0, 194, kClientSize.width(), 1);
-    SetBackground(Line2_, kYellow);
+    setBackground(Line2_, kYellow);
 
     cmdOK_ = new QPushButton(tr("OK"), this);
     cmdOK_->setObjectName(QStringLiteral("cmdOK"));
@@ -87,7 +87,7 @@ void frmAbout::lblCoBrand_Click() { modHelp::OpenFullBrandPage(); }
 
 void frmAbout::cmdOK_Click() { close(); }
 
-void frmAbout::ShowModal() {
+void frmAbout::showModal() {
     frmAbout about;
     about.setWindowModality(Qt::ApplicationModal);
     about.exec();

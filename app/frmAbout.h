@@ -14,7 +14,7 @@ public:
 
     // Opens a new About window, application-modal, and returns once it is
     // closed; the window is destroyed then, so the next one starts clean.
-    static void ShowModal();
+    static void showModal();
 
 private:
     void createControls();

@@ -10,39 +10,39 @@ QString strTafAddress;
 namespace modHelp {
 namespace {
 
-QUrl Page(const char* endpoint, const char* path) {
+QUrl pageAt(const char* endpoint, const char* path) {
     return QUrl(QString::fromUtf8(endpoint) + QString::fromUtf8(path), QUrl::StrictMode);
 }
 
 }  // namespace
 
-QUrl OnlineHelpAddress() { return Page(kivo::endpoints::kProductSite, "/kivo-love-numerology-help.html"); }
-QUrl DownloadPageAddress() {
-    return Page(kivo::endpoints::kProductSite, "/download-kivo-love-numerology.html");
+QUrl onlineHelpAddress() { return pageAt(kivo::endpoints::kProductSite, "/kivo-love-numerology-help.html"); }
+QUrl downloadPageAddress() {
+    return pageAt(kivo::endpoints::kProductSite, "/download-kivo-love-numerology.html");
 }
 // The home page is the site address itself, with no path of its own.
-QUrl HomePageAddress() { return Page(kivo::endpoints::kMakerSite, ""); }
-QUrl SoftwaresPageAddress() { return Page(kivo::endpoints::kMakerSite, "/arvellasoftwares"); }
-QUrl DonatePageAddress() { return Page(kivo::endpoints::kHelpSite, "/donate.html"); }
-QUrl FullBrandPageAddress() { return Page(kivo::endpoints::kHelpSite, "/fully-branded.html"); }
-QUrl CoBrandPageAddress() { return Page(kivo::endpoints::kHelpSite, "/co-brand.html"); }
-QUrl TellAFriendPageAddress() { return Page(kivo::endpoints::kMakerSite, "/tavik-refer-a-friend.php"); }
-QUrl ProductHomeAddress() { return Page(kivo::endpoints::kProductSite, "/"); }
+QUrl homePageAddress() { return pageAt(kivo::endpoints::kMakerSite, ""); }
+QUrl softwaresPageAddress() { return pageAt(kivo::endpoints::kMakerSite, "/arvellasoftwares"); }
+QUrl donatePageAddress() { return pageAt(kivo::endpoints::kHelpSite, "/donate.html"); }
+QUrl fullBrandPageAddress() { return pageAt(kivo::endpoints::kHelpSite, "/fully-branded.html"); }
+QUrl coBrandPageAddress() { return pageAt(kivo::endpoints::kHelpSite, "/co-brand.html"); }
+QUrl tellAFriendPageAddress() { return pageAt(kivo::endpoints::kMakerSite, "/tavik-refer-a-friend.php"); }
+QUrl productHomeAddress() { return pageAt(kivo::endpoints::kProductSite, "/"); }
 
-QString MakerSiteDisplayName() { return HomePageAddress().host(); }
+QString makerSiteDisplayName() { return homePageAddress().host(); }
 
-void OpenOnlineHelp() { kivo::platform::OpenUrl(OnlineHelpAddress()); }
-void OpenDownloadPage() { kivo::platform::OpenUrl(DownloadPageAddress()); }
-void OpenHomePage() { kivo::platform::OpenUrl(HomePageAddress()); }
-void OpenSoftwaresPage() { kivo::platform::OpenUrl(SoftwaresPageAddress()); }
-void OpenDonatePage() { kivo::platform::OpenUrl(DonatePageAddress()); }
-void OpenFullBrandPage() { kivo::platform::OpenUrl(FullBrandPageAddress()); }
-void OpenCoBrandPage() { kivo::platform::OpenUrl(CoBrandPageAddress()); }
+void OpenOnlineHelp() { kivo::platform::openUrl(onlineHelpAddress()); }
+void OpenDownloadPage() { kivo::platform::openUrl(downloadPageAddress()); }
+void OpenHomePage() { kivo::platform::openUrl(homePageAddress()); }
+void OpenSoftwaresPage() { kivo::platform::openUrl(softwaresPageAddress()); }
+void OpenDonatePage() { kivo::platform::openUrl(donatePageAddress()); }
+void OpenFullBrandPage() { kivo::platform::openUrl(fullBrandPageAddress()); }
+void OpenCoBrandPage() { kivo::platform::openUrl(coBrandPageAddress()); }
 
 void OpenTellAFriendURL() {
     // Tolerant on purpose: the address carries the user's own words, and a
     // space or a line break in them must not turn it into no address at all.
-    kivo::platform::OpenUrl(QUrl(modTellAFriend::strTafAddress, QUrl::TolerantMode));
+    kivo::platform::openUrl(QUrl(modTellAFriend::strTafAddress, QUrl::TolerantMode));
 }
 
 }  // namespace modHelp

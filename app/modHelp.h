@@ -15,20 +15,20 @@ extern QString strTafAddress;
 namespace modHelp {
 
 // The addresses behind the launchers, built from the configured endpoints.
-QUrl OnlineHelpAddress();
-QUrl DownloadPageAddress();
-QUrl HomePageAddress();
-QUrl SoftwaresPageAddress();
-QUrl DonatePageAddress();
-QUrl FullBrandPageAddress();
-QUrl CoBrandPageAddress();
+QUrl onlineHelpAddress();
+QUrl downloadPageAddress();
+QUrl homePageAddress();
+QUrl softwaresPageAddress();
+QUrl donatePageAddress();
+QUrl fullBrandPageAddress();
+QUrl coBrandPageAddress();
 // The refer-a-friend submission page on the maker's site, without a query.
-QUrl TellAFriendPageAddress();
+QUrl tellAFriendPageAddress();
 // The root of the program's own site, "scheme://host/".
-QUrl ProductHomeAddress();
+QUrl productHomeAddress();
 
 // The maker's site as people read it in a caption, e.g. "www.example.example".
-QString MakerSiteDisplayName();
+QString makerSiteDisplayName();
 
 void OpenOnlineHelp();
 void OpenDownloadPage();

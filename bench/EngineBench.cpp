@@ -20,7 +20,7 @@ namespace {
 
 std::atomic<std::size_t> g_allocations{0};
 
-void* CountedAlloc(std::size_t size) {
+void* countedAlloc(std::size_t size) {
     g_allocations.fetch_add(1, std::memory_order_relaxed);
     if (void* p = std::malloc(size == 0 ? 1 : size)) {
         return p;
@@ -28,7 +28,7 @@ void* CountedAlloc(std::size_t size) {
     throw std::bad_alloc();
 }
 
-void* CountedAlignedAlloc(std::size_t size, std::align_val_t align) {
+void* countedAlignedAlloc(std::size_t size, std::align_val_t align) {
     g_allocations.fetch_add(1, std::memory_order_relaxed);
     const auto alignment = static_cast<std::size_t>(align);
     // aligned_alloc wants a size that is a multiple of the alignment.
@@ -41,34 +41,34 @@ void* CountedAlignedAlloc(std::size_t size, std::align_val_t align) {
 
 }  // namespace
 
-void* operator new(std::size_t size) { return CountedAlloc(size); }
-void* operator new[](std::size_t size) { return CountedAlloc(size); }
+void* operator new(std::size_t size) { return countedAlloc(size); }
+void* operator new[](std::size_t size) { return countedAlloc(size); }
 void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
     try {
-        return CountedAlloc(size);
+        return countedAlloc(size);
     } catch (...) {
         return nullptr;
     }
 }
 void* operator new[](std::size_t size, const std::nothrow_t&) noexcept {
     try {
-        return CountedAlloc(size);
+        return countedAlloc(size);
     } catch (...) {
         return nullptr;
     }
 }
-void* operator new(std::size_t size, std::align_val_t align) { return CountedAlignedAlloc(size, align); }
-void* operator new[](std::size_t size, std::align_val_t align) { return CountedAlignedAlloc(size, align); }
+void* operator new(std::size_t size, std::align_val_t align) { return countedAlignedAlloc(size, align); }
+void* operator new[](std::size_t size, std::align_val_t align) { return countedAlignedAlloc(size, align); }
 void* operator new(std::size_t size, std::align_val_t align, const std::nothrow_t&) noexcept {
     try {
-        return CountedAlignedAlloc(size, align);
+        return countedAlignedAlloc(size, align);
     } catch (...) {
         return nullptr;
     }
 }
 void* operator new[](std::size_t size, std::align_val_t align, const std::nothrow_t&) noexcept {
     try {
-        return CountedAlignedAlloc(size, align);
+        return countedAlignedAlloc(size, align);
     } catch (...) {
         return nullptr;
     }
@@ -107,7 +107,7 @@ constexpr std::array<std::array<Entry, 2>, 8> kCouples{{
     {{{"Charlotte Anne Dawson", 7, 1, 2021}, {"William Henry Jackson", 29, 2, 2024}}},
 }};
 
-std::vector<mlc::CalculationState> PreparedStates() {
+std::vector<mlc::CalculationState> preparedStates() {
     std::vector<mlc::CalculationState> states(kCouples.size());
     for (std::size_t c = 0; c < kCouples.size(); ++c) {
         for (std::size_t i = 0; i < mlc::kPersonCount; ++i) {
@@ -120,14 +120,14 @@ std::vector<mlc::CalculationState> PreparedStates() {
     return states;
 }
 
-void ReportAllocations(benchmark::State& state, std::size_t before) {
+void reportAllocations(benchmark::State& state, std::size_t before) {
     const auto made = g_allocations.load(std::memory_order_relaxed) - before;
     state.counters["allocs_per_call"] =
         benchmark::Counter(static_cast<double>(made), benchmark::Counter::kAvgIterations);
 }
 
 void BM_FullCalculation(benchmark::State& state) {
-    auto states = PreparedStates();
+    auto states = preparedStates();
     std::size_t next = 0;
     const std::size_t before = g_allocations.load(std::memory_order_relaxed);
     for (auto _ : state) {
@@ -138,7 +138,7 @@ void BM_FullCalculation(benchmark::State& state) {
         benchmark::DoNotOptimize(s.strDestinyRating.data());
         benchmark::ClobberMemory();
     }
-    ReportAllocations(state, before);
+    reportAllocations(state, before);
 }
 BENCHMARK(BM_FullCalculation);
 
@@ -158,7 +158,7 @@ void BM_DestinyOfThousandCharacterName(benchmark::State& state) {
         benchmark::DoNotOptimize(name.data());
         benchmark::DoNotOptimize(mlc::GetDestinyNumber(name));
     }
-    ReportAllocations(state, before);
+    reportAllocations(state, before);
 }
 BENCHMARK(BM_DestinyOfThousandCharacterName);
 

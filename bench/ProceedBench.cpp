@@ -41,7 +41,7 @@
 
 namespace {
 
-using kivo::testing::Child;
+using kivo::testing::child;
 
 constexpr qsizetype kHostileLength = 100'000;
 
@@ -55,7 +55,7 @@ using Entries = std::array<Person, 2>;
 
 // Two sets of entries with different results, so that each proceed changes
 // every result label and the report.
-const std::array<Entries, 2>& OrdinaryEntries() {
+const std::array<Entries, 2>& ordinaryEntries() {
     static const std::array<Entries, 2> kEntries{{
         {{{QStringLiteral("Ann"), 1, 1, 1900}, {QStringLiteral("Catherine"), 9, 9, 1998}}},
         {{{QStringLiteral("Jonathan"), 15, 6, 1975}, {QStringLiteral("Eve"), 3, 11, 1988}}},
@@ -79,14 +79,14 @@ protected:
 };
 
 // Runs what is queued, the repaint of the changed widgets among it.
-void Settle() { QCoreApplication::processEvents(); }
+void settle() { QCoreApplication::processEvents(); }
 
 // The main window on screen, reached through its controls' object names.
 class Window {
 public:
     Window() {
         window_.show();
-        Settle();
+        settle();
     }
 
     // Puts the entry page in front with the entries made. The page is raised
@@ -97,18 +97,18 @@ public:
     // characters in each name field is the line edit's work, many times the
     // proceed's. A field that already holds its name is left alone.
     void enter(const Entries& entries) {
-        QWidget* entryPage = Child(window_, "fraMain");
+        QWidget* entryPage = child(window_, "fraMain");
         entryPage->setEnabled(true);
         entryPage->raise();
         for (std::size_t i = 0; i < entries.size(); ++i) {
             const Person& person = entries[i];
-            auto* name = Child<QLineEdit>(window_, "txtName", i);
+            auto* name = child<QLineEdit>(window_, "txtName", i);
             if (name->text() != person.name.left(name->maxLength())) {
                 name->setText(person.name);
             }
-            Child<QComboBox>(window_, "cboDate", i)->setCurrentIndex(person.day - 1);
-            Child<QComboBox>(window_, "cboMonth", i)->setCurrentIndex(person.month - 1);
-            auto* year = Child<QComboBox>(window_, "cboYear", i);
+            child<QComboBox>(window_, "cboDate", i)->setCurrentIndex(person.day - 1);
+            child<QComboBox>(window_, "cboMonth", i)->setCurrentIndex(person.month - 1);
+            auto* year = child<QComboBox>(window_, "cboYear", i);
             year->setCurrentIndex(year->findText(QString::number(person.year)));
         }
     }
@@ -118,24 +118,24 @@ public:
     bool proceed() {
         const int before = resultPaints_->count;
         proceed_->click();
-        Settle();
+        settle();
         return resultPaints_->count > before;
     }
 
-    qsizetype nameLength() const { return Child<QLineEdit>(window_, "txtName_0")->text().size(); }
+    qsizetype nameLength() const { return child<QLineEdit>(window_, "txtName_0")->text().size(); }
     QWidget* widget() { return &window_; }
 
 private:
     frmMain window_;
-    QPushButton* proceed_ = Child<QPushButton>(window_, "cmdProceed");
-    PaintCounter* resultPaints_ = new PaintCounter(Child(window_, "fraResult"));
+    QPushButton* proceed_ = child<QPushButton>(window_, "cmdProceed");
+    PaintCounter* resultPaints_ = new PaintCounter(child(window_, "fraResult"));
 };
 
 kivo::testing::RecordingPlatform* g_platform = nullptr;
 Window* g_window = nullptr;
 
 // Reports what makes a run worthless: a refused entry or a missing repaint.
-bool Failed(benchmark::State& state, bool painted) {
+bool failed(benchmark::State& state, bool painted) {
     if (!g_platform->messages.isEmpty()) {
         state.SkipWithError("the entry check refused the names");
         return true;
@@ -147,26 +147,26 @@ bool Failed(benchmark::State& state, bool painted) {
     return false;
 }
 
-void ProceedWith(benchmark::State& state, const std::array<Entries, 2>& alternatives) {
+void proceedWith(benchmark::State& state, const std::array<Entries, 2>& alternatives) {
     g_platform->clear();
     std::size_t turn = 0;
     for (auto _ : state) {
         state.PauseTiming();
         g_window->enter(alternatives[turn++ % alternatives.size()]);
         state.ResumeTiming();
-        if (Failed(state, g_window->proceed())) {
+        if (failed(state, g_window->proceed())) {
             break;
         }
     }
 }
 
 // The hostile names, the same for every proceed.
-void ProceedWithPasted(benchmark::State& state, const Entries& entries) {
-    ProceedWith(state, {entries, entries});
+void proceedWithPasted(benchmark::State& state, const Entries& entries) {
+    proceedWith(state, {entries, entries});
     state.counters["name_chars"] = static_cast<double>(g_window->nameLength());
 }
 
-void BM_Proceed(benchmark::State& state) { ProceedWith(state, OrdinaryEntries()); }
+void BM_Proceed(benchmark::State& state) { proceedWith(state, ordinaryEntries()); }
 
 void BM_FirstProceed(benchmark::State& state) {
     g_platform->clear();
@@ -175,15 +175,15 @@ void BM_FirstProceed(benchmark::State& state) {
         state.PauseTiming();
         window.reset();
         window = std::make_unique<Window>();
-        window->enter(OrdinaryEntries()[0]);
+        window->enter(ordinaryEntries()[0]);
         state.ResumeTiming();
-        if (Failed(state, window->proceed())) {
+        if (failed(state, window->proceed())) {
             break;
         }
     }
 }
 
-QString Repeat(const QString& piece) {
+QString repeat(const QString& piece) {
     QString text;
     text.reserve(kHostileLength);
     while (text.size() < kHostileLength) {
@@ -195,8 +195,8 @@ QString Repeat(const QString& piece) {
 
 void BM_ProceedLetters(benchmark::State& state) {
     const Entries entries{
-        {{Repeat(QStringLiteral("Catherine ")), 1, 1, 1900}, {Repeat(QStringLiteral("Ann ")), 9, 9, 1998}}};
-    ProceedWithPasted(state, entries);
+        {{repeat(QStringLiteral("Catherine ")), 1, 1, 1900}, {repeat(QStringLiteral("Ann ")), 9, 9, 1998}}};
+    proceedWithPasted(state, entries);
 }
 
 // Right-to-left text, emoji with joiners, NUL and control characters around
@@ -205,8 +205,8 @@ void BM_ProceedMixed(benchmark::State& state) {
     const QString mix =
         QStringLiteral("\u202Eمرحبا") + QChar(u'\0') + QStringLiteral("A\t\r\nשלום\x1b😀\u200D👩b z ");
     const Entries entries{
-        {{Repeat(mix), 1, 1, 1900}, {Repeat(QStringLiteral("😺 Кэт\u202Bkatze ")), 9, 9, 1998}}};
-    ProceedWithPasted(state, entries);
+        {{repeat(mix), 1, 1, 1900}, {repeat(QStringLiteral("😺 Кэт\u202Bkatze ")), 9, 9, 1998}}};
+    proceedWithPasted(state, entries);
 }
 
 // The process's resident memory in MiB, from /proc.
@@ -227,23 +227,23 @@ void BM_PasteBackRounds(benchmark::State& state) {
     g_platform->clear();
     // The user's field is left to the paste: back empties it every round.
     const Entries entries{{{QString(), 1, 1, 1900}, {QStringLiteral("Ann"), 9, 9, 1998}}};
-    const QString pasted = Repeat(QStringLiteral("Catherine "));
-    auto* name = Child<QLineEdit>(*g_window->widget(), "txtName_0");
+    const QString pasted = repeat(QStringLiteral("Catherine "));
+    auto* name = child<QLineEdit>(*g_window->widget(), "txtName_0");
     QPushButton* back = nullptr;
     double before = 0;
     for (auto _ : state) {
         g_window->enter(entries);
         name->insert(pasted);  // as a paste does: an edit the field can undo
-        if (Failed(state, g_window->proceed())) {
+        if (failed(state, g_window->proceed())) {
             break;
         }
         if (back == nullptr) {
-            back = Child<QPushButton>(*g_window->widget(), "cmdBack");
+            back = child<QPushButton>(*g_window->widget(), "cmdBack");
             // Measured from the second round on: the first builds the result page.
             before = ResidentMib();
         }
         back->click();
-        Settle();
+        settle();
     }
     state.counters["rss_growth_mib"] = ResidentMib() - before;
 }
@@ -256,8 +256,8 @@ BENCHMARK(BM_PasteBackRounds)->Unit(benchmark::kMillisecond)->Iterations(250);
 
 // The first proceed after start-up, once: fonts, text layout and the result
 // page are all cold. Reported in microseconds.
-double FirstProceedInProcess() {
-    g_window->enter(OrdinaryEntries()[0]);
+double firstProceedInProcess() {
+    g_window->enter(ordinaryEntries()[0]);
     QElapsedTimer timer;
     timer.start();
     const bool painted = g_window->proceed();
@@ -283,7 +283,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     char first[32];
-    std::snprintf(first, sizeof first, "%.0f us", FirstProceedInProcess());
+    std::snprintf(first, sizeof first, "%.0f us", firstProceedInProcess());
     benchmark::AddCustomContext("first_proceed_in_process", first);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

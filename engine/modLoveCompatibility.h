@@ -50,7 +50,7 @@ struct Reduction {
     std::array<DigitPass, 3> passes{};
     std::size_t passCount = 0;
 
-    std::span<const DigitPass> Passes() const { return {passes.data(), passCount}; }
+    std::span<const DigitPass> passesMade() const { return {passes.data(), passCount}; }
 };
 
 // Reduces a birth date to 1..9; 0 when the date total overflows 16 bits.
@@ -66,7 +66,7 @@ std::int16_t GetDestinyNumber(std::string_view name, Reduction& how);
 
 // The sum of the letter values of a name before any reduction; a letter that
 // would take the sum past 32767 is not counted.
-std::int16_t GetLetterTotal(std::string_view name);
+std::int16_t getLetterTotal(std::string_view name);
 
 // Repeated digit sum of a non-negative total. With retainMasters, a digit sum
 // of 11 or 22 stops the reduction (the starting total itself never does).
@@ -92,7 +92,7 @@ std::string_view GetPairReading(std::int16_t first, std::int16_t second);
 void CalculateCompatibility(CalculationState& state);
 
 // The module's own calculation state, alive for the whole run.
-CalculationState& State();
+CalculationState& state();
 
 // Runs the calculation on the module's own state.
 void CalculateCompatibility();

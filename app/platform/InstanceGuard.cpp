@@ -31,7 +31,7 @@ InstanceGuard::~InstanceGuard() { release(); }
 namespace {
 
 // One piece of the process token's information, or an empty buffer.
-std::vector<BYTE> TokenPart(TOKEN_INFORMATION_CLASS part) {
+std::vector<BYTE> tokenPart(TOKEN_INFORMATION_CLASS part) {
     HANDLE token = nullptr;
     if (!::OpenProcessToken(::GetCurrentProcess(), TOKEN_QUERY, &token)) {
         return {};
@@ -46,7 +46,7 @@ std::vector<BYTE> TokenPart(TOKEN_INFORMATION_CLASS part) {
     return buffer;
 }
 
-std::wstring SidText(PSID sid) {
+std::wstring sidText(PSID sid) {
     LPWSTR text = nullptr;
     if (sid == nullptr || !::ConvertSidToStringSidW(sid, &text)) {
         return {};
@@ -58,7 +58,7 @@ std::wstring SidText(PSID sid) {
 
 // Whether an existing mutex is one of ours: its owner is the user. Another
 // user's object of that name (squatted) does not count as a running copy.
-bool OwnedBy(HANDLE mutex, PSID user) {
+bool ownedBy(HANDLE mutex, PSID user) {
     PSID owner = nullptr;
     PSECURITY_DESCRIPTOR descriptor = nullptr;
     if (::GetSecurityInfo(mutex, SE_KERNEL_OBJECT, OWNER_SECURITY_INFORMATION, &owner, nullptr, nullptr,
@@ -76,9 +76,9 @@ InstanceGuard::State InstanceGuard::acquire() {
     if (state_ != State::NotTried) {
         return state_;
     }
-    const std::vector<BYTE> user = TokenPart(TokenUser);
+    const std::vector<BYTE> user = tokenPart(TokenUser);
     PSID userSid = user.empty() ? nullptr : reinterpret_cast<const TOKEN_USER*>(user.data())->User.Sid;
-    const std::wstring sid = SidText(userSid);
+    const std::wstring sid = sidText(userSid);
     if (sid.empty()) {
         return state_ = State::Unavailable;
     }
@@ -102,7 +102,7 @@ InstanceGuard::State InstanceGuard::acquire() {
         return state_ = State::Unavailable;
     }
     if (error == ERROR_ALREADY_EXISTS) {
-        const bool ours = OwnedBy(mutex, userSid);
+        const bool ours = ownedBy(mutex, userSid);
         ::CloseHandle(mutex);
         return state_ = ours ? State::OtherCopyRunning : State::Unavailable;
     }
@@ -149,13 +149,13 @@ private:
 
 // A folder of the user's that nobody else may write to: nothing in it can
 // have been put there or swapped by anyone but the user (or root).
-bool OnlyUserCanWrite(int folder, uid_t uid) {
+bool onlyUserCanWrite(int folder, uid_t uid) {
     struct stat st {};
     return ::fstat(folder, &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == uid &&
            (st.st_mode & (S_IWGRP | S_IWOTH)) == 0;
 }
 
-std::string AccountHome(uid_t uid) {
+std::string accountHome(uid_t uid) {
     long size = ::sysconf(_SC_GETPW_R_SIZE_MAX);
     std::vector<char> buffer(size > 0 ? static_cast<std::size_t>(size) : 16384U);
     struct passwd entry {};
@@ -169,7 +169,7 @@ std::string AccountHome(uid_t uid) {
 
 enum class Take { Held, AlreadyHeld, Busy, Unusable };
 
-bool SameFile(const struct stat& file, int other) {
+bool sameFile(const struct stat& file, int other) {
     struct stat st {};
     return ::fstat(other, &st) == 0 && st.st_dev == file.st_dev && st.st_ino == file.st_ino;
 }
@@ -245,7 +245,7 @@ bool ReplaceWithPrivate(int folder, const struct stat& old) {
 // file's content is never read; it is only a thing to lock. A file this
 // process holds already (both places are one, through a link the user made)
 // is not locked twice: the second lock would wait for the first.
-Take TakeLockIn(int folder, uid_t uid, const std::vector<std::intptr_t>& held, int& lock) {
+Take takeLockIn(int folder, uid_t uid, const std::vector<std::intptr_t>& held, int& lock) {
     // Twice at most: once more after putting a fresh file in place.
     for (int attempt = 0; attempt < 2; ++attempt) {
         struct stat st {};
@@ -262,7 +262,7 @@ Take TakeLockIn(int folder, uid_t uid, const std::vector<std::intptr_t>& held, i
             return Take::Unusable;
         }
         for (const std::intptr_t other : held) {
-            if (SameFile(st, static_cast<int>(other))) {
+            if (sameFile(st, static_cast<int>(other))) {
                 return Take::AlreadyHeld;
             }
         }
@@ -291,24 +291,24 @@ Take TakeLockIn(int folder, uid_t uid, const std::vector<std::intptr_t>& held, i
 
 // The user's runtime folder, set up by the login manager and only ever the
 // user's own; /run/user itself belongs to root.
-int OpenRuntimeFolder(const std::string& path, uid_t uid) {
+int openRuntimeFolder(const std::string& path, uid_t uid) {
     Descriptor folder(::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-    return folder.get() >= 0 && OnlyUserCanWrite(folder.get(), uid) ? folder.release() : -1;
+    return folder.get() >= 0 && onlyUserCanWrite(folder.get(), uid) ? folder.release() : -1;
 }
 
 // ~/.cache, made if missing. Home and .cache may be links the user or the
 // administrator made: in a home only the user can write, nobody else could.
-int OpenCacheFolder(const std::string& home, uid_t uid) {
+int openCacheFolder(const std::string& home, uid_t uid) {
     if (home.empty() || home.front() != '/') {
         return -1;
     }
     Descriptor homeFolder(::open(home.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (homeFolder.get() < 0 || !OnlyUserCanWrite(homeFolder.get(), uid)) {
+    if (homeFolder.get() < 0 || !onlyUserCanWrite(homeFolder.get(), uid)) {
         return -1;
     }
     ::mkdirat(homeFolder.get(), ".cache", S_IRWXU);
     Descriptor cache(::openat(homeFolder.get(), ".cache", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    return cache.get() >= 0 && OnlyUserCanWrite(cache.get(), uid) ? cache.release() : -1;
+    return cache.get() >= 0 && onlyUserCanWrite(cache.get(), uid) ? cache.release() : -1;
 }
 
 }  // namespace
@@ -322,14 +322,14 @@ InstanceGuard::State InstanceGuard::acquire() {
     const uid_t uid = ::geteuid();
     const std::string runtime =
         places_.runtimeFolder.empty() ? "/run/user/" + std::to_string(uid) : places_.runtimeFolder;
-    const std::string home = places_.home.empty() ? AccountHome(uid) : places_.home;
+    const std::string home = places_.home.empty() ? accountHome(uid) : places_.home;
 
     // The lock is taken in both places where it can be: a copy that found
     // only one of them usable (started before the user's session made
     // /run/user/<uid>, say) still meets the next copy in the other.
     const std::pair<int, std::string> folders[] = {
-        {OpenRuntimeFolder(runtime, uid), runtime + "/" + kLockName},
-        {OpenCacheFolder(home, uid), home + "/.cache/" + kLockName},
+        {openRuntimeFolder(runtime, uid), runtime + "/" + kLockName},
+        {openCacheFolder(home, uid), home + "/.cache/" + kLockName},
     };
     State result = State::Unavailable;
     for (const auto& [fd, path] : folders) {
@@ -338,7 +338,7 @@ InstanceGuard::State InstanceGuard::acquire() {
             continue;
         }
         int lock = -1;
-        switch (TakeLockIn(folder.get(), uid, handles_, lock)) {
+        switch (takeLockIn(folder.get(), uid, handles_, lock)) {
         case Take::Held:
             handles_.push_back(lock);
             heldAt_.push_back(path);

@@ -20,13 +20,13 @@ Platform& current() { return g_replacement != nullptr ? *g_replacement : system(
 
 void install(Platform* replacement) { g_replacement = replacement; }
 
-void ShowMessage(QWidget* parent, const QString& text, MessageIcon icon) {
+void showMessage(QWidget* parent, const QString& text, MessageIcon icon) {
     current().showMessage(parent, text, icon);
 }
 
-void OpenUrl(const QUrl& address) {
+void openUrl(const QUrl& address) {
     if (address.toString(QUrl::FullyEncoded).size() > kLongestAddress) {
-        ShowMessage(QApplication::activeWindow(), QCoreApplication::translate("Platform", kAddressTooLong),
+        showMessage(QApplication::activeWindow(), QCoreApplication::translate("Platform", kAddressTooLong),
                     MessageIcon::Error);
         return;
     }

@@ -62,9 +62,9 @@ Platform& current();
 void install(Platform* replacement);
 
 // Convenience forwarding to current().
-void ShowMessage(QWidget* parent, const QString& text, MessageIcon icon);
+void showMessage(QWidget* parent, const QString& text, MessageIcon icon);
 // An address longer than kLongestAddress, fully encoded, is not opened: the
 // user is told in a message box over the active window instead.
-void OpenUrl(const QUrl& address);
+void openUrl(const QUrl& address);
 
 }  // namespace kivo::platform

@@ -22,7 +22,7 @@ namespace kivo::platform {
 
 namespace {
 
-InstanceGuardPlaces GuardPlaces() {
+InstanceGuardPlaces guardPlaces() {
     InstanceGuardPlaces places;
 #ifdef KIVO_TEST_INSTANCE_FOLDER
     // Test builds only: the end-to-end tests give each run of the real
@@ -75,7 +75,7 @@ private:
 
 }  // namespace
 
-SystemPlatform::SystemPlatform() : guard_(GuardPlaces()) {}
+SystemPlatform::SystemPlatform() : guard_(guardPlaces()) {}
 SystemPlatform::SystemPlatform(InstanceGuardPlaces guardPlaces) : guard_(std::move(guardPlaces)) {}
 SystemPlatform::~SystemPlatform() = default;
 

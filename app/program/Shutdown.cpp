@@ -6,15 +6,15 @@
 
 #include <QObject>
 
-void ConnectShutdown(frmMain& window) {
-    QObject::connect(&window, &frmMain::unloading, &window, &MainWindowUnloading);
+void connectShutdown(frmMain& window) {
+    QObject::connect(&window, &frmMain::unloading, &window, &mainWindowUnloading);
 }
 
-void MainWindowUnloading() {
+void mainWindowUnloading() {
     // EndApplication closes the main window too; a promotion window opened
     // then would outlive the event loop.
-    if (ApplicationIsEnding()) {
+    if (applicationIsEnding()) {
         return;
     }
-    frmExitPromo::ShowExitPromotion();
+    frmExitPromo::showExitPromotion();
 }

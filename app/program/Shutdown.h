@@ -4,8 +4,8 @@
 class frmMain;
 
 // Makes the main window's unload open the exit promotion window.
-void ConnectShutdown(frmMain& window);
+void connectShutdown(frmMain& window);
 
 // What the main window's unload does: shows the exit promotion window, unless
 // the program is already ending, when no new window may appear.
-void MainWindowUnloading();
+void mainWindowUnloading();

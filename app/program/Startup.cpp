@@ -42,9 +42,9 @@ protected:
 
 private:
     void finish() {
-        window_.CompleteDateLists();
+        window_.completeDateLists();
         if (QApplication::windowIcon().isNull()) {
-            QApplication::setWindowIcon(kivo::look::ProgramIcon());
+            QApplication::setWindowIcon(kivo::programIcon());
         }
         deleteLater();
     }
@@ -111,27 +111,27 @@ public:
 
 }  // namespace
 
-void UseStyleWithIconsOnDemand() {
+void useStyleWithIconsOnDemand() {
     // The proxy takes the style it wraps into its own keeping.
     QApplication::setStyle(new IconsOnDemandStyle(QApplication::style()));
 }
 
-int RunProgram(QApplication& app, void (*mainWindowMade)()) {
+int runProgram(QApplication& app, void (*mainWindowMade)()) {
     // Closing the main window opens the promotion window; only
     // EndApplication may end the program.
     QApplication::setQuitOnLastWindowClosed(false);
 
     kivo::platform::Platform& platform = kivo::platform::current();
     if (!platform.acquireSingleInstanceLock()) {
-        QApplication::setWindowIcon(kivo::look::ProgramIcon());
-        kivo::platform::ShowMessage(nullptr,
+        QApplication::setWindowIcon(kivo::programIcon());
+        kivo::platform::showMessage(nullptr,
                                     QApplication::translate("Startup", "Application is already running"),
                                     kivo::platform::MessageIcon::Information);
         EndApplication();
         return 0;
     }
     platform.seedRandomFromClock();
-    UseStyleWithIconsOnDemand();
+    useStyleWithIconsOnDemand();
 
     // Closing the main window discards its entries and results with it; the
     // guard tells the clean-up below whether it is still there.
@@ -140,23 +140,23 @@ int RunProgram(QApplication& app, void (*mainWindowMade)()) {
         mainWindowMade();
     }
     window->setAttribute(Qt::WA_DeleteOnClose);
-    ConnectShutdown(*window);
+    connectShutdown(*window);
     new AfterFirstFrame(*window);
     window->show();
-    ChooseBrandLabel(*window, DrawBrandRoll());
+    chooseBrandLabel(*window, drawBrandRoll());
 
     const int status = app.exec();
     delete window.data();
     return status;
 }
 
-int DrawBrandRoll() {
+int drawBrandRoll() {
     // In double so that the largest float below 1 still gives 6, not 7.
     const double r = static_cast<double>(kivo::platform::current().nextRandom());
     return static_cast<int>(std::floor(r * 6.0)) + 1;
 }
 
-void ChooseBrandLabel(frmMain& window, int r) {
+void chooseBrandLabel(frmMain& window, int r) {
     using Label = frmMain::BrandLabel;
-    window.BringBrandLabelForward(r % 2 == 0 ? Label::FullBrand : Label::CoBrand);
+    window.bringBrandLabelForward(r % 2 == 0 ? Label::FullBrand : Label::CoBrand);
 }

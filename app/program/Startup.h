@@ -8,7 +8,7 @@ class frmMain;
 
 // The whole run from start to end; returns the process's exit status.
 // mainWindowMade, when given, runs as soon as the main window exists.
-int RunProgram(QApplication& app, void (*mainWindowMade)() = nullptr);
+int runProgram(QApplication& app, void (*mainWindowMade)() = nullptr);
 
 // Wraps the application's style in one that draws exactly the same but reads
 // the menu bar's overflow-button icon from its files only when the button is
@@ -17,10 +17,10 @@ int RunProgram(QApplication& app, void (*mainWindowMade)() = nullptr);
 // plugins: about 2 million instructions before the first frame for a
 // button that a window as wide as ours never shows. Call before the first
 // menu bar is made.
-void UseStyleWithIconsOnDemand();
+void useStyleWithIconsOnDemand();
 
 // A die roll from the platform's random generator: 1 to 6, each equally likely.
-int DrawBrandRoll();
+int drawBrandRoll();
 
 // Brings lblFullBrand in front for an even roll r, lblCobrand for an odd one.
-void ChooseBrandLabel(frmMain& window, int r);
+void chooseBrandLabel(frmMain& window, int r);

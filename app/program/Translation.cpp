@@ -5,7 +5,7 @@
 
 #include <memory>
 
-bool InstallTranslation(const QLocale& locale) {
+bool installTranslation(const QLocale& locale) {
     for (QString language : locale.uiLanguages()) {
         if (QLocale(language).language() == QLocale::English) {
             return false;

@@ -8,4 +8,4 @@
 // texts are written in, needs none: a user who prefers it before any
 // translated language gets nothing loaded. True when a translation was
 // installed.
-bool InstallTranslation(const QLocale& locale = QLocale());
+bool installTranslation(const QLocale& locale = QLocale());

@@ -31,6 +31,6 @@ int main(int argc, char* argv[]) {
     char* qtArgv[] = {argc > 0 && argv[0] != nullptr ? argv[0] : fallbackName, nullptr};
     int qtArgc = 1;
     QApplication app(qtArgc, qtArgv);
-    InstallTranslation();
-    return RunProgram(app, [] { g_mainWindowMade = true; });
+    installTranslation();
+    return runProgram(app, [] { g_mainWindowMade = true; });
 }

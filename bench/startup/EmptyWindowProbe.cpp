@@ -8,7 +8,7 @@
 
 int main(int argc, char* argv[]) {
     FirstPaintApplication app(argc, argv);
-    InitialiseFonts();
+    initialiseFonts();
     QMainWindow window;
     window.show();
     return app.exec();

@@ -23,7 +23,7 @@ namespace {
 constexpr int kSettleMs = 300;
 
 // The process's peak resident set so far, in KiB; -1 where /proc is missing.
-long long PeakResidentKiB() {
+long long peakResidentKiB() {
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly | QIODevice::Text)) {
         return -1;
@@ -76,12 +76,12 @@ void FirstPaintApplication::markFirstFrame() {
 }
 
 void FirstPaintApplication::reportPeakAndQuit() {
-    std::printf("peak-kib %lld\n", PeakResidentKiB());
+    std::printf("peak-kib %lld\n", peakResidentKiB());
     std::fflush(stdout);
     QCoreApplication::exit(0);
 }
 
-void InitialiseFonts() {
+void initialiseFonts() {
     static_cast<void>(QFontDatabase::families());
     static_cast<void>(QFontMetrics(QApplication::font()).height());
 }

@@ -43,4 +43,4 @@ private:
 // reads its configuration and font list, and the default font is matched and
 // loaded. The reference probes call it before showing their window, so that a
 // window without text pays for the fonts like every program that shows some.
-void InitialiseFonts();
+void initialiseFonts();

@@ -8,6 +8,6 @@
 int main(int argc, char* argv[]) {
     FirstPaintApplication app(argc, argv);
     app.watchWindow(QStringLiteral("frmMain"));
-    InstallTranslation();
-    return RunProgram(app);
+    installTranslation();
+    return runProgram(app);
 }

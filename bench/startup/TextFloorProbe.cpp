@@ -18,14 +18,14 @@ namespace {
 // The client area of the program's main window.
 constexpr QSize kClientSize{640, 452};
 
-QFont DefaultFont(int pixels, bool bold) {
+QFont defaultFont(int pixels, bool bold) {
     QFont font = QApplication::font();
     font.setPixelSize(pixels);
     font.setBold(bold);
     return font;
 }
 
-void AddLabel(QWidget* parent, const QString& text, const QFont& font, const QRect& place) {
+void addLabel(QWidget* parent, const QString& text, const QFont& font, const QRect& place) {
     auto* label = new QLabel(text, parent);
     label->setFont(font);
     label->setGeometry(place);
@@ -35,7 +35,7 @@ void AddLabel(QWidget* parent, const QString& text, const QFont& font, const QRe
 
 int main(int argc, char* argv[]) {
     FirstPaintApplication app(argc, argv);
-    InitialiseFonts();
+    initialiseFonts();
 
     QMainWindow window;
     window.menuBar()->addMenu(QStringLiteral("&File"))->addAction(QStringLiteral("E&xit"));
@@ -46,20 +46,20 @@ int main(int argc, char* argv[]) {
     window.setCentralWidget(client);
 
     const QString pangram = QStringLiteral("The quick brown fox jumps over the lazy dog.");
-    AddLabel(client, pangram, DefaultFont(11, false), {20, 20, 600, 20});
-    AddLabel(client, pangram, DefaultFont(11, true), {20, 50, 600, 20});
-    AddLabel(client, pangram, DefaultFont(19, true), {20, 80, 600, 30});
+    addLabel(client, pangram, defaultFont(11, false), {20, 20, 600, 20});
+    addLabel(client, pangram, defaultFont(11, true), {20, 50, 600, 20});
+    addLabel(client, pangram, defaultFont(19, true), {20, 80, 600, 30});
 
     auto* button = new QPushButton(QStringLiteral("&Proceed"), client);
-    button->setFont(DefaultFont(11, true));
+    button->setFont(defaultFont(11, true));
     button->setGeometry(320, 306, 298, 40);
 
     auto* edit = new QLineEdit(client);
-    edit->setFont(DefaultFont(11, false));
+    edit->setFont(defaultFont(11, false));
     edit->setGeometry(20, 130, 274, 24);
 
     auto* list = new QComboBox(client);
-    list->setFont(DefaultFont(11, false));
+    list->setFont(defaultFont(11, false));
     for (int day = 1; day <= 31; ++day) {
         list->addItem(QString::number(day));
     }

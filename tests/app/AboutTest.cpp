@@ -21,15 +21,15 @@
 
 namespace {
 
-using kivo::testing::Child;
+using kivo::testing::child;
 
-// Runs `inside` on the About window while ShowModal's own event loop runs;
+// Runs `inside` on the About window while showModal's own event loop runs;
 // true when the window then closed by itself.
-bool WhileShown(const std::function<void(QWidget&)>& inside) {
-    return kivo::testing::WhileModal(&frmAbout::ShowModal, inside);
+bool whileShown(const std::function<void(QWidget&)>& inside) {
+    return kivo::testing::whileModal(&frmAbout::showModal, inside);
 }
 
-void ClickInWindow(QWidget& topLevel, QWidget* target) {
+void clickInWindow(QWidget& topLevel, QWidget* target) {
     const QPoint at = target->mapTo(&topLevel, target->rect().center());
     QTest::mouseClick(topLevel.windowHandle(), Qt::LeftButton, {}, at);
 }
@@ -47,22 +47,22 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&main));
 
         // The click reaches the link while nothing is in the way.
-        ClickInWindow(main, Child(main, "Label14"));
+        clickInWindow(main, child(main, "Label14"));
         QCOMPARE(platform.openedUrls.size(), 1);
 
-        const bool closed = WhileShown([&](QWidget& about) {
+        const bool closed = whileShown([&](QWidget& about) {
             QCOMPARE(about.objectName(), QStringLiteral("frmAbout"));
             QCOMPARE(about.windowModality(), Qt::ApplicationModal);
             QVERIFY(about.isVisible());
-            ClickInWindow(main, Child(main, "Label14"));
-            ClickInWindow(main, Child(main, "cmdProceed"));
+            clickInWindow(main, child(main, "Label14"));
+            clickInWindow(main, child(main, "cmdProceed"));
             QCOMPARE(platform.openedUrls.size(), 1);
             QVERIFY(platform.messages.isEmpty());
-            QTest::mouseClick(Child<QPushButton>(about, "cmdOK"), Qt::LeftButton);
+            QTest::mouseClick(child<QPushButton>(about, "cmdOK"), Qt::LeftButton);
         });
         QVERIFY(closed);
 
-        ClickInWindow(main, Child(main, "Label14"));
+        clickInWindow(main, child(main, "Label14"));
         QCOMPARE(platform.openedUrls.size(), 2);
     }
 
@@ -70,17 +70,17 @@ private slots:
         kivo::testing::RecordingPlatform platform;
         QImage first;
         QPointer<QWidget> firstWindow;
-        QVERIFY(WhileShown([&](QWidget& about) {
+        QVERIFY(whileShown([&](QWidget& about) {
             QVERIFY(QTest::qWaitForWindowExposed(&about));
             first = about.grab().toImage();
             firstWindow = &about;
-            QTest::mouseClick(Child<QPushButton>(about, "cmdOK"), Qt::LeftButton);
+            QTest::mouseClick(child<QPushButton>(about, "cmdOK"), Qt::LeftButton);
         }));
         // Closed means gone: the next one is loaded afresh.
         QVERIFY(firstWindow.isNull());
 
         QImage second;
-        QVERIFY(WhileShown([&](QWidget& about) {
+        QVERIFY(whileShown([&](QWidget& about) {
             QVERIFY(QTest::qWaitForWindowExposed(&about));
             second = about.grab().toImage();
             about.windowHandle()->close();  // the close box
@@ -95,8 +95,8 @@ private slots:
     void linksOpenTheirPages_data() {
         QTest::addColumn<QString>("label");
         QTest::addColumn<QUrl>("address");
-        QTest::newRow("lblHomePage") << QStringLiteral("lblHomePage") << modHelp::HomePageAddress();
-        QTest::newRow("lblCoBrand") << QStringLiteral("lblCoBrand") << modHelp::FullBrandPageAddress();
+        QTest::newRow("lblHomePage") << QStringLiteral("lblHomePage") << modHelp::homePageAddress();
+        QTest::newRow("lblCoBrand") << QStringLiteral("lblCoBrand") << modHelp::fullBrandPageAddress();
     }
 
     void linksOpenTheirPages() {
@@ -105,7 +105,7 @@ private slots:
         kivo::testing::RecordingPlatform platform;
         frmAbout about;
         about.show();
-        auto* link = Child<LinkLabel>(about, label);
+        auto* link = child<LinkLabel>(about, label);
         QTest::mouseClick(link, Qt::LeftButton);
         QCOMPARE(platform.openedUrls, QList<QUrl>{address});
         // A right click is not a click on a link.
@@ -127,7 +127,7 @@ private slots:
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
         QVERIFY((about.geometry().center() - screen.center()).manhattanLength() <= 2);
 
-        QCOMPARE(Child<QLabel>(about, "picIcon")->pixmap().size(), QSize(32, 32));
+        QCOMPARE(child<QLabel>(about, "picIcon")->pixmap().size(), QSize(32, 32));
 
         const QList<QLabel*> labels = about.findChildren<QLabel*>();
         QCOMPARE(labels.size(), 6);

@@ -19,7 +19,7 @@ private slots:
     void endsOnceWithEveryWindowClosedOnce() {
         QFETCH(QString, scenario);
         const kivo::testing::ScenarioRun run =
-            kivo::testing::RunScenario(QStringLiteral(KIVO_END_SCENARIOS), {scenario}, 15000);
+            kivo::testing::runScenario(QStringLiteral(KIVO_END_SCENARIOS), {scenario}, 15000);
         QVERIFY(run.finished);
         QCOMPARE(run.exitStatus, QProcess::NormalExit);
         QCOMPARE(run.exitCode, 0);

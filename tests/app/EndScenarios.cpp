@@ -21,7 +21,7 @@
 
 namespace {
 
-void Say(const char* text) {
+void say(const char* text) {
     std::printf("%s\n", text);
     std::fflush(stdout);
 }
@@ -58,7 +58,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     if (argc < 2) {
-        Say("usage: kivo_end_scenarios exit-button|close-box|twice");
+        say("usage: kivo_end_scenarios exit-button|close-box|twice");
         return 2;
     }
     const char* scenario = argv[1];
@@ -77,21 +77,21 @@ int main(int argc, char* argv[]) {
             EndApplication();
             EndApplication();
         } else {
-            Say("unknown scenario");
+            say("unknown scenario");
         }
         // Work queued after the end must never run.
-        QTimer::singleShot(0, [] { Say("late work ran"); });
+        QTimer::singleShot(0, [] { say("late work ran"); });
         QMetaObject::invokeMethod(
-            qApp, [] { Say("late call ran"); }, Qt::QueuedConnection);
+            qApp, [] { say("late call ran"); }, Qt::QueuedConnection);
     });
     // A safety net, so that a broken EndApplication fails instead of hanging.
     QTimer::singleShot(5000, [] {
-        Say("still running");
+        say("still running");
         QCoreApplication::exit(9);
     });
 
     const int status = QApplication::exec();
-    std::printf("ending %d\n", ApplicationIsEnding() ? 1 : 0);
+    std::printf("ending %d\n", applicationIsEnding() ? 1 : 0);
     for (const CountingWindow* w : {&main, &promo}) {
         std::printf("%s closed %d visible %d\n", w->name(), w->closes, w->isVisible() ? 1 : 0);
     }

@@ -14,7 +14,7 @@ Q_DECLARE_METATYPE(Launcher)
 
 namespace {
 
-QString Endpoint(const char* site) { return QString::fromUtf8(site); }
+QString endpointOf(const char* site) { return QString::fromUtf8(site); }
 
 }  // namespace
 
@@ -27,18 +27,18 @@ private slots:
         QTest::addColumn<Launcher>("launcher");
         QTest::addColumn<QString>("address");
         QTest::newRow("OpenOnlineHelp") << Launcher(modHelp::OpenOnlineHelp)
-                                        << Endpoint(kProductSite) + "/kivo-love-numerology-help.html";
+                                        << endpointOf(kProductSite) + "/kivo-love-numerology-help.html";
         QTest::newRow("OpenDownloadPage") << Launcher(modHelp::OpenDownloadPage)
-                                          << Endpoint(kProductSite) + "/download-kivo-love-numerology.html";
-        QTest::newRow("OpenHomePage") << Launcher(modHelp::OpenHomePage) << Endpoint(kMakerSite);
+                                          << endpointOf(kProductSite) + "/download-kivo-love-numerology.html";
+        QTest::newRow("OpenHomePage") << Launcher(modHelp::OpenHomePage) << endpointOf(kMakerSite);
         QTest::newRow("OpenSoftwaresPage")
-            << Launcher(modHelp::OpenSoftwaresPage) << Endpoint(kMakerSite) + "/arvellasoftwares";
+            << Launcher(modHelp::OpenSoftwaresPage) << endpointOf(kMakerSite) + "/arvellasoftwares";
         QTest::newRow("OpenDonatePage")
-            << Launcher(modHelp::OpenDonatePage) << Endpoint(kHelpSite) + "/donate.html";
+            << Launcher(modHelp::OpenDonatePage) << endpointOf(kHelpSite) + "/donate.html";
         QTest::newRow("OpenFullBrandPage")
-            << Launcher(modHelp::OpenFullBrandPage) << Endpoint(kHelpSite) + "/fully-branded.html";
+            << Launcher(modHelp::OpenFullBrandPage) << endpointOf(kHelpSite) + "/fully-branded.html";
         QTest::newRow("OpenCoBrandPage")
-            << Launcher(modHelp::OpenCoBrandPage) << Endpoint(kHelpSite) + "/co-brand.html";
+            << Launcher(modHelp::OpenCoBrandPage) << endpointOf(kHelpSite) + "/co-brand.html";
     }
 
     void eachLauncherOpensExactlyItsPage() {

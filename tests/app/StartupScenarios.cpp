@@ -25,16 +25,16 @@
 
 namespace {
 
-using kivo::testing::Child;
-using kivo::testing::FrontAt;
-using kivo::testing::ShownWindowOf;
+using kivo::testing::child;
+using kivo::testing::frontAt;
+using kivo::testing::shownWindowOf;
 
-void Say(const QString& text) {
+void say(const QString& text) {
     std::printf("%s\n", text.toLocal8Bit().constData());
     std::fflush(stdout);
 }
 
-QStringList VisibleWindows() {
+QStringList visibleWindows() {
     QStringList names;
     for (const QWidget* w : QApplication::topLevelWidgets()) {
         if (w->isVisible()) {
@@ -56,52 +56,52 @@ int main(int argc, char* argv[]) {
         platform.otherCopyRunning = true;
         platform.onMessage = [](const kivo::testing::RecordedMessage& m) {
             const char* icon = m.icon == kivo::platform::MessageIcon::Information ? "information" : "error";
-            Say(QStringLiteral("message %1 %2 windows %3")
+            say(QStringLiteral("message %1 %2 windows %3")
                     .arg(QLatin1String(icon), m.text)
-                    .arg(VisibleWindows().size()));
+                    .arg(visibleWindows().size()));
         };
     } else if (scenario == "first-copy" && argc > 2) {
         platform.randomValues = {QString::fromLocal8Bit(argv[2]).toFloat()};
         QTimer::singleShot(0, [&platform] {
-            Say(QStringLiteral("seeded %1").arg(platform.seedCount));
-            Say(QStringLiteral("messages %1").arg(platform.messages.size()));
-            Say(QStringLiteral("shown ") + VisibleWindows().join(QLatin1Char(' ')));
-            frmMain* main = ShownWindowOf<frmMain>();
-            Say(QStringLiteral("front ") +
-                (main != nullptr ? FrontAt(*Child(*main, "lblCobrand")) : QString()));
-            Say(QStringLiteral("quit on last window %1").arg(QApplication::quitOnLastWindowClosed() ? 1 : 0));
+            say(QStringLiteral("seeded %1").arg(platform.seedCount));
+            say(QStringLiteral("messages %1").arg(platform.messages.size()));
+            say(QStringLiteral("shown ") + visibleWindows().join(QLatin1Char(' ')));
+            frmMain* main = shownWindowOf<frmMain>();
+            say(QStringLiteral("front ") +
+                (main != nullptr ? frontAt(*child(*main, "lblCobrand")) : QString()));
+            say(QStringLiteral("quit on last window %1").arg(QApplication::quitOnLastWindowClosed() ? 1 : 0));
             if (main != nullptr) {
                 main->windowHandle()->close();
             }
-            Say(QStringLiteral("shown ") + VisibleWindows().join(QLatin1Char(' ')));
-            if (frmExitPromo* promo = ShownWindowOf<frmExitPromo>()) {
+            say(QStringLiteral("shown ") + visibleWindows().join(QLatin1Char(' ')));
+            if (frmExitPromo* promo = shownWindowOf<frmExitPromo>()) {
                 promo->windowHandle()->close();
             }
         });
     } else if (scenario == "end-from-main") {
         QTimer::singleShot(0, [] {
-            Say(QStringLiteral("shown ") + VisibleWindows().join(QLatin1Char(' ')));
+            say(QStringLiteral("shown ") + visibleWindows().join(QLatin1Char(' ')));
             EndApplication();
         });
     } else {
-        Say(QStringLiteral("unknown scenario"));
+        say(QStringLiteral("unknown scenario"));
         return 2;
     }
     // A safety net, so that a run that fails to end fails instead of hanging.
     QTimer::singleShot(8000, [] {
-        Say(QStringLiteral("still running"));
+        say(QStringLiteral("still running"));
         QCoreApplication::exit(9);
     });
 
-    const int status = RunProgram(app);
+    const int status = runProgram(app);
     if (scenario == "end-from-main") {
-        Say(QStringLiteral("promotion %1").arg(frmExitPromo::Instance() != nullptr ? 1 : 0));
+        say(QStringLiteral("promotion %1").arg(frmExitPromo::Instance() != nullptr ? 1 : 0));
     }
     if (scenario == "second-copy") {
-        Say(QStringLiteral("seeded %1").arg(platform.seedCount));
+        say(QStringLiteral("seeded %1").arg(platform.seedCount));
     }
-    Say(QStringLiteral("ending %1").arg(ApplicationIsEnding() ? 1 : 0));
-    Say(QStringLiteral("windows %1").arg(VisibleWindows().size()));
-    Say(QStringLiteral("status %1").arg(status));
+    say(QStringLiteral("ending %1").arg(applicationIsEnding() ? 1 : 0));
+    say(QStringLiteral("windows %1").arg(visibleWindows().size()));
+    say(QStringLiteral("status %1").arg(status));
     return status;
 }

@@ -22,8 +22,8 @@
 #include <cmath>
 #include <limits>
 
-using kivo::testing::Child;
-using kivo::testing::FrontAt;
+using kivo::testing::child;
+using kivo::testing::frontAt;
 
 class StartupTest : public QObject {
     Q_OBJECT
@@ -46,7 +46,7 @@ private slots:
         QFETCH(int, roll);
         kivo::testing::RecordingPlatform platform;
         platform.randomValues = {random};
-        QCOMPARE(DrawBrandRoll(), roll);
+        QCOMPARE(drawBrandRoll(), roll);
     }
 
     void menuBarOverflowButtonShowsTheStylesIcon() {
@@ -57,7 +57,7 @@ private slots:
                                     .pixmap(16)
                                     .toImage();
         QVERIFY(!expected.isNull());
-        UseStyleWithIconsOnDemand();
+        useStyleWithIconsOnDemand();
         {
             QMenuBar bar;
             const auto* overflow = bar.findChild<QToolButton*>(QStringLiteral("qt_menubar_ext_button"));
@@ -83,16 +83,16 @@ private slots:
         kivo::testing::RecordingPlatform platform;
         frmMain window;
         window.show();
-        QWidget* brandPlace = Child(window, "lblCobrand");
+        QWidget* brandPlace = child(window, "lblCobrand");
         // Start from the other label in front, so the choice has to move one.
-        Child(window, front == QStringLiteral("lblCobrand") ? "lblFullBrand" : "lblCobrand")->raise();
-        QVERIFY(FrontAt(*brandPlace) != front);
+        child(window, front == QStringLiteral("lblCobrand") ? "lblFullBrand" : "lblCobrand")->raise();
+        QVERIFY(frontAt(*brandPlace) != front);
 
-        ChooseBrandLabel(window, roll);
-        QCOMPARE(FrontAt(*brandPlace), front);
+        chooseBrandLabel(window, roll);
+        QCOMPARE(frontAt(*brandPlace), front);
 
         // The label in front is the one a click reaches.
-        QTest::mouseClick(Child(window, front), Qt::LeftButton);
+        QTest::mouseClick(child(window, front), Qt::LeftButton);
         QCOMPARE(platform.openedUrls.size(), 1);
     }
 
@@ -107,13 +107,13 @@ private slots:
         kivo::testing::RecordingPlatform platform;
         auto* window = new frmMain;
         window->setAttribute(Qt::WA_DeleteOnClose);
-        ConnectShutdown(*window);
+        connectShutdown(*window);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
         QVERIFY(frmExitPromo::Instance() == nullptr);
 
         if (byMenu) {
-            Child<QAction>(*window, "mnuExit")->trigger();
+            child<QAction>(*window, "mnuExit")->trigger();
         } else {
             window->windowHandle()->close();
         }
@@ -167,7 +167,7 @@ private slots:
         QFETCH(QStringList, arguments);
         QFETCH(QStringList, transcript);
         const kivo::testing::ScenarioRun run =
-            kivo::testing::RunScenario(QStringLiteral(KIVO_STARTUP_SCENARIOS), arguments);
+            kivo::testing::runScenario(QStringLiteral(KIVO_STARTUP_SCENARIOS), arguments);
         QVERIFY(run.finished);
         QCOMPARE(run.exitStatus, QProcess::NormalExit);
         QCOMPARE(run.exitCode, 0);

@@ -91,7 +91,7 @@ private slots:
         platform.seedRandomFromClock();
         QList<int> rolls;
         for (int i = 0; i < kRolls; ++i) {
-            rolls.append(DrawBrandRoll());
+            rolls.append(drawBrandRoll());
         }
         kivo::platform::install(nullptr);
 

@@ -37,7 +37,7 @@ TEST(BadName, HundredThousandCharacters) {
         for (char& c : noise) c = static_cast<char>(byte(rng));
         int got = -1;
         EXPECT_NO_THROW(got = mlc::GetDestinyNumber(noise));
-        EXPECT_TRUE(IsDestinyValue(got)) << got;
+        EXPECT_TRUE(isDestinyValue(got)) << got;
     }
 }
 
@@ -48,7 +48,7 @@ TEST(BadName, EmbeddedNulBytesDoNotEndTheName) {
                               {"\0\0\0"s, 0},
                               {"C\0a\0t\0h\0e\0r\0i\0n\0e"s, 11},
                               {"Ann" + std::string(100000, '\0') + "a", 3}};
-    ExpectDestinies(names);
+    expectDestinies(names);
 }
 
 TEST(BadName, InvalidUtf8BytesCountZero) {
@@ -92,7 +92,7 @@ TEST(BadName, NonAsciiLettersCountZero) {
 
 // The date total with each of the two additions checked on its own; 0 on
 // overflow, otherwise the digit sum of the total read without its sign.
-int ExpectedLifePath(int day, int month, int year) {
+int expectedLifePath(int day, int month, int year) {
     const int dayMonth = day + month;
     if (dayMonth < -32768 || dayMonth > 32767) return 0;
     const int total = dayMonth + year;
@@ -111,8 +111,8 @@ TEST(BadDate, AnySixteenBitDateGivesZeroToNine) {
         for (const int month : values) {
             for (const int year : values) {
                 int got = -1;
-                ASSERT_NO_THROW(got = mlc::GetLifePathNumber(I16(day), I16(month), I16(year)));
-                ASSERT_EQ(got, ExpectedLifePath(day, month, year)) << day << ' ' << month << ' ' << year;
+                ASSERT_NO_THROW(got = mlc::GetLifePathNumber(i16(day), i16(month), i16(year)));
+                ASSERT_EQ(got, expectedLifePath(day, month, year)) << day << ' ' << month << ' ' << year;
                 seen.insert(got);
             }
         }
@@ -123,7 +123,7 @@ TEST(BadDate, AnySixteenBitDateGivesZeroToNine) {
 TEST(BadDate, ImpossibleCalendarDatesStillReduce) {
     // The entry check turns these away; the engine only adds.
     const DateCase dates[] = {{31, 2, 1999, 7} /* 2032 -> 7 */, {0, 0, 0, 0}, {-1, 1, 0, 0}};
-    ExpectLifePaths(dates);
+    expectLifePaths(dates);
 }
 
 // ------------------------------------------------- whole calculation
@@ -136,8 +136,8 @@ TEST(BadInput, FullCalculationStaysConsistent) {
     s.intMonth = {1, -1};
     s.intYear = {0, 0};
     ASSERT_NO_THROW(mlc::CalculateCompatibility(s));
-    ExpectLifePath(s, {0, 0, "", "", ""});
-    ExpectDestiny(s, {7, 0, "", "", "Difficult"});  // the G's stop at 32767 -> 25 -> 7
+    expectLifePath(s, {0, 0, "", "", ""});
+    expectDestiny(s, {7, 0, "", "", "Difficult"});  // the G's stop at 32767 -> 25 -> 7
 
     // A valid user date with an overflowing partner date: the partner's 0
     // is the second number.
@@ -145,7 +145,7 @@ TEST(BadInput, FullCalculationStaysConsistent) {
     s.intMonth[0] = 1;
     s.intYear[0] = 1900;
     ASSERT_NO_THROW(mlc::CalculateCompatibility(s));
-    ExpectLifePath(s, {3, 0, "", "", "Difficult"});
+    expectLifePath(s, {3, 0, "", "", "Difficult"});
 }
 
 }  // namespace

@@ -18,34 +18,34 @@ struct Person {
     int day, month, year;
 };
 
-void Enter(mlc::CalculationState& s, const Person& user, const Person& partner) {
+void enter(mlc::CalculationState& s, const Person& user, const Person& partner) {
     const Person* people[] = {&user, &partner};
     for (std::size_t i = 0; i < mlc::kPersonCount; ++i) {
         s.strName[i] = people[i]->name;
-        s.intDay[i] = I16(people[i]->day);
-        s.intMonth[i] = I16(people[i]->month);
-        s.intYear[i] = I16(people[i]->year);
+        s.intDay[i] = i16(people[i]->day);
+        s.intMonth[i] = i16(people[i]->month);
+        s.intYear[i] = i16(people[i]->year);
     }
 }
 
-mlc::CalculationState Calculate(const Person& user, const Person& partner) {
+mlc::CalculationState calculate(const Person& user, const Person& partner) {
     mlc::CalculationState s;
-    Enter(s, user, partner);
+    enter(s, user, partner);
     mlc::CalculateCompatibility(s);
     return s;
 }
 
 // A name whose letter total is 499, which reduces to the master number 22.
-const std::string kNameOf22 = NameWithLetterTotal(499);
+const std::string kNameOf22 = nameWithLetterTotal(499);
 
 const Person kAnn{"Ann", 1, 1, 1900};
 const Person kCatherine{"Catherine", 9, 9, 1998};
 
 TEST(Calculation, AnnAndCatherine) {
-    const auto s = Calculate(kAnn, kCatherine);
-    ExpectLifePath(s, {3, 9, mlc::GetShortReading("39"), mlc::GetPairReading(3, 9), "Very Compatible"});
+    const auto s = calculate(kAnn, kCatherine);
+    expectLifePath(s, {3, 9, mlc::GetShortReading("39"), mlc::GetPairReading(3, 9), "Very Compatible"});
     // Catherine's 11 is folded to 2.
-    ExpectDestiny(s, {2, 2, mlc::GetShortReading("22"), mlc::GetPairReading(2, 2), "Very Compatible"});
+    expectDestiny(s, {2, 2, mlc::GetShortReading("22"), mlc::GetPairReading(2, 2), "Very Compatible"});
     for (const auto text :
          {s.strLifePathShort, s.strDestinyShort, s.strLifePathReading, s.strDestinyReading}) {
         EXPECT_FALSE(text.empty());
@@ -59,8 +59,8 @@ TEST(Calculation, AnnAndCatherine) {
 }
 
 TEST(Calculation, ExchangingTheRolesKeepsRatingsAndLongReadings) {
-    const auto forward = Calculate(kAnn, kCatherine);
-    const auto reversed = Calculate(kCatherine, kAnn);
+    const auto forward = calculate(kAnn, kCatherine);
+    const auto reversed = calculate(kCatherine, kAnn);
     EXPECT_EQ(reversed.intLifePath[0], 9);
     EXPECT_EQ(reversed.intLifePath[1], 3);
     EXPECT_EQ(reversed.strLifePathShort, mlc::GetShortReading("93"));
@@ -72,8 +72,8 @@ TEST(Calculation, ExchangingTheRolesKeepsRatingsAndLongReadings) {
     // The short reading follows the order only for 1 and 2.
     const Person bornOn1{"A", 9, 9, 1999};  // 2017 -> 10 -> 1
     const Person bornOn2{"B", 1, 8, 2000};  // 2009 -> 11 -> 2
-    const auto oneTwo = Calculate(bornOn1, bornOn2);
-    const auto twoOne = Calculate(bornOn2, bornOn1);
+    const auto oneTwo = calculate(bornOn1, bornOn2);
+    const auto twoOne = calculate(bornOn2, bornOn1);
     ASSERT_EQ(oneTwo.intLifePath[0], 1);
     ASSERT_EQ(oneTwo.intLifePath[1], 2);
     EXPECT_EQ(oneTwo.strLifePathShort, mlc::GetShortReading("12"));
@@ -86,50 +86,50 @@ TEST(Calculation, ExchangingTheRolesKeepsRatingsAndLongReadings) {
 
 TEST(Calculation, MasterNumbersAreFoldedBeforePairing) {
     // Catherine 11 and Tom 3 pair as 2 and 3.
-    const auto s = Calculate({"Catherine", 1, 1, 1900}, {"Tom", 1, 1, 1900});
-    ExpectDestiny(s, {2, 3, mlc::GetShortReading("23"), mlc::GetPairReading(2, 3), "Compatible"});
+    const auto s = calculate({"Catherine", 1, 1, 1900}, {"Tom", 1, 1, 1900});
+    expectDestiny(s, {2, 3, mlc::GetShortReading("23"), mlc::GetPairReading(2, 3), "Compatible"});
     EXPECT_FALSE(s.strDestinyShort.empty());
 
     // 22 and David (total 22, which is 4) pair as 4 and 4.
     ASSERT_EQ(mlc::GetDestinyNumber(kNameOf22), 22);
-    const auto t = Calculate({kNameOf22, 1, 1, 1900}, {"David", 1, 1, 1900});
-    ExpectDestiny(t, {4, 4, mlc::GetShortReading("44"), mlc::GetPairReading(4, 4), "Very Compatible"});
+    const auto t = calculate({kNameOf22, 1, 1, 1900}, {"David", 1, 1, 1900});
+    expectDestiny(t, {4, 4, mlc::GetShortReading("44"), mlc::GetPairReading(4, 4), "Very Compatible"});
     EXPECT_FALSE(t.strDestinyShort.empty());
 
     // A Life Path number is never a master number to begin with.
-    const auto u = Calculate({"Ann", 1, 8, 2000}, {"Ann", 1, 8, 2000});
+    const auto u = calculate({"Ann", 1, 8, 2000}, {"Ann", 1, 8, 2000});
     EXPECT_EQ(u.intLifePath[0], 2);
     EXPECT_EQ(u.strLifePathShort, mlc::GetShortReading("22"));
 }
 
 TEST(Calculation, NameWithoutLettersGivesDestinyZero) {
-    const auto userBlank = Calculate({"123", 1, 1, 1900}, {"E", 1, 1, 1900});
-    ExpectDestiny(userBlank, {0, 5, "", "", ""});  // key "05"
+    const auto userBlank = calculate({"123", 1, 1, 1900}, {"E", 1, 1, 1900});
+    expectDestiny(userBlank, {0, 5, "", "", ""});  // key "05"
     // The Life Path side is unaffected.
     EXPECT_EQ(userBlank.strLifePathRating, "Very Compatible");
     EXPECT_FALSE(userBlank.strLifePathShort.empty());
 
-    const auto partnerBlank = Calculate({"E", 1, 1, 1900}, {"", 1, 1, 1900});
-    ExpectDestiny(partnerBlank, {5, 0, "", "", "Difficult"});  // key "50"
+    const auto partnerBlank = calculate({"E", 1, 1, 1900}, {"", 1, 1, 1900});
+    expectDestiny(partnerBlank, {5, 0, "", "", "Difficult"});  // key "50"
 }
 
 TEST(Calculation, RecalculatingReplacesEveryResult) {
     mlc::CalculationState s;
-    Enter(s, kAnn, kCatherine);
+    enter(s, kAnn, kCatherine);
     mlc::CalculateCompatibility(s);
     ASSERT_FALSE(s.strDestinyShort.empty());
 
     // Second run: results that come out empty must not keep the old texts.
-    Enter(s, {"", 31, 12, 2050}, {"Joe", 28, 9, 1989});
+    enter(s, {"", 31, 12, 2050}, {"Joe", 28, 9, 1989});
     mlc::CalculateCompatibility(s);
-    ExpectLifePath(s, {5, 1, mlc::GetShortReading("51"), mlc::GetPairReading(1, 5), "Very Compatible"});
-    ExpectDestiny(s, {0, 3, "", "", ""});  // Joe: J1 O6 E5 = 12 -> 3
+    expectLifePath(s, {5, 1, mlc::GetShortReading("51"), mlc::GetPairReading(1, 5), "Very Compatible"});
+    expectDestiny(s, {0, 3, "", "", ""});  // Joe: J1 O6 E5 = 12 -> 3
 }
 
 TEST(Calculation, TextsPointIntoTheConstantTables) {
     // The stored views must outlive the temporary pair keys and the entries.
     mlc::CalculationState s;
-    Enter(s, kAnn, kCatherine);
+    enter(s, kAnn, kCatherine);
     mlc::CalculateCompatibility(s);
     s.strName[0].assign(1000, 'x');
     s.strName[1].clear();
@@ -150,11 +150,11 @@ TEST(Calculation, ResultsAgreeWithTheSingleStepsOverManyEntries) {
     for (int round = 0; round < 5000; ++round) {
         const Person user{names[name(rng)], day(rng), month(rng), year(rng)};
         const Person partner{names[name(rng)], day(rng), month(rng), year(rng)};
-        const auto s = Calculate(user, partner);
+        const auto s = calculate(user, partner);
         std::int16_t lp[2], de[2];
         const Person* people[] = {&user, &partner};
         for (int i = 0; i < 2; ++i) {
-            lp[i] = mlc::GetLifePathNumber(I16(people[i]->day), I16(people[i]->month), I16(people[i]->year));
+            lp[i] = mlc::GetLifePathNumber(i16(people[i]->day), i16(people[i]->month), i16(people[i]->year));
             de[i] = mlc::FoldMasterNumber(mlc::GetDestinyNumber(people[i]->name));
             ASSERT_EQ(s.intLifePath[i], lp[i]);
             ASSERT_EQ(s.intDestiny[i], de[i]);
@@ -178,18 +178,18 @@ TEST(Calculation, ResultsAgreeWithTheSingleStepsOverManyEntries) {
 
 // ----------------------------------------------------------- module state
 
-TEST(ModuleState, IsOneLastingObject) { EXPECT_EQ(&mlc::State(), &mlc::State()); }
+TEST(ModuleState, IsOneLastingObject) { EXPECT_EQ(&mlc::state(), &mlc::state()); }
 
 TEST(ModuleState, CalculationWithoutArgumentsUsesTheModuleState) {
-    mlc::CalculationState& state = mlc::State();
-    Enter(state, kAnn, kCatherine);
+    mlc::CalculationState& state = mlc::state();
+    enter(state, kAnn, kCatherine);
     mlc::CalculateCompatibility();
-    ExpectLifePath(state, {3, 9, mlc::GetShortReading("39"), mlc::GetPairReading(3, 9), "Very Compatible"});
-    ExpectDestiny(state, {2, 2, mlc::GetShortReading("22"), mlc::GetPairReading(2, 2), "Very Compatible"});
+    expectLifePath(state, {3, 9, mlc::GetShortReading("39"), mlc::GetPairReading(3, 9), "Very Compatible"});
+    expectDestiny(state, {2, 2, mlc::GetShortReading("22"), mlc::GetPairReading(2, 2), "Very Compatible"});
 
     // Calculating on another state leaves the module's state alone.
     mlc::CalculationState other;
-    Enter(other, kCatherine, {"", 1, 1, 1900});
+    enter(other, kCatherine, {"", 1, 1, 1900});
     mlc::CalculateCompatibility(other);
     EXPECT_EQ(state.intLifePath[0], 3);
     EXPECT_EQ(state.strDestinyRating, "Very Compatible");

@@ -18,15 +18,15 @@ namespace mlc = modLoveCompatibility;
 
 namespace engine_test {
 
-inline std::int16_t I16(int n) { return static_cast<std::int16_t>(n); }
+inline std::int16_t i16(int n) { return static_cast<std::int16_t>(n); }
 
-inline bool IsDestinyValue(int n) { return (n >= 0 && n <= 9) || n == 11 || n == 22; }
+inline bool isDestinyValue(int n) { return (n >= 0 && n <= 9) || n == 11 || n == 22; }
 
 // "47" for 4 and 7: both decimal texts, the first number's first.
-inline std::string Key(int first, int second) { return std::to_string(first) + std::to_string(second); }
+inline std::string pairKey(int first, int second) { return std::to_string(first) + std::to_string(second); }
 
 // The sum of the decimal digits of a non-negative number.
-inline int ReferenceDigitSum(int n) {
+inline int referenceDigitSum(int n) {
     int sum = 0;
     for (const char d : std::to_string(n)) {
         sum += d - '0';
@@ -36,7 +36,7 @@ inline int ReferenceDigitSum(int n) {
 
 // A name of capital letters whose letter total is exactly `total`: as many
 // I's (9) as fit, then one letter for the remainder.
-inline std::string NameWithLetterTotal(int total) {
+inline std::string nameWithLetterTotal(int total) {
     std::string name(static_cast<std::size_t>(total / 9), 'I');
     if (total % 9 != 0) {
         name += static_cast<char>('A' + total % 9 - 1);
@@ -46,7 +46,7 @@ inline std::string NameWithLetterTotal(int total) {
 
 // The row of a reading table with that key; a failure and null without one.
 template <class Table>
-const mlc::tables::ReadingRow* FindRow(const Table& table, std::string_view key) {
+const mlc::tables::ReadingRow* findRow(const Table& table, std::string_view key) {
     for (const auto& row : table) {
         if (row.key == key) return &row;
     }
@@ -58,9 +58,9 @@ struct DateCase {
     int day, month, year, lifePath;
 };
 
-inline void ExpectLifePaths(std::span<const DateCase> cases) {
+inline void expectLifePaths(std::span<const DateCase> cases) {
     for (const DateCase& c : cases) {
-        EXPECT_EQ(mlc::GetLifePathNumber(I16(c.day), I16(c.month), I16(c.year)), c.lifePath)
+        EXPECT_EQ(mlc::GetLifePathNumber(i16(c.day), i16(c.month), i16(c.year)), c.lifePath)
             << c.day << '.' << c.month << '.' << c.year;
     }
 }
@@ -70,7 +70,7 @@ struct NameCase {
     int destiny;
 };
 
-inline void ExpectDestinies(std::span<const NameCase> cases) {
+inline void expectDestinies(std::span<const NameCase> cases) {
     for (const NameCase& c : cases) {
         // Long names are told apart by their size and how they end.
         const std::string_view end =
@@ -87,7 +87,7 @@ struct Side {
     std::string_view shortReading, pairReading, rating;
 };
 
-inline void ExpectLifePath(const mlc::CalculationState& s, const Side& want) {
+inline void expectLifePath(const mlc::CalculationState& s, const Side& want) {
     EXPECT_EQ(s.intLifePath[0], want.first);
     EXPECT_EQ(s.intLifePath[1], want.second);
     EXPECT_EQ(s.strLifePathShort, want.shortReading);
@@ -95,7 +95,7 @@ inline void ExpectLifePath(const mlc::CalculationState& s, const Side& want) {
     EXPECT_EQ(s.strLifePathRating, want.rating);
 }
 
-inline void ExpectDestiny(const mlc::CalculationState& s, const Side& want) {
+inline void expectDestiny(const mlc::CalculationState& s, const Side& want) {
     EXPECT_EQ(s.intDestiny[0], want.first);
     EXPECT_EQ(s.intDestiny[1], want.second);
     EXPECT_EQ(s.strDestinyShort, want.shortReading);

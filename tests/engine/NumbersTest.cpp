@@ -23,7 +23,7 @@ constexpr int kMax16 = 32767;
 constexpr std::string_view kLettersByValue[9] = {"AJS", "BKT", "CLU", "DMV", "ENW",
                                                  "FOX", "GPY", "HQZ", "IR"};
 
-int ReferenceLetterValue(char ch) {
+int referenceLetterValue(char ch) {
     if (ch >= 'a' && ch <= 'z') {
         ch = static_cast<char>(ch - 'a' + 'A');
     }
@@ -37,9 +37,9 @@ int ReferenceLetterValue(char ch) {
 
 // Digit reduction as a walk over the decimal text: sum the digits, stop on a
 // single digit, stop on 11 or 22 only when that is a produced digit sum.
-int ReferenceReduce(int total, bool retainMasters) {
+int referenceReduce(int total, bool retainMasters) {
     for (;;) {
-        total = ReferenceDigitSum(total);
+        total = referenceDigitSum(total);
         if (total < 10 || (retainMasters && (total == 11 || total == 22))) {
             return total;
         }
@@ -47,10 +47,10 @@ int ReferenceReduce(int total, bool retainMasters) {
 }
 
 // Letter total with the 16-bit rule: a letter that would pass 32767 is left out.
-int ReferenceLetterTotal(std::string_view name) {
+int referenceLetterTotal(std::string_view name) {
     int total = 0;
     for (const char ch : name) {
-        const int next = total + ReferenceLetterValue(ch);
+        const int next = total + referenceLetterValue(ch);
         if (next <= kMax16) {
             total = next;
         }
@@ -58,7 +58,7 @@ int ReferenceLetterTotal(std::string_view name) {
     return total;
 }
 
-int ReferenceDestiny(std::string_view name) { return ReferenceReduce(ReferenceLetterTotal(name), true); }
+int referenceDestiny(std::string_view name) { return referenceReduce(referenceLetterTotal(name), true); }
 
 // ---------------------------------------------------------------- Life Path
 
@@ -67,7 +67,7 @@ TEST(LifePath, KnownDates) {
     // and 2009 -> 11 -> 2: a Life Path number never keeps a master number.
     const DateCase known[] = {
         {1, 1, 1900, 3}, {31, 12, 2050, 5}, {9, 9, 1998, 9}, {28, 9, 1989, 1}, {1, 8, 2000, 2}};
-    ExpectLifePaths(known);
+    expectLifePaths(known);
 }
 
 TEST(LifePath, EveryDateOfTheListsIsOneToNineAndMatchesTheModNineForm) {
@@ -77,7 +77,7 @@ TEST(LifePath, EveryDateOfTheListsIsOneToNineAndMatchesTheModNineForm) {
             for (int day = 1; day <= 31; ++day) {
                 const int total = day + month + year;
                 const int expected = 1 + (total - 1) % 9;
-                const int got = mlc::GetLifePathNumber(I16(day), I16(month), I16(year));
+                const int got = mlc::GetLifePathNumber(i16(day), i16(month), i16(year));
                 ASSERT_EQ(got, expected) << day << '.' << month << '.' << year;
                 ASSERT_GE(got, 1);
                 ASSERT_LE(got, 9);
@@ -96,7 +96,7 @@ TEST(LifePath, DateTotalOverflowGivesZero) {
     const DateCase overflow[] = {{32767, 1, 0, 0},    {32767, 1, 1900, 0}, {30000, 2000, 1000, 0},
                                  {-32768, -1, 0, 0},  {32767, 1, -100, 0}, {-32768, -1, 100, 0},
                                  {32000, 700, 67, 7}, {32766, 1, 0, 7}};
-    ExpectLifePaths(overflow);
+    expectLifePaths(overflow);
 }
 
 // --------------------------------------------------------------- Destiny
@@ -106,7 +106,7 @@ TEST(Destiny, KnownNames) {
     // sum, so 2; David's 22 gives 4; Catherine's 47 gives 11, unfolded.
     const NameCase known[] = {{"Ann", 2},   {"ANN", 2},   {"aNn", 2},
                               {"Susan", 2}, {"David", 4}, {"Catherine", 11}};
-    ExpectDestinies(known);
+    expectDestinies(known);
 }
 
 TEST(Destiny, EachLetterHasItsTableValueInBothCases) {
@@ -123,7 +123,7 @@ TEST(Destiny, OnlyLettersCount) {
     EXPECT_EQ(mlc::GetDestinyNumber("Mary Ann"), mlc::GetDestinyNumber("MaryAnn"));
     EXPECT_EQ(mlc::GetDestinyNumber("Mary-Ann O'Neil"), mlc::GetDestinyNumber("MaryAnnONeil"));
     const NameCase noLetters[] = {{"", 0}, {"   ", 0}, {" 1 2 3 4567890 ", 0}};
-    ExpectDestinies(noLetters);
+    expectDestinies(noLetters);
     // Every byte that is not one of the 52 ASCII letters is worth 0, alone
     // and between letters.
     for (int byte = 0; byte < 256; ++byte) {
@@ -143,7 +143,7 @@ TEST(Destiny, LetterTotalsThatReachMasterNumbers) {
                                           {56, 11},  {65, 11},  {74, 11},   {83, 11}, {92, 11},
                                           {119, 11}, {499, 22}, {9992, 11}, {33, 6},  {69, 6}};
     for (const auto& [total, destiny] : totals) {
-        EXPECT_EQ(mlc::GetDestinyNumber(NameWithLetterTotal(total)), destiny) << total;
+        EXPECT_EQ(mlc::GetDestinyNumber(nameWithLetterTotal(total)), destiny) << total;
     }
 }
 
@@ -164,7 +164,7 @@ TEST(Destiny, ExhaustiveShortNamesMatchTheLetterTable) {
                 name += alphabet[rest % alphabet.size()];
             }
             const int got = mlc::GetDestinyNumber(name);
-            ASSERT_EQ(got, ReferenceDestiny(name)) << '"' << name << '"';
+            ASSERT_EQ(got, referenceDestiny(name)) << '"' << name << '"';
             seen.insert(got);
         }
     }
@@ -185,8 +185,8 @@ TEST(Destiny, RandomNamesStayInRangeAndMatchTheLetterTable) {
             name += alphabet[pick(rng)];
         }
         const int got = mlc::GetDestinyNumber(name);
-        ASSERT_TRUE(IsDestinyValue(got)) << got << " for \"" << name << '"';
-        ASSERT_EQ(got, ReferenceDestiny(name)) << '"' << name << '"';
+        ASSERT_TRUE(isDestinyValue(got)) << got << " for \"" << name << '"';
+        ASSERT_EQ(got, referenceDestiny(name)) << '"' << name << '"';
         seen.insert(got);
     }
     EXPECT_EQ(seen, (std::set<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 22}));
@@ -194,7 +194,7 @@ TEST(Destiny, RandomNamesStayInRangeAndMatchTheLetterTable) {
 
 TEST(Destiny, LetterThatWouldPassTheSixteenBitTotalIsSkipped) {
     const std::string full(3640, 'I');  // 32760
-    ASSERT_EQ(ReferenceLetterTotal(full), 32760);
+    ASSERT_EQ(referenceLetterTotal(full), 32760);
     EXPECT_EQ(mlc::GetDestinyNumber(full), mlc::ReduceDigits(32760, true));
     EXPECT_EQ(mlc::GetDestinyNumber(full), 9);  // 18 -> 9
 
@@ -213,7 +213,7 @@ TEST(Destiny, LetterThatWouldPassTheSixteenBitTotalIsSkipped) {
                              // Once at 32767 every further letter is skipped.
                              {std::string(40000, 'A'), 7},
                              {std::string(32767, 'a') + "R", 7}};
-    ExpectDestinies(edge);
+    expectDestinies(edge);
 }
 
 // ----------------------------------------------------------- ReduceDigits
@@ -224,23 +224,23 @@ TEST(ReduceDigits, StartingTotalIsNeverAMasterNumber) {
         {11, true, 2},   {22, true, 4},    {29, true, 11}, {29, false, 2}, {499, true, 22},
         {499, false, 4}, {9992, true, 11}, {0, true, 0},   {0, false, 0},  {32767, false, 7}};
     for (const auto& [total, retain, number] : cases) {
-        EXPECT_EQ(mlc::ReduceDigits(I16(total), retain), number) << total << ' ' << retain;
+        EXPECT_EQ(mlc::ReduceDigits(i16(total), retain), number) << total << ' ' << retain;
     }
 }
 
 TEST(ReduceDigits, EveryNonNegativeTotalMatchesTheDigitWalk) {
     for (int total = 0; total <= kMax16; ++total) {
-        ASSERT_EQ(mlc::ReduceDigits(I16(total), true), ReferenceReduce(total, true)) << total;
-        const int plain = mlc::ReduceDigits(I16(total), false);
-        ASSERT_EQ(plain, ReferenceReduce(total, false)) << total;
+        ASSERT_EQ(mlc::ReduceDigits(i16(total), true), referenceReduce(total, true)) << total;
+        const int plain = mlc::ReduceDigits(i16(total), false);
+        ASSERT_EQ(plain, referenceReduce(total, false)) << total;
         ASSERT_EQ(plain, total == 0 ? 0 : 1 + (total - 1) % 9) << total;
     }
 }
 
 TEST(ReduceDigits, NegativeTotalsReduceTheirDigitsWithoutTheSign) {
     for (int total = -32768; total < 0; ++total) {
-        ASSERT_EQ(mlc::ReduceDigits(I16(total), false), ReferenceReduce(-total, false)) << total;
-        ASSERT_EQ(mlc::ReduceDigits(I16(total), true), ReferenceReduce(-total, true)) << total;
+        ASSERT_EQ(mlc::ReduceDigits(i16(total), false), referenceReduce(-total, false)) << total;
+        ASSERT_EQ(mlc::ReduceDigits(i16(total), true), referenceReduce(-total, true)) << total;
     }
     EXPECT_EQ(mlc::ReduceDigits(-32768, false), 8);  // 3+2+7+6+8 = 26 -> 8
 }
@@ -251,10 +251,10 @@ TEST(FoldMasterNumber, FoldsOnlyElevenAndTwentyTwo) {
     EXPECT_EQ(mlc::FoldMasterNumber(11), 2);
     EXPECT_EQ(mlc::FoldMasterNumber(22), 4);
     for (int n = 0; n <= 9; ++n) {
-        EXPECT_EQ(mlc::FoldMasterNumber(I16(n)), n);
+        EXPECT_EQ(mlc::FoldMasterNumber(i16(n)), n);
     }
     for (const int n : {-32768, -22, -11, -1, 10, 12, 21, 23, 33, 44, 32767}) {
-        EXPECT_EQ(mlc::FoldMasterNumber(I16(n)), n);
+        EXPECT_EQ(mlc::FoldMasterNumber(i16(n)), n);
     }
 }
 

@@ -37,8 +37,8 @@ const std::vector<RatingRow> kPublishedRatings = {
 };
 
 template <class Table>
-std::string_view RowText(const Table& table, std::string_view key) {
-    const auto* row = FindRow(table, key);
+std::string_view rowText(const Table& table, std::string_view key) {
+    const auto* row = findRow(table, key);
     return row != nullptr ? row->text : std::string_view{};
 }
 
@@ -49,11 +49,11 @@ TEST(PairKey, JoinsTheDecimalTextsUserFirst) {
         {4, 7, "47"}, {7, 4, "74"},   {0, 5, "05"},     {5, 0, "50"},
         {1, 1, "11"}, {11, 3, "113"}, {22, 10, "2210"}, {32767, 32767, "3276732767"}};
     for (const auto& [first, second, key] : cases) {
-        EXPECT_EQ(mlc::MakePairKey(I16(first), I16(second)), key);
+        EXPECT_EQ(mlc::MakePairKey(i16(first), i16(second)), key);
     }
     for (int a = 1; a <= 9; ++a) {
         for (int b = 1; b <= 9; ++b) {
-            const std::string key = mlc::MakePairKey(I16(a), I16(b));
+            const std::string key = mlc::MakePairKey(i16(a), i16(b));
             ASSERT_EQ(key.size(), 2u);
             EXPECT_EQ(key[0], '0' + a);
             EXPECT_EQ(key[1], '0' + b);
@@ -73,7 +73,7 @@ TEST(Rating, AllOrderedPairsMatchThePublishedTable) {
         for (const int s : row.difficult) expected.emplace(s, kDifficult);
         ASSERT_EQ(expected.size(), 9u) << "row " << row.first << " must name each second number once";
         for (const auto& [second, label] : expected) {
-            EXPECT_EQ(mlc::GetCompatibilityRating(I16(row.first), I16(second)), label)
+            EXPECT_EQ(mlc::GetCompatibilityRating(i16(row.first), i16(second)), label)
                 << row.first << " and " << second;
         }
     }
@@ -86,8 +86,8 @@ TEST(Rating, SymmetricWithTheExpectedCountsAndTriads) {
     };
     for (int a = 1; a <= 9; ++a) {
         for (int b = 1; b <= 9; ++b) {
-            const auto ab = mlc::GetCompatibilityRating(I16(a), I16(b));
-            EXPECT_EQ(ab, mlc::GetCompatibilityRating(I16(b), I16(a))) << a << " and " << b;
+            const auto ab = mlc::GetCompatibilityRating(i16(a), i16(b));
+            EXPECT_EQ(ab, mlc::GetCompatibilityRating(i16(b), i16(a))) << a << " and " << b;
             EXPECT_EQ(ab == kVery, group(a) == group(b)) << a << " and " << b;
             if (a <= b) ++unorderedCounts[ab];
         }
@@ -98,12 +98,12 @@ TEST(Rating, SymmetricWithTheExpectedCountsAndTriads) {
 
 TEST(Rating, NamedPairs) {
     for (int n = 1; n <= 9; ++n) {
-        EXPECT_EQ(mlc::GetCompatibilityRating(I16(n), I16(n)), kVery) << n;
+        EXPECT_EQ(mlc::GetCompatibilityRating(i16(n), i16(n)), kVery) << n;
     }
     const std::tuple<int, int, std::string_view> named[] = {
         {1, 8, kNeutral}, {8, 1, kNeutral}, {4, 9, kDifficult}, {9, 4, kDifficult}, {7, 9, kNeutral}};
     for (const auto& [first, second, rating] : named) {
-        EXPECT_EQ(mlc::GetCompatibilityRating(I16(first), I16(second)), rating) << first << " and " << second;
+        EXPECT_EQ(mlc::GetCompatibilityRating(i16(first), i16(second)), rating) << first << " and " << second;
     }
 }
 
@@ -115,10 +115,10 @@ TEST(Rating, NumbersOutsideOneToNine) {
     const std::vector<int> outside = {-32768, -1, 0, 10, 11, 22, 32767};
     for (const int bad : outside) {
         for (int n = -1; n <= 12; ++n) {
-            EXPECT_EQ(mlc::GetCompatibilityRating(I16(bad), I16(n)), "") << bad << " then " << n;
+            EXPECT_EQ(mlc::GetCompatibilityRating(i16(bad), i16(n)), "") << bad << " then " << n;
         }
         for (int first = 1; first <= 9; ++first) {
-            EXPECT_EQ(mlc::GetCompatibilityRating(I16(first), I16(bad)), kDifficult)
+            EXPECT_EQ(mlc::GetCompatibilityRating(i16(first), i16(bad)), kDifficult)
                 << first << " then " << bad;
         }
     }
@@ -129,10 +129,10 @@ TEST(Rating, NumbersOutsideOneToNine) {
 TEST(ShortReading, EveryKeyFindsItsOwnRow) {
     for (int a = 1; a <= 9; ++a) {
         for (int b = 1; b <= 9; ++b) {
-            const std::string key = Key(a, b);
+            const std::string key = pairKey(a, b);
             const auto text = mlc::GetShortReading(key);
             EXPECT_FALSE(text.empty()) << key;
-            EXPECT_EQ(text, RowText(tables::kShortReadings, key)) << key;
+            EXPECT_EQ(text, rowText(tables::kShortReadings, key)) << key;
         }
     }
 }
@@ -178,12 +178,12 @@ TEST(LongReading, EitherOrderFindsTheRowOfTheSortedPair) {
         "strengths will make a solid relationship.";
     EXPECT_EQ(mlc::GetPairReading(1, 4), kReading14);
     EXPECT_EQ(mlc::GetPairReading(4, 1), kReading14);
-    EXPECT_EQ(mlc::GetPairReading(7, 7), RowText(tables::kLongReadings, "77"));
+    EXPECT_EQ(mlc::GetPairReading(7, 7), rowText(tables::kLongReadings, "77"));
     for (int a = 1; a <= 9; ++a) {
         for (int b = 1; b <= 9; ++b) {
-            const auto text = mlc::GetPairReading(I16(a), I16(b));
+            const auto text = mlc::GetPairReading(i16(a), i16(b));
             EXPECT_FALSE(text.empty()) << a << " and " << b;
-            EXPECT_EQ(text, RowText(tables::kLongReadings, Key(std::min(a, b), std::max(a, b))))
+            EXPECT_EQ(text, rowText(tables::kLongReadings, pairKey(std::min(a, b), std::max(a, b))))
                 << a << " and " << b;
         }
     }
@@ -194,7 +194,7 @@ TEST(LongReading, ZeroOrNumbersAboveNineGiveNothing) {
                                                     {1, 10}, {9, 10},     {11, 2},    {2, 22},        {-1, 5},
                                                     {5, -1}, {-32768, 1}, {1, 32767}, {32767, -32768}};
     for (const auto& [a, b] : pairs) {
-        EXPECT_EQ(mlc::GetPairReading(I16(a), I16(b)), "") << a << " and " << b;
+        EXPECT_EQ(mlc::GetPairReading(i16(a), i16(b)), "") << a << " and " << b;
     }
 }
 

@@ -55,7 +55,7 @@ template <std::size_t N>
 void expectKeysInOrder(const std::array<ReadingRow, N>& table, bool ordered) {
     std::vector<std::string> expected;
     for (int a = 1; a <= 9; ++a)
-        for (int b = ordered ? 1 : a; b <= 9; ++b) expected.push_back(Key(a, b));
+        for (int b = ordered ? 1 : a; b <= 9; ++b) expected.push_back(pairKey(a, b));
     ASSERT_EQ(expected.size(), table.size());
     for (std::size_t i = 0; i < table.size(); ++i) EXPECT_EQ(table[i].key, expected[i]) << "row " << i;
 }
@@ -172,7 +172,7 @@ void expectWithinBounds(const std::array<ReadingRow, N>& table, const Bounds& bo
 }
 
 // ---------------------------------------------------------------------------
-// Key layout
+// pairKey layout
 // ---------------------------------------------------------------------------
 
 TEST(ReadingTableKeys, ShortTableHoldsEveryOrderedPairInAscendingOrder) {
@@ -195,14 +195,14 @@ TEST(ShortReadings, StayWithinBoundsOnOnePrintableLine) {
 TEST(ShortReadings, MirroredKeysShareOneTextExceptOneTwo) {
     for (int a = 1; a <= 9; ++a) {
         for (int b = a + 1; b <= 9; ++b) {
-            const auto* forward = FindRow(kShortReadings, Key(a, b));
-            const auto* reverse = FindRow(kShortReadings, Key(b, a));
-            ASSERT_NE(forward, nullptr) << Key(a, b);
-            ASSERT_NE(reverse, nullptr) << Key(b, a);
+            const auto* forward = findRow(kShortReadings, pairKey(a, b));
+            const auto* reverse = findRow(kShortReadings, pairKey(b, a));
+            ASSERT_NE(forward, nullptr) << pairKey(a, b);
+            ASSERT_NE(reverse, nullptr) << pairKey(b, a);
             if (a == 1 && b == 2) {
                 EXPECT_NE(forward->text, reverse->text) << "12 and 21 must differ";
             } else {
-                EXPECT_EQ(forward->text, reverse->text) << Key(a, b) << " vs " << Key(b, a);
+                EXPECT_EQ(forward->text, reverse->text) << pairKey(a, b) << " vs " << pairKey(b, a);
             }
         }
     }
@@ -227,7 +227,7 @@ TEST(ShortReadings, UnrelatedPairsNeverShareText) {
 TEST(ShortReadings, FixedRowsAreVerbatim) {
     for (const auto& [k, text] :
          {std::pair{"12", kFixedShort12}, {"21", kFixedShort21}, {"33", kFixedShort33}}) {
-        const auto* row = FindRow(kShortReadings, k);
+        const auto* row = findRow(kShortReadings, k);
         ASSERT_NE(row, nullptr) << k;
         EXPECT_EQ(row->text, text) << k;
     }
@@ -252,13 +252,13 @@ TEST(LongReadings, NameBothNumbersOfTheirPair) {
 }
 
 TEST(LongReadings, FixedOneFourRowIsVerbatim) {
-    const auto* r14 = FindRow(kLongReadings, "14");
+    const auto* r14 = findRow(kLongReadings, "14");
     ASSERT_NE(r14, nullptr);
     EXPECT_EQ(r14->text, kFixedLong14);
 }
 
 TEST(LongReadings, SevenNineSaysThePairIsListedAsNeutral) {
-    const auto* r79 = FindRow(kLongReadings, "79");
+    const auto* r79 = findRow(kLongReadings, "79");
     ASSERT_NE(r79, nullptr);
     EXPECT_NE(r79->text.find("listed as neutral"), std::string_view::npos);
 }

@@ -13,9 +13,9 @@ using namespace engine_test;
 
 using Passes = std::vector<std::pair<int, int>>;  // {number, digit sum}
 
-Passes PassesOf(const mlc::Reduction& how) {
+Passes passesOf(const mlc::Reduction& how) {
     Passes out;
-    for (const mlc::DigitPass& pass : how.Passes()) {
+    for (const mlc::DigitPass& pass : how.passesMade()) {
         out.emplace_back(pass.number, pass.sum);
     }
     return out;
@@ -23,12 +23,12 @@ Passes PassesOf(const mlc::Reduction& how) {
 
 // The passes start at the total, each adds up the digits of the one before,
 // and the last ends at the number; with no pass, the total is the number.
-void ExpectChainFromTotalToNumber(const mlc::Reduction& how, int number) {
+void expectChainFromTotalToNumber(const mlc::Reduction& how, int number) {
     ASSERT_TRUE(how.totalFits);
     int current = how.total;
-    for (const mlc::DigitPass& pass : how.Passes()) {
+    for (const mlc::DigitPass& pass : how.passesMade()) {
         ASSERT_EQ(pass.number, current);
-        ASSERT_EQ(pass.sum, ReferenceDigitSum(pass.number)) << pass.number;
+        ASSERT_EQ(pass.sum, referenceDigitSum(pass.number)) << pass.number;
         current = pass.sum;
     }
     ASSERT_EQ(current, number) << "total " << how.total;
@@ -40,29 +40,29 @@ TEST(ReductionPasses, KnownDatesAndNames) {
     mlc::Reduction how;
     EXPECT_EQ(mlc::GetLifePathNumber(1, 1, 1900, how), 3);
     EXPECT_EQ(how.total, 1902);
-    EXPECT_EQ(PassesOf(how), (Passes{{1902, 12}, {12, 3}}));
+    EXPECT_EQ(passesOf(how), (Passes{{1902, 12}, {12, 3}}));
 
     EXPECT_EQ(mlc::GetLifePathNumber(9, 9, 1998, how), 9);
-    EXPECT_EQ(PassesOf(how), (Passes{{2016, 9}}));
+    EXPECT_EQ(passesOf(how), (Passes{{2016, 9}}));
 
     // A Life Path reduction goes past 11.
     EXPECT_EQ(mlc::GetLifePathNumber(1, 8, 2000, how), 2);
-    EXPECT_EQ(PassesOf(how), (Passes{{2009, 11}, {11, 2}}));
+    EXPECT_EQ(passesOf(how), (Passes{{2009, 11}, {11, 2}}));
 
     // A Destiny reduction stops at a master number it produced, not at a
     // starting total of 11.
     EXPECT_EQ(mlc::GetDestinyNumber("Catherine", how), 11);
     EXPECT_EQ(how.total, 47);
-    EXPECT_EQ(PassesOf(how), (Passes{{47, 11}}));
+    EXPECT_EQ(passesOf(how), (Passes{{47, 11}}));
     EXPECT_EQ(mlc::GetDestinyNumber("Ann", how), 2);
-    EXPECT_EQ(PassesOf(how), (Passes{{11, 2}}));
-    EXPECT_EQ(mlc::GetDestinyNumber(NameWithLetterTotal(499), how), 22);
-    EXPECT_EQ(PassesOf(how), (Passes{{499, 22}}));
+    EXPECT_EQ(passesOf(how), (Passes{{11, 2}}));
+    EXPECT_EQ(mlc::GetDestinyNumber(nameWithLetterTotal(499), how), 22);
+    EXPECT_EQ(passesOf(how), (Passes{{499, 22}}));
 
     EXPECT_EQ(mlc::GetDestinyNumber("--", how), 0);
     EXPECT_TRUE(how.totalFits);
     EXPECT_EQ(how.total, 0);
-    EXPECT_TRUE(how.Passes().empty());
+    EXPECT_TRUE(how.passesMade().empty());
 }
 
 TEST(ReductionPasses, DateTotalsAtTheEdgesOfSixteenBits) {
@@ -70,12 +70,12 @@ TEST(ReductionPasses, DateTotalsAtTheEdgesOfSixteenBits) {
     ASSERT_EQ(mlc::GetDestinyNumber("Catherine", how), 11);  // leaves passes behind
     EXPECT_EQ(mlc::GetLifePathNumber(32767, 1, 0, how), 0);
     EXPECT_FALSE(how.totalFits);
-    EXPECT_TRUE(how.Passes().empty());
+    EXPECT_TRUE(how.passesMade().empty());
     EXPECT_EQ(mlc::GetLifePathNumber(-32768, -1, 0, how), 0);
     EXPECT_FALSE(how.totalFits);
     // The lowest total that fits is reduced without its sign, 32768.
     EXPECT_EQ(mlc::GetLifePathNumber(-32768, 0, 0, how), 8);
-    EXPECT_EQ(PassesOf(how), (Passes{{32768, 26}, {26, 8}}));
+    EXPECT_EQ(passesOf(how), (Passes{{32768, 26}, {26, 8}}));
 }
 
 TEST(ReductionPasses, ChainFromTotalToTheSameNumberAsWithoutReporting) {
@@ -87,16 +87,16 @@ TEST(ReductionPasses, ChainFromTotalToTheSameNumberAsWithoutReporting) {
                 const int number = mlc::GetLifePathNumber(day, month, year, how);
                 ASSERT_EQ(number, mlc::GetLifePathNumber(day, month, year));
                 ASSERT_EQ(how.total, day + month + year);
-                ExpectChainFromTotalToNumber(how, number);
+                expectChainFromTotalToNumber(how, number);
             }
         }
     }
     // Every letter total, built from I's (9) and one letter for the rest.
     for (int total = 0; total <= 32767; ++total) {
-        const std::string name = NameWithLetterTotal(total);
+        const std::string name = nameWithLetterTotal(total);
         const int number = mlc::GetDestinyNumber(name, how);
         ASSERT_EQ(number, mlc::GetDestinyNumber(name));
         ASSERT_EQ(how.total, total);
-        ExpectChainFromTotalToNumber(how, number);
+        expectChainFromTotalToNumber(how, number);
     }
 }

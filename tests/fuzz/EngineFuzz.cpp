@@ -12,7 +12,7 @@ namespace mlc = modLoveCompatibility;
 
 namespace {
 
-std::int16_t TakeInt16(const std::uint8_t*& data, std::size_t& size) {
+std::int16_t takeInt16(const std::uint8_t*& data, std::size_t& size) {
     if (size < 2) {
         return 0;
     }
@@ -22,15 +22,15 @@ std::int16_t TakeInt16(const std::uint8_t*& data, std::size_t& size) {
     return value;
 }
 
-bool IsDestinyResult(std::int16_t n) { return (n >= 0 && n <= 9) || n == 11 || n == 22; }
+bool isDestinyResult(std::int16_t n) { return (n >= 0 && n <= 9) || n == 11 || n == 22; }
 
-bool IsRealDate(int day, int month, int year) {
+bool isRealDate(int day, int month, int year) {
     static constexpr int kDays[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     // Four-digit years: the date total of such a day always fits in 16 bits.
     return year >= 1 && year <= 9999 && month >= 1 && month <= 12 && day >= 1 && day <= kDays[month - 1];
 }
 
-void Require(bool condition) {
+void require(bool condition) {
     if (!condition) {
         std::abort();
     }
@@ -38,17 +38,17 @@ void Require(bool condition) {
 
 // The reported passes lead from the total to the number, each one smaller;
 // a total that does not fit leaves no pass and the number 0.
-void RequirePassesReach(const mlc::Reduction& how, std::int16_t number) {
+void requirePassesReach(const mlc::Reduction& how, std::int16_t number) {
     if (!how.totalFits) {
-        Require(how.Passes().empty() && number == 0);
+        require(how.passesMade().empty() && number == 0);
         return;
     }
     int current = how.total < 0 ? -how.total : how.total;
-    for (const mlc::DigitPass& pass : how.Passes()) {
-        Require(pass.number == current && pass.sum < pass.number);
+    for (const mlc::DigitPass& pass : how.passesMade()) {
+        require(pass.number == current && pass.sum < pass.number);
         current = pass.sum;
     }
-    Require(current == number);
+    require(current == number);
 }
 
 }  // namespace
@@ -56,9 +56,9 @@ void RequirePassesReach(const mlc::Reduction& how, std::int16_t number) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     mlc::CalculationState state;
     for (std::size_t i = 0; i < mlc::kPersonCount; ++i) {
-        state.intDay[i] = TakeInt16(data, size);
-        state.intMonth[i] = TakeInt16(data, size);
-        state.intYear[i] = TakeInt16(data, size);
+        state.intDay[i] = takeInt16(data, size);
+        state.intMonth[i] = takeInt16(data, size);
+        state.intYear[i] = takeInt16(data, size);
     }
     const std::string_view rest(reinterpret_cast<const char*>(data), size);
     const std::size_t split = rest.find('\xFF');
@@ -69,28 +69,28 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     for (std::size_t i = 0; i < mlc::kPersonCount; ++i) {
         const std::int16_t destiny = mlc::GetDestinyNumber(state.strName[i]);
-        Require(IsDestinyResult(destiny));
-        Require(state.intDestiny[i] == mlc::FoldMasterNumber(destiny));
-        Require(state.intDestiny[i] >= 0 && state.intDestiny[i] <= 9);
-        Require(state.intLifePath[i] >= 0 && state.intLifePath[i] <= 9);
-        if (IsRealDate(state.intDay[i], state.intMonth[i], state.intYear[i])) {
-            Require(state.intLifePath[i] >= 1);
+        require(isDestinyResult(destiny));
+        require(state.intDestiny[i] == mlc::FoldMasterNumber(destiny));
+        require(state.intDestiny[i] >= 0 && state.intDestiny[i] <= 9);
+        require(state.intLifePath[i] >= 0 && state.intLifePath[i] <= 9);
+        if (isRealDate(state.intDay[i], state.intMonth[i], state.intYear[i])) {
+            require(state.intLifePath[i] >= 1);
         }
         mlc::Reduction how;
-        Require(mlc::GetDestinyNumber(state.strName[i], how) == destiny);
-        RequirePassesReach(how, destiny);
-        Require(mlc::GetLifePathNumber(state.intDay[i], state.intMonth[i], state.intYear[i], how) ==
+        require(mlc::GetDestinyNumber(state.strName[i], how) == destiny);
+        requirePassesReach(how, destiny);
+        require(mlc::GetLifePathNumber(state.intDay[i], state.intMonth[i], state.intYear[i], how) ==
                 state.intLifePath[i]);
-        RequirePassesReach(how, state.intLifePath[i]);
+        requirePassesReach(how, state.intLifePath[i]);
     }
     // Both numbers in 1..9 always find every text; otherwise the texts are
     // empty, never garbage.
     const bool lifePathPair = state.intLifePath[0] >= 1 && state.intLifePath[1] >= 1;
-    Require(lifePathPair == !state.strLifePathReading.empty());
-    Require(lifePathPair == !state.strLifePathShort.empty());
-    Require((state.intLifePath[0] >= 1) == !state.strLifePathRating.empty());
+    require(lifePathPair == !state.strLifePathReading.empty());
+    require(lifePathPair == !state.strLifePathShort.empty());
+    require((state.intLifePath[0] >= 1) == !state.strLifePathRating.empty());
     const bool destinyPair = state.intDestiny[0] >= 1 && state.intDestiny[1] >= 1;
-    Require(destinyPair == !state.strDestinyReading.empty());
-    Require(destinyPair == !state.strDestinyShort.empty());
+    require(destinyPair == !state.strDestinyReading.empty());
+    require(destinyPair == !state.strDestinyShort.empty());
     return 0;
 }

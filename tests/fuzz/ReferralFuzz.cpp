@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         values[i] = QString::fromUtf8(parts[static_cast<qsizetype>(i)]);
     }
 
-    const QString address = modTellAFriend::ComposeReferralAddress(kPage, kHome, values);
+    const QString address = modTellAFriend::composeReferralAddress(kPage, kHome, values);
     const QUrl url(address, QUrl::StrictMode);
     if (!url.isValid() || url.scheme() != kPage.scheme() || url.host() != kPage.host() ||
         url.path() != kPage.path()) {

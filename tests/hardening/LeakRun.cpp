@@ -32,12 +32,12 @@
 
 namespace {
 
-using kivo::testing::Child;
-using kivo::testing::ShownWindowOf;
+using kivo::testing::child;
+using kivo::testing::shownWindowOf;
 
 int g_failures = 0;
 
-void Step(bool ok, const char* what) {
+void step(bool ok, const char* what) {
     std::printf("%s %s\n", ok ? "ok" : "FAILED", what);
     std::fflush(stdout);
     if (!ok) {
@@ -45,28 +45,28 @@ void Step(bool ok, const char* what) {
     }
 }
 
-void PlayTheUser() {
-    frmMain* main = ShownWindowOf<frmMain>();
-    Step(main != nullptr, "main window shown");
+void playTheUser() {
+    frmMain* main = shownWindowOf<frmMain>();
+    step(main != nullptr, "main window shown");
     if (main == nullptr) {
         QCoreApplication::exit(3);
         return;
     }
-    Child<QLineEdit>(*main, "txtName", 0)->setText(QStringLiteral("Ann"));
-    Child<QLineEdit>(*main, "txtName", 1)->setText(QStringLiteral("Catherine"));
-    Child<QComboBox>(*main, "cboDate", 1)->setCurrentIndex(8);
-    Child<QComboBox>(*main, "cboMonth", 1)->setCurrentIndex(8);
-    Child<QComboBox>(*main, "cboYear", 1)->setCurrentIndex(98);
-    Child<QPushButton>(*main, "cmdProceed")->click();
-    Step(Child<QLabel>(*main, "lblResult", 0)->text() ==
+    child<QLineEdit>(*main, "txtName", 0)->setText(QStringLiteral("Ann"));
+    child<QLineEdit>(*main, "txtName", 1)->setText(QStringLiteral("Catherine"));
+    child<QComboBox>(*main, "cboDate", 1)->setCurrentIndex(8);
+    child<QComboBox>(*main, "cboMonth", 1)->setCurrentIndex(8);
+    child<QComboBox>(*main, "cboYear", 1)->setCurrentIndex(98);
+    child<QPushButton>(*main, "cmdProceed")->click();
+    step(child<QLabel>(*main, "lblResult", 0)->text() ==
              QStringLiteral("LifePath Compatibility Number is 3 + 9"),
          "reading shown");
 
     // As the close box does: through the window system, not a direct delete.
     main->windowHandle()->close();
     QTimer::singleShot(0, [] {
-        frmExitPromo* promo = ShownWindowOf<frmExitPromo>();
-        Step(promo != nullptr, "promotion window shown");
+        frmExitPromo* promo = shownWindowOf<frmExitPromo>();
+        step(promo != nullptr, "promotion window shown");
         if (promo == nullptr) {
             QCoreApplication::exit(4);
             return;
@@ -85,14 +85,14 @@ int main(int argc, char* argv[]) {
         forgotten->setObjectName(QStringLiteral("forgotten"));
         new QObject;
     }
-    QTimer::singleShot(0, &PlayTheUser);
+    QTimer::singleShot(0, &playTheUser);
     // A run that fails to end fails instead of hanging.
     QTimer::singleShot(20000, [] {
-        Step(false, "ended in time");
+        step(false, "ended in time");
         QCoreApplication::exit(9);
     });
-    const int status = RunProgram(app);
-    Step(status == 0, "program ended with status 0");
+    const int status = runProgram(app);
+    step(status == 0, "program ended with status 0");
     // Windows closed with WA_DeleteOnClose go with the deferred deletions.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     const QWidgetList left = QApplication::allWidgets();
@@ -101,6 +101,6 @@ int main(int argc, char* argv[]) {
             std::printf("left alive: %s %s\n", w->metaObject()->className(), qPrintable(w->objectName()));
         }
     }
-    Step(left.isEmpty(), "no widget left alive");
+    step(left.isEmpty(), "no widget left alive");
     return g_failures == 0 ? status : 1;
 }

@@ -31,15 +31,15 @@ struct Run {
 };
 
 // The allocator, the sanitizer's own frames and the C library's start-up.
-bool IsRuntimeFrame(const QString& frame) {
+bool isRuntimeFrame(const QString& frame) {
     static const QRegularExpression runtime(QStringLiteral(
         R"(libsanitizer|libasan|\bin (__interceptor_\w+|malloc|calloc|realloc|free|strdup|strndup|posix_memalign|aligned_alloc|operator new(\[\])?)\b)"));
     return runtime.match(frame).hasMatch();
 }
 
-bool IsOurFrame(const QString& frame) { return frame.contains(QStringLiteral(" " KIVO_SOURCE_DIR "/")); }
+bool isOurFrame(const QString& frame) { return frame.contains(QStringLiteral(" " KIVO_SOURCE_DIR "/")); }
 
-QList<Leak> ParseLeaks(const QString& report) {
+QList<Leak> parseLeaks(const QString& report) {
     QList<Leak> leaks;
     static const QRegularExpression heading(QStringLiteral(R"(^(Direct|Indirect) leak of .*)"));
     static const QRegularExpression frame(QStringLiteral(R"(^\s+#\d+ .*)"));
@@ -53,13 +53,13 @@ QList<Leak> ParseLeaks(const QString& report) {
     return leaks;
 }
 
-bool IsOurs(const Leak& leak) {
+bool isOurs(const Leak& leak) {
     int callers = 0;
     for (const QString& frame : leak.frames) {
-        if (IsRuntimeFrame(frame)) {
+        if (isRuntimeFrame(frame)) {
             continue;
         }
-        if (IsOurFrame(frame)) {
+        if (isOurFrame(frame)) {
             return true;
         }
         if (++callers == kCallerFrames) {
@@ -69,7 +69,7 @@ bool IsOurs(const Leak& leak) {
     return false;
 }
 
-QString Describe(const QList<Leak>& leaks) {
+QString describe(const QList<Leak>& leaks) {
     QString text;
     for (const Leak& leak : leaks) {
         text += leak.heading + QLatin1Char('\n') + leak.frames.join(QLatin1Char('\n')) + QLatin1Char('\n');
@@ -132,10 +132,10 @@ private slots:
         QCOMPARE(run.exitCode, 0);
         QVERIFY2(!run.report.contains(QStringLiteral("ERROR: AddressSanitizer")), qPrintable(run.report));
 
-        const QList<Leak> leaks = ParseLeaks(run.report);
+        const QList<Leak> leaks = parseLeaks(run.report);
         QList<Leak> ours;
-        std::copy_if(leaks.begin(), leaks.end(), std::back_inserter(ours), IsOurs);
-        QVERIFY2(ours.isEmpty(), qPrintable(Describe(ours)));
+        std::copy_if(leaks.begin(), leaks.end(), std::back_inserter(ours), isOurs);
+        QVERIFY2(ours.isEmpty(), qPrintable(describe(ours)));
         qInfo("%lld leak(s) reported in all, none of them ours", static_cast<long long>(leaks.size()));
     }
 
@@ -147,14 +147,14 @@ private slots:
                  qPrintable(run.output));
         QVERIFY(run.output.contains(QStringLiteral("FAILED no widget left alive")));
 
-        const QList<Leak> leaks = ParseLeaks(run.report);
+        const QList<Leak> leaks = parseLeaks(run.report);
         QList<Leak> ours;
-        std::copy_if(leaks.begin(), leaks.end(), std::back_inserter(ours), IsOurs);
+        std::copy_if(leaks.begin(), leaks.end(), std::back_inserter(ours), isOurs);
         QVERIFY2(!ours.isEmpty(), qPrintable(run.report));
         const bool fromTheRun = std::any_of(ours.begin(), ours.end(), [](const Leak& leak) {
             return leak.frames.join(QLatin1Char('\n')).contains(QStringLiteral("LeakRun.cpp"));
         });
-        QVERIFY2(fromTheRun, qPrintable(Describe(ours)));
+        QVERIFY2(fromTheRun, qPrintable(describe(ours)));
     }
 };
 

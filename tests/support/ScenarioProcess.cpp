@@ -2,7 +2,7 @@
 
 namespace kivo::testing {
 
-ScenarioRun RunScenario(const QString& program, const QStringList& arguments, int timeoutMs) {
+ScenarioRun runScenario(const QString& program, const QStringList& arguments, int timeoutMs) {
     QProcess process;
     process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process.start(program, arguments);

@@ -17,6 +17,6 @@ struct ScenarioRun {
 
 // Standard error is passed through, so a failing helper explains itself in
 // the test's output.
-ScenarioRun RunScenario(const QString& program, const QStringList& arguments, int timeoutMs = 20000);
+ScenarioRun runScenario(const QString& program, const QStringList& arguments, int timeoutMs = 20000);
 
 }  // namespace kivo::testing

@@ -33,24 +33,24 @@ struct ShownWindow {
     // Fills one person's entries the way pasting and picking would; month is
     // 1 for January.
     void setPerson(std::size_t i, const QString& name, int day, int month, int year) const {
-        Child<QLineEdit>(*window, "txtName", i)->setText(name);
-        Child<QComboBox>(*window, "cboDate", i)->setCurrentIndex(day - 1);
-        Child<QComboBox>(*window, "cboMonth", i)->setCurrentIndex(month - 1);
-        Child<QComboBox>(*window, "cboYear", i)->setCurrentIndex(year - frmMain::kFirstYear);
+        child<QLineEdit>(*window, "txtName", i)->setText(name);
+        child<QComboBox>(*window, "cboDate", i)->setCurrentIndex(day - 1);
+        child<QComboBox>(*window, "cboMonth", i)->setCurrentIndex(month - 1);
+        child<QComboBox>(*window, "cboYear", i)->setCurrentIndex(year - frmMain::kFirstYear);
     }
 
     // Clicks the proceed button.
-    void proceed() const { QTest::mouseClick(Child<QPushButton>(*window, "cmdProceed"), Qt::LeftButton); }
+    void proceed() const { QTest::mouseClick(child<QPushButton>(*window, "cmdProceed"), Qt::LeftButton); }
 };
 
 // The name of the frame of the group that its parent shows in front: the
 // one that comes last among the parent's children, since raise() moves a
 // widget there.
-inline QString FrontOf(const QWidget& window, std::initializer_list<const char*> group) {
+inline QString frontOf(const QWidget& window, std::initializer_list<const char*> group) {
     QString front;
     qsizetype best = -1;
     for (const char* name : group) {
-        const QWidget* frame = Child(window, name);
+        const QWidget* frame = child(window, name);
         const qsizetype at = frame->parentWidget()->children().indexOf(frame);
         if (at > best) {
             best = at;
@@ -60,10 +60,10 @@ inline QString FrontOf(const QWidget& window, std::initializer_list<const char*>
     return front;
 }
 
-inline QString FrontPage(const QWidget& w) { return FrontOf(w, {"fraMain", "fraResult"}); }
+inline QString frontPage(const QWidget& w) { return frontOf(w, {"fraMain", "fraResult"}); }
 
-inline QString FrontResultFrame(const QWidget& w) {
-    return FrontOf(w, {"fraLifePath", "fraDestiny", "fraLoveCompatibility"});
+inline QString frontResultFrame(const QWidget& w) {
+    return frontOf(w, {"fraLifePath", "fraDestiny", "fraLoveCompatibility"});
 }
 
 // One line of the report: its text and its emphasis, -1 for an empty line
@@ -74,7 +74,7 @@ struct ReportLine {
     bool operator==(const ReportLine&) const = default;
 };
 
-inline QList<ReportLine> ReportLines(const QTextDocument& document) {
+inline QList<ReportLine> reportLines(const QTextDocument& document) {
     QList<ReportLine> lines;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         ReportLine line{block.text(), -1};

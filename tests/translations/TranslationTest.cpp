@@ -27,7 +27,7 @@
 
 #include <algorithm>
 
-using kivo::testing::Child;
+using kivo::testing::child;
 using kivo::testing::ShownWindow;
 
 namespace {
@@ -35,10 +35,10 @@ namespace {
 const QChar kOpen(0x27E6);
 const QChar kClose(0x27E7);
 
-QString Key(const QString& context, const QString& source) { return context + QChar(0x1F) + source; }
+QString textKey(const QString& context, const QString& source) { return context + QChar(0x1F) + source; }
 
 // Context and source of every message of a .ts file.
-QSet<QString> TsTexts(const QString& path) {
+QSet<QString> tsTexts(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         qFatal("cannot read %s", qPrintable(path));
@@ -52,13 +52,13 @@ QSet<QString> TsTexts(const QString& path) {
         if (xml.name() == QLatin1String("name")) {
             context = xml.readElementText();
         } else if (xml.name() == QLatin1String("source")) {
-            texts.insert(Key(context, xml.readElementText()));
+            texts.insert(textKey(context, xml.readElementText()));
         }
     }
     return texts;
 }
 
-QStringList Sorted(const QSet<QString>& texts) {
+QStringList sorted(const QSet<QString>& texts) {
     QStringList list(texts.cbegin(), texts.cend());
     list.sort();
     list.replaceInStrings(QChar(0x1F), QStringLiteral(": "));
@@ -74,7 +74,7 @@ public:
     QString translate(const char* context, const char* source, const char* /*disambiguation*/,
                       int /*n*/) const override {
         const QString text = QString::fromUtf8(source);
-        if (context[0] == 'Q' || listed_.contains(Key(QString::fromUtf8(context), text))) {
+        if (context[0] == 'Q' || listed_.contains(textKey(QString::fromUtf8(context), text))) {
             return kOpen + text + kClose;
         }
         return {};
@@ -85,7 +85,7 @@ private:
 };
 
 // Every text a user can see or hear on the window and its controls.
-QStringList ShownTexts(const QWidget& window) {
+QStringList shownTexts(const QWidget& window) {
     QList<const QWidget*> widgets{&window};
     for (const QWidget* w : window.findChildren<QWidget*>()) {
         widgets.append(w);
@@ -142,24 +142,24 @@ void TranslationTest::tsListsExactlyTheTextsOfTheSources() {
     QVERIFY(lupdate.waitForFinished(60000));
     QCOMPARE(lupdate.exitCode(), 0);
 
-    const QSet<QString> inSources = TsTexts(found);
-    const QSet<QString> inTs = TsTexts(QStringLiteral(KIVO_TS));
+    const QSet<QString> inSources = tsTexts(found);
+    const QSet<QString> inTs = tsTexts(QStringLiteral(KIVO_TS));
     QVERIFY(inSources.size() > 0);
     QVERIFY2(inSources == inTs,
              qPrintable(QStringLiteral("run the update_translations target.\nmissing from the .ts:\n  %1\n"
                                        "no longer in the sources:\n  %2")
-                            .arg(Sorted(inSources - inTs).join(QStringLiteral("\n  ")),
-                                 Sorted(inTs - inSources).join(QStringLiteral("\n  ")))));
+                            .arg(sorted(inSources - inTs).join(QStringLiteral("\n  ")),
+                                 sorted(inTs - inSources).join(QStringLiteral("\n  ")))));
 }
 
 void TranslationTest::everyShownTextIsTranslated() {
-    MarkingTranslator translator(TsTexts(QStringLiteral(KIVO_TS)));
+    MarkingTranslator translator(tsTexts(QStringLiteral(KIVO_TS)));
     QCoreApplication::installTranslator(&translator);
     QStringList texts;
     {
         ShownWindow main;
         QVERIFY(main.show());
-        texts << ShownTexts(*main.window);
+        texts << shownTexts(*main.window);
 
         // Each entry message, the refusal of a digit, then the result page.
         main.proceed();
@@ -169,27 +169,27 @@ void TranslationTest::everyShownTextIsTranslated() {
         main.proceed();
         main.setPerson(1, QStringLiteral("Bob"), 31, 4, 1990);
         main.proceed();
-        QTest::keyClick(Child<QLineEdit>(*main.window, "txtName", 0), Qt::Key_1);
+        QTest::keyClick(child<QLineEdit>(*main.window, "txtName", 0), Qt::Key_1);
         main.setPerson(1, QStringLiteral("Bob"), 2, 3, 1991);
         main.proceed();
-        texts << ShownTexts(*main.window);
+        texts << shownTexts(*main.window);
 
         frmAbout about;
-        texts << ShownTexts(about);
+        texts << shownTexts(about);
 
         frmExitPromo promo;
-        texts << ShownTexts(promo);
+        texts << shownTexts(promo);
         const auto submit = [&promo](const QString& name, const QString& email, const QString& friendEmail) {
-            Child<QLineEdit>(promo, "txtName")->setText(name);
-            Child<QLineEdit>(promo, "txtEmail")->setText(email);
-            Child<QLineEdit>(promo, "txtFriendEmail")->setText(friendEmail);
-            QTest::mouseClick(Child<QPushButton>(promo, "cmdSubmit"), Qt::LeftButton);
+            child<QLineEdit>(promo, "txtName")->setText(name);
+            child<QLineEdit>(promo, "txtEmail")->setText(email);
+            child<QLineEdit>(promo, "txtFriendEmail")->setText(friendEmail);
+            QTest::mouseClick(child<QPushButton>(promo, "cmdSubmit"), Qt::LeftButton);
         };
         submit(QStringLiteral("Ann"), QStringLiteral("a@b"), QStringLiteral("b@c.d"));
         submit(QStringLiteral("Ann"), QStringLiteral("a@b.c"), QStringLiteral("a@b.c"));
         submit(QString(), QStringLiteral("a@b.c"), QStringLiteral("b@c.d"));
         submit(QStringLiteral("Ann"), QStringLiteral("a@b.c"), QStringLiteral("b@c.d"));
-        QTest::keyClick(Child<QLineEdit>(promo, "txtEmail"), Qt::Key_Space);
+        QTest::keyClick(child<QLineEdit>(promo, "txtEmail"), Qt::Key_Space);
 
         QCOMPARE(main.platform.messages.size(), 10);
         texts << main.platform.messageTexts();
@@ -197,12 +197,12 @@ void TranslationTest::everyShownTextIsTranslated() {
     QCoreApplication::removeTranslator(&translator);
 
     // What the user typed and the engine's readings, which stay English.
-    const modLoveCompatibility::CalculationState& state = modLoveCompatibility::State();
+    const modLoveCompatibility::CalculationState& state = modLoveCompatibility::state();
     QStringList data{QStringLiteral("Ann"), QStringLiteral("Bob")};
     for (const std::string_view text :
          {state.strLifePathShort, state.strDestinyShort, state.strLifePathReading, state.strDestinyReading,
           state.strLifePathRating, state.strDestinyRating}) {
-        data << kivo::Text(text);
+        data << kivo::engineText(text);
     }
 
     const QRegularExpression marked(QStringLiteral("\u27E6[^\u27E6\u27E7]*\u27E7"));
@@ -224,10 +224,10 @@ void TranslationTest::everyShownTextIsTranslated() {
 }
 
 void TranslationTest::languageChoosesTheTranslation() {
-    QVERIFY(!InstallTranslation(QLocale(QLocale::English, QLocale::Germany)));
+    QVERIFY(!installTranslation(QLocale(QLocale::English, QLocale::Germany)));
     QCOMPARE(QCoreApplication::translate("frmMain", "&File"), QStringLiteral("&File"));
-    QVERIFY(!InstallTranslation(QLocale(QLocale::French, QLocale::France)));
-    QVERIFY(InstallTranslation(QLocale(QLocale::German, QLocale::Austria)));
+    QVERIFY(!installTranslation(QLocale(QLocale::French, QLocale::France)));
+    QVERIFY(installTranslation(QLocale(QLocale::German, QLocale::Austria)));
     QCOMPARE(QCoreApplication::translate("frmMain", "&File"), QStringLiteral("&Datei"));
 }
 

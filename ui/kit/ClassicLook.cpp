@@ -13,7 +13,7 @@
 #include <cmath>
 #include <initializer_list>
 
-namespace kivo::look {
+namespace kivo {
 
 namespace {
 
@@ -22,7 +22,7 @@ namespace {
 // every font for a fallback, several times at start-up; the installed ones
 // are what Qt would settle on anyway. With none of them installed the list
 // stays whole, so the usual fallback still happens.
-QStringList InstalledFamilies(const QStringList& all, std::initializer_list<QString> wanted) {
+QStringList installedFamilies(const QStringList& all, std::initializer_list<QString> wanted) {
     QStringList installed;
     for (const QString& family : wanted) {
         if (all.contains(family, Qt::CaseInsensitive)) {
@@ -80,13 +80,13 @@ protected:
 
 }  // namespace
 
-QFont Font(double points, bool bold, Family family) {
+QFont makeFont(double points, bool bold, Family family) {
     // Looked up once: the set of installed fonts does not change while we run.
     static const QStringList kAll = QFontDatabase::families();
     static const QStringList kVerdana =
-        InstalledFamilies(kAll, {QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
+        installedFamilies(kAll, {QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
     static const QStringList kMsSansSerif =
-        InstalledFamilies(kAll, {QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+        installedFamilies(kAll, {QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
                                  QStringLiteral("DejaVu Sans")});
 
     QFont font;
@@ -97,22 +97,22 @@ QFont Font(double points, bool bold, Family family) {
     return font;
 }
 
-void SetTextColour(QWidget* widget, const QColor& colour) {
+void setTextColour(QWidget* widget, const QColor& colour) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, colour);
     widget->setPalette(palette);
 }
 
-void SetBackground(QWidget* widget, const QColor& colour) {
+void setBackground(QWidget* widget, const QColor& colour) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, colour);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }
 
-QString ProgramCaption() { return QCoreApplication::translate("ClassicLook", "Kivo Love Numerology v1.0"); }
+QString programCaption() { return QCoreApplication::translate("ClassicLook", "Kivo Love Numerology v1.0"); }
 
-QIcon ProgramIcon() {
+QIcon programIcon() {
     // Window frames, task bars and window lists ask for 64 pixels at most.
     // The 128 and 256 pixel renderings (three quarters of all the pixels)
     // are for the desktop's launchers and the installer.
@@ -123,22 +123,22 @@ QIcon ProgramIcon() {
     return icon;
 }
 
-QPixmap ProgramIconPixmap(const QWidget* box) {
-    return ProgramIcon().pixmap(QSize(32, 32), box->devicePixelRatioF());
+QPixmap programIconPixmap(const QWidget* box) {
+    return programIcon().pixmap(QSize(32, 32), box->devicePixelRatioF());
 }
 
-void CentreOnScreen(QWidget* window) {
+void centreOnScreen(QWidget* window) {
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
         window->move(area.center() - QPoint(window->width() / 2, window->height() / 2));
     }
 }
 
-void PressButtonsLikeWindows(QWidget* window) {
+void pressButtonsLikeWindows(QWidget* window) {
     auto* keys = new WindowsButtonKeys(window);
     for (QPushButton* button : window->findChildren<QPushButton*>()) {
         button->installEventFilter(keys);
     }
 }
 
-}  // namespace kivo::look
+}  // namespace kivo

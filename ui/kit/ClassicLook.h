@@ -11,41 +11,41 @@
 
 class QWidget;
 
-namespace kivo::look {
+namespace kivo {
 
 enum class Family { Verdana, MsSansSerif };
 
 // Verdana (or MS Sans Serif) where installed, a metric-alike sans-serif
 // otherwise.
-QFont Font(double points, bool bold = false, Family family = Family::Verdana);
+QFont makeFont(double points, bool bold = false, Family family = Family::Verdana);
 
 // The program's standard text: Verdana 8.25 pt.
-inline QFont StandardFont(bool bold = false) { return Font(8.25, bold); }
+inline QFont standardFont(bool bold = false) { return makeFont(8.25, bold); }
 
 // Colours set through the widget's palette, so styles draw with them.
-void SetTextColour(QWidget* widget, const QColor& colour);
+void setTextColour(QWidget* widget, const QColor& colour);
 // Fills the widget's background with the colour.
-void SetBackground(QWidget* widget, const QColor& colour);
+void setBackground(QWidget* widget, const QColor& colour);
 
 // "Kivo Love Numerology v1.0": the caption of the program's windows, and the
 // title the About and promotion windows show inside.
-QString ProgramCaption();
+QString programCaption();
 
 // The program's icon in the sizes a window uses, 16 to 64 pixels.
-QIcon ProgramIcon();
+QIcon programIcon();
 
 // The icon for a 32 x 32 picture box, drawn at the box's screen scale rather
 // than the 32-pixel one blown up.
-QPixmap ProgramIconPixmap(const QWidget* box);
+QPixmap programIconPixmap(const QWidget* box);
 
 // Moves a fixed-size window to the middle of the primary screen's free area.
-void CentreOnScreen(QWidget* window);
+void centreOnScreen(QWidget* window);
 
 // Gives the window's push buttons the keyboard habits of Windows: Enter or
 // Return presses the focused button, and a button's access key first moves
 // the focus to it, as a click does, so the control left behind hears of it
 // before the button acts, which it does at once. Call once the buttons exist.
-void PressButtonsLikeWindows(QWidget* window);
+void pressButtonsLikeWindows(QWidget* window);
 
 // The About window's background.
 inline const QColor kDarkGrey{64, 64, 64};
@@ -59,4 +59,4 @@ inline const QColor kLightYellow{255, 255, 128};
 inline const QColor kNavy{0, 0, 128};
 inline const QColor kLinkBlue{0, 0, 192};
 
-}  // namespace kivo::look
+}  // namespace kivo

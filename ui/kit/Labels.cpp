@@ -3,12 +3,12 @@
 #include "ui/kit/ClassicLook.h"
 #include "ui/kit/LinkLabel.h"
 
-namespace kivo::look {
+namespace kivo {
 namespace {
 
 template <typename Label>
-Label* Place(Label* label, QAnyStringView name, const QRect& place, const QFont& font,
-             Qt::Alignment alignment) {
+Label* placeLabel(Label* label, QAnyStringView name, const QRect& place, const QFont& font,
+                  Qt::Alignment alignment) {
     label->setObjectName(name);
     label->setGeometry(place);
     label->setFont(font);
@@ -19,17 +19,17 @@ Label* Place(Label* label, QAnyStringView name, const QRect& place, const QFont&
 
 }  // namespace
 
-QLabel* MakeLabel(QWidget* parent, QAnyStringView name, const QString& text, const QRect& place,
+QLabel* makeLabel(QWidget* parent, QAnyStringView name, const QString& text, const QRect& place,
                   const QFont& font, Qt::Alignment alignment) {
-    return Place(new QLabel(text, parent), name, place, font, alignment);
+    return placeLabel(new QLabel(text, parent), name, place, font, alignment);
 }
 
-LinkLabel* MakeLink(QWidget* parent, QAnyStringView name, const QString& text, const QRect& place, QFont font,
+LinkLabel* makeLink(QWidget* parent, QAnyStringView name, const QString& text, const QRect& place, QFont font,
                     const QColor& colour, Qt::Alignment alignment) {
     font.setUnderline(true);
-    LinkLabel* link = Place(new LinkLabel(text, parent), name, place, font, alignment);
-    SetTextColour(link, colour);
+    LinkLabel* link = placeLabel(new LinkLabel(text, parent), name, place, font, alignment);
+    setTextColour(link, colour);
     return link;
 }
 
-}  // namespace kivo::look
+}  // namespace kivo

@@ -13,14 +13,14 @@ class LinkLabel;
 class QLabel;
 class QWidget;
 
-namespace kivo::look {
+namespace kivo {
 
-QLabel* MakeLabel(QWidget* parent, QAnyStringView name, const QString& text, const QRect& place,
+QLabel* makeLabel(QWidget* parent, QAnyStringView name, const QString& text, const QRect& place,
                   const QFont& font, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
 
 // A web link: the label above with the font underlined and the text in the
 // given colour.
-LinkLabel* MakeLink(QWidget* parent, QAnyStringView name, const QString& text, const QRect& place, QFont font,
+LinkLabel* makeLink(QWidget* parent, QAnyStringView name, const QString& text, const QRect& place, QFont font,
                     const QColor& colour, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
 
-}  // namespace kivo::look
+}  // namespace kivo

@@ -12,7 +12,7 @@ LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent
 
 namespace {
 
-QCursor MakeLinkCursor() {
+QCursor makeLinkCursor() {
     // The window system shows a cursor image pixel for pixel, so a scaled
     // screen gets the hand drawn at its scale (from the 64-pixel rendering)
     // rather than a 32-pixel hand half the size of everything around it.
@@ -39,13 +39,13 @@ QCursor MakeLinkCursor() {
 // many links there are.
 class LinkCursorKeeper : public QObject {
 public:
-    explicit LinkCursorKeeper(QObject* application) : QObject(application), cursor(MakeLinkCursor()) {}
+    explicit LinkCursorKeeper(QObject* application) : QObject(application), cursor(makeLinkCursor()) {}
     const QCursor cursor;
 };
 
 }  // namespace
 
-QCursor LinkLabel::LinkCursor() {
+QCursor LinkLabel::linkCursor() {
     static QPointer<LinkCursorKeeper> keeper;
     if (keeper.isNull()) {
         keeper = new LinkCursorKeeper(qGuiApp);
@@ -60,7 +60,7 @@ bool LinkLabel::event(QEvent* event) {
     // pay for a picture and a cursor of the window system before the first
     // frame.
     if (event->type() == QEvent::Enter && !testAttribute(Qt::WA_SetCursor)) {
-        setCursor(LinkCursor());
+        setCursor(linkCursor());
     }
     return QLabel::event(event);
 }

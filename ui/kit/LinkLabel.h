@@ -11,7 +11,7 @@ public:
     explicit LinkLabel(const QString& text, QWidget* parent = nullptr);
 
     // The program's own hand-shaped pointer, shared by every link.
-    static QCursor LinkCursor();
+    static QCursor linkCursor();
 
 signals:
     void clicked();

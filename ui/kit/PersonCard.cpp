@@ -16,7 +16,7 @@ void PersonCard::paintEvent(QPaintEvent* /*event*/) {
     painter.setRenderHint(QPainter::Antialiasing);
     QPainterPath inside;
     inside.addRoundedRect(QRectF(0.5, 0.5, w - 1.0, h - 1.0), kRadius - 0.5, kRadius - 0.5);
-    painter.fillPath(inside, kivo::look::kCardGrey);
+    painter.fillPath(inside, kivo::kCardGrey);
 
     // The straight parts of the rim, then each corner as two eighths of a
     // circle through the middle of the rim's pixels; bottom, right, left,

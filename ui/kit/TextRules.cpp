@@ -2,7 +2,7 @@
 
 namespace kivo {
 
-QString TrimSpaces(const QString& text) {
+QString trimSpaces(const QString& text) {
     qsizetype first = 0;
     qsizetype last = text.size();
     while (first < last && text.at(first) == QLatin1Char(' ')) {
@@ -14,7 +14,7 @@ QString TrimSpaces(const QString& text) {
     return text.mid(first, last - first);
 }
 
-QString Text(std::string_view utf8) {
+QString engineText(std::string_view utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 

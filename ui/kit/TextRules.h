@@ -9,9 +9,9 @@ namespace kivo {
 // Removes leading and trailing space characters (code 32) only. Tabs and line
 // breaks are content: the entry checks and the form's placeholder rules treat
 // them as typed text.
-QString TrimSpaces(const QString& text);
+QString trimSpaces(const QString& text);
 
 // A UTF-8 text of the engine's, such as a reading or a rating, for a label.
-QString Text(std::string_view utf8);
+QString engineText(std::string_view utf8);
 
 }  // namespace kivo

@@ -101,7 +101,7 @@ public:
 };
 
 // The name of the style that draws, behind any proxies.
-QString DrawingStyleName(const QStyle* style) {
+QString drawingStyleName(const QStyle* style) {
     while (const auto* proxy = qobject_cast<const QProxyStyle*>(style)) {
         style = proxy->baseStyle();
     }
@@ -109,9 +109,9 @@ QString DrawingStyleName(const QStyle* style) {
 }
 
 // One for all lists, made anew only when the application's style changes.
-QStyle* SharedDropDownListStyle() {
+QStyle* sharedDropDownListStyle() {
     static QPointer<DropDownListStyle> shared;
-    const QString base = DrawingStyleName(QApplication::style());
+    const QString base = drawingStyleName(QApplication::style());
     if (shared.isNull() || shared->baseStyle()->name() != base) {
         shared = new DropDownListStyle(QStyleFactory::create(base));
         shared->setParent(qApp);
@@ -119,7 +119,7 @@ QStyle* SharedDropDownListStyle() {
     return shared;
 }
 
-QAccessibleInterface* MakeDateListAccessible(const QString& className, QObject* object) {
+QAccessibleInterface* makeDateListAccessible(const QString& className, QObject* object) {
     if (className == QLatin1String(DateList::staticMetaObject.className())) {
         return new DateListAccessible(static_cast<DateList*>(object));
     }
@@ -130,7 +130,7 @@ QAccessibleInterface* MakeDateListAccessible(const QString& className, QObject* 
 
 DateList::DateList(int firstValue, QWidget* parent) : QComboBox(parent), firstValue_(firstValue) {
     // Installing again does nothing; a later application gets it anew.
-    QAccessible::installFactory(&MakeDateListAccessible);
+    QAccessible::installFactory(&makeDateListAccessible);
     connect(this, &QComboBox::currentIndexChanged, this, [this] {
         if (QAccessible::isActive()) {
             QAccessibleEvent event(this, QAccessible::DescriptionChanged);
@@ -162,7 +162,7 @@ void DateList::showPopup() {
     // Set at the first drop-down, not at start-up: a change of style makes
     // a combo box rebuild its drop-down, and six lists would pay for it
     // before the window is first shown.
-    QStyle* dropDown = SharedDropDownListStyle();
+    QStyle* dropDown = sharedDropDownListStyle();
     if (style() != dropDown) {
         setStyle(dropDown);
         // A drop-down built before, for the menu, was given no scroll bar.

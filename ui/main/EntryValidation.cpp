@@ -20,7 +20,7 @@ class EntryValidation {
 
 }  // namespace
 
-bool HasNameLetter(const QString& name) {
+bool hasNameLetter(const QString& name) {
     for (const QChar c : name) {
         const char16_t u = c.unicode();
         if ((u >= u'A' && u <= u'Z') || (u >= u'a' && u <= u'z')) {
@@ -30,22 +30,22 @@ bool HasNameLetter(const QString& name) {
     return false;
 }
 
-Problem CheckBirthDate(int day, int month, int year) {
+Problem checkBirthDate(int day, int month, int year) {
     if (day <= QDate(year, month, 1).daysInMonth()) {
         return Problem::None;
     }
     return month == kFebruary ? Problem::NoSuchFebruaryDay : Problem::NoThirtyFirst;
 }
 
-Problem FindFirstProblem(const std::array<PersonEntry, 2>& people) {
-    if (!HasNameLetter(people[0].name)) {
+Problem findFirstProblem(const std::array<PersonEntry, 2>& people) {
+    if (!hasNameLetter(people[0].name)) {
         return Problem::MissingUserName;
     }
-    if (!HasNameLetter(people[1].name)) {
+    if (!hasNameLetter(people[1].name)) {
         return Problem::MissingPartnerName;
     }
     for (const PersonEntry& person : people) {
-        if (const Problem problem = CheckBirthDate(person.day, person.month, person.year);
+        if (const Problem problem = checkBirthDate(person.day, person.month, person.year);
             problem != Problem::None) {
             return problem;
         }
@@ -53,7 +53,7 @@ Problem FindFirstProblem(const std::array<PersonEntry, 2>& people) {
     return Problem::None;
 }
 
-QString ProblemMessage(Problem problem) {
+QString problemMessage(Problem problem) {
     switch (problem) {
     case Problem::MissingUserName:
         return EntryValidation::tr("Please Enter Your Name");
@@ -70,19 +70,19 @@ QString ProblemMessage(Problem problem) {
     return {};
 }
 
-kivo::platform::MessageIcon ProblemIcon(Problem problem) {
+kivo::platform::MessageIcon problemIcon(Problem problem) {
     // Missing entries are refusals; an impossible date is a hint.
     return problem == Problem::MissingUserName || problem == Problem::MissingPartnerName
                ? kivo::platform::MessageIcon::Error
                : kivo::platform::MessageIcon::Information;
 }
 
-bool IsNameCharacterAccepted(int code) {
+bool isNameCharacterAccepted(int code) {
     return (code >= 'A' && code <= 'Z') || (code >= 'a' && code <= 'z') || code == kSpace ||
            code == kBackspace;
 }
 
-QString RefusedCharacterMessage() { return EntryValidation::tr("Name Can Accept Text Only"); }
+QString refusedCharacterMessage() { return EntryValidation::tr("Name Can Accept Text Only"); }
 
 }  // namespace entry
 
@@ -90,7 +90,7 @@ namespace {
 
 // The characters a key press types, as the key filter judges them; empty for
 // keys that move, delete, change focus or only modify.
-QString TypedCharacters(const QKeyEvent& event) {
+QString typedCharacters(const QKeyEvent& event) {
     const int key = event.key();
     const Qt::KeyboardModifiers mods = event.modifiers();
     const bool control = mods.testFlag(Qt::ControlModifier);
@@ -169,7 +169,7 @@ bool NameKeyFilter::eventFilter(QObject* watched, QEvent* event) {
     }
     switch (event->type()) {
     case QEvent::KeyPress: {
-        const QString typed = TypedCharacters(*static_cast<QKeyEvent*>(event));
+        const QString typed = typedCharacters(*static_cast<QKeyEvent*>(event));
         if (typed.isEmpty()) {
             return false;
         }

@@ -37,24 +37,24 @@ enum class Problem {
 
 // A name counts as given only when it holds a letter A-Z or a-z: a pasted
 // "1234" would otherwise pass and produce a reading of nothing.
-bool HasNameLetter(const QString& name);
+bool hasNameLetter(const QString& name);
 
 // The problem with one birth date in the Gregorian calendar, or Problem::None.
-Problem CheckBirthDate(int day, int month, int year);
+Problem checkBirthDate(int day, int month, int year);
 
 // The first problem in the program's order: user's name, partner's name,
 // user's date, partner's date.
-Problem FindFirstProblem(const std::array<PersonEntry, 2>& people);
+Problem findFirstProblem(const std::array<PersonEntry, 2>& people);
 
 // What the user is told about a problem, and with which icon.
-QString ProblemMessage(Problem problem);
-kivo::platform::MessageIcon ProblemIcon(Problem problem);
+QString problemMessage(Problem problem);
+kivo::platform::MessageIcon problemIcon(Problem problem);
 
 // The typed characters a name field takes: A-Z, a-z, space and backspace.
-bool IsNameCharacterAccepted(int code);
+bool isNameCharacterAccepted(int code);
 
 // The message shown when a name field refuses a typed character.
-QString RefusedCharacterMessage();
+QString refusedCharacterMessage();
 
 }  // namespace entry
 

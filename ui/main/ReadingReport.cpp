@@ -98,7 +98,7 @@ private:
     QString plainText() const { return box()->document()->toPlainText(); }
 };
 
-QAccessibleInterface* MakeReportBoxAccessible(const QString& className, QObject* object) {
+QAccessibleInterface* makeReportBoxAccessible(const QString& className, QObject* object) {
     if (className == QLatin1String(ReportBox::staticMetaObject.className())) {
         return new ReportBoxAccessible(static_cast<ReportBox*>(object));
     }
@@ -109,7 +109,7 @@ QAccessibleInterface* MakeReportBoxAccessible(const QString& className, QObject*
 
 ReportBox::ReportBox(QWidget* parent) : QTextEdit(parent) {
     // Installing again does nothing; a later application gets it anew.
-    QAccessible::installFactory(&MakeReportBoxAccessible);
+    QAccessible::installFactory(&makeReportBoxAccessible);
     setReadOnly(true);
     setTextInteractionFlags(Qt::NoTextInteraction);
     setContextMenuPolicy(Qt::NoContextMenu);
@@ -124,11 +124,11 @@ QMimeData* ReportBox::createMimeDataFromSelection() const { return nullptr; }
 namespace report {
 namespace {
 
-using kivo::Text;
+using kivo::engineText;
 
 // One run of the report: its text and the line breaks behind it, inserted at
 // once so that the breaks carry the run's emphasis.
-void InsertRun(QTextCursor& cursor, const QString& text, bool emphasis, int lineBreaks) {
+void insertRun(QTextCursor& cursor, const QString& text, bool emphasis, int lineBreaks) {
     QTextCharFormat format;
     format.setFontWeight(emphasis ? QFont::Bold : QFont::Normal);
     cursor.insertText(text + QString(lineBreaks, QLatin1Char('\n')), format);
@@ -139,18 +139,18 @@ void InsertRun(QTextCursor& cursor, const QString& text, bool emphasis, int line
 void ComposeReport(QTextEdit& box, const modLoveCompatibility::CalculationState& state) {
     box.clear();
     QTextCursor cursor = box.textCursor();
-    InsertRun(cursor,
+    insertRun(cursor,
               QCoreApplication::translate("ReadingReport",
                                           "Your Love Numerology Reading Based on Life Path Number"),
               true, 1);
-    InsertRun(cursor, Text(state.strLifePathRating), true, 1);
-    InsertRun(cursor, Text(state.strLifePathReading), false, 2);
-    InsertRun(
+    insertRun(cursor, engineText(state.strLifePathRating), true, 1);
+    insertRun(cursor, engineText(state.strLifePathReading), false, 2);
+    insertRun(
         cursor,
         QCoreApplication::translate("ReadingReport", "Your Love Numerology Reading Based on Destiny Number"),
         true, 1);
-    InsertRun(cursor, Text(state.strDestinyRating), true, 1);
-    InsertRun(cursor, Text(state.strDestinyReading), false, 0);
+    insertRun(cursor, engineText(state.strDestinyRating), true, 1);
+    insertRun(cursor, engineText(state.strDestinyReading), false, 0);
 }
 
 }  // namespace report

@@ -14,10 +14,10 @@ class ReductionText {
 
 public:
     // "1 + 1 + 1900 = 1902 → 1 + 9 + 0 + 2 = 12 → 1 + 2 = 3"
-    static QString LifePath(std::int16_t day, std::int16_t month, std::int16_t year);
+    static QString lifePath(std::int16_t day, std::int16_t month, std::int16_t year);
 
     // "letter total 47 → 4 + 7 = 11 → 11 counts as 1 + 1 = 2"; the last step
     // appears only for the master numbers 11 and 22, which are folded before
     // they are paired.
-    static QString Destiny(std::string_view name);
+    static QString destiny(std::string_view name);
 };

@@ -21,18 +21,18 @@
 #include <algorithm>
 #include <string>
 
-using kivo::Text;
+using kivo::engineText;
 using modLoveCompatibility::kPersonCount;
 
 frmMain::~frmMain() = default;
 
 void frmMain::Form_Load(DateLists lists) {
     addDateEntries(0, lists == DateLists::Complete ? kLastYear - kFirstYear + 1 : 1);
-    SelectFirstDates();
+    selectFirstDates();
     bringForward(fraMain_);
 }
 
-void frmMain::CompleteDateLists() {
+void frmMain::completeDateLists() {
     if (cboYear_[0]->count() == 1) {
         addDateEntries(1, kLastYear - kFirstYear + 1);
     }
@@ -65,7 +65,7 @@ void frmMain::addDateEntries(int from, int to) {
     }
 }
 
-void frmMain::SelectFirstDates() {
+void frmMain::selectFirstDates() {
     // "1", "January", "1900" for both people.
     for (std::size_t i = 0; i < kPersonCount; ++i) {
         cboDate_[i]->setCurrentIndex(0);
@@ -75,30 +75,30 @@ void frmMain::SelectFirstDates() {
 }
 
 bool frmMain::ValidateEntries() {
-    std::array<entry::PersonEntry, kPersonCount> people;
+    std::array<kivo::PersonEntry, kPersonCount> people;
     for (std::size_t i = 0; i < kPersonCount; ++i) {
         people[i] = {txtName_[i]->text(), cboDate_[i]->value(), cboMonth_[i]->value(), cboYear_[i]->value()};
     }
-    const entry::Problem problem = entry::FindFirstProblem(people);
-    if (problem == entry::Problem::None) {
+    const kivo::Problem problem = kivo::findFirstProblem(people);
+    if (problem == kivo::Problem::None) {
         return true;
     }
-    kivo::platform::ShowMessage(this, entry::ProblemMessage(problem), entry::ProblemIcon(problem));
+    kivo::platform::showMessage(this, kivo::problemMessage(problem), kivo::problemIcon(problem));
     // A missing name takes the user to its field; a wrong date leaves the
     // focus where it was, since the message does not say whose date it is.
-    if (problem == entry::Problem::MissingUserName) {
+    if (problem == kivo::Problem::MissingUserName) {
         txtName_[0]->setFocus();
-    } else if (problem == entry::Problem::MissingPartnerName) {
+    } else if (problem == kivo::Problem::MissingPartnerName) {
         txtName_[1]->setFocus();
     }
     return false;
 }
 
 void frmMain::txtName_KeyPress(std::size_t Index, int& KeyAscii) {
-    if (entry::IsNameCharacterAccepted(KeyAscii)) {
+    if (kivo::isNameCharacterAccepted(KeyAscii)) {
         return;
     }
-    kivo::platform::ShowMessage(this, entry::RefusedCharacterMessage(), kivo::platform::MessageIcon::Error);
+    kivo::platform::showMessage(this, kivo::refusedCharacterMessage(), kivo::platform::MessageIcon::Error);
     KeyAscii = 0;
     txtName_.at(Index)->setFocus();
 }
@@ -107,9 +107,9 @@ void frmMain::cmdProceed_Click() {
     if (!ValidateEntries()) {
         return;
     }
-    modLoveCompatibility::CalculationState& state = modLoveCompatibility::State();
+    modLoveCompatibility::CalculationState& state = modLoveCompatibility::state();
     for (std::size_t i = 0; i < kPersonCount; ++i) {
-        state.strName[i] = kivo::TrimSpaces(txtName_[i]->text()).toStdString();
+        state.strName[i] = kivo::trimSpaces(txtName_[i]->text()).toStdString();
         state.intDay[i] = static_cast<std::int16_t>(cboDate_[i]->value());
         state.intMonth[i] = static_cast<std::int16_t>(cboMonth_[i]->value());
         state.intYear[i] = static_cast<std::int16_t>(cboYear_[i]->value());
@@ -121,10 +121,10 @@ void frmMain::cmdProceed_Click() {
 
     lblResult_[0]->setText(
         tr("LifePath Compatibility Number is %1 + %2").arg(state.intLifePath[0]).arg(state.intLifePath[1]));
-    lblResult_[1]->setText(Text(state.strLifePathShort));
+    lblResult_[1]->setText(engineText(state.strLifePathShort));
     lblResult_[2]->setText(
         tr("Destiny Compatibility Number is %1 + %2").arg(state.intDestiny[0]).arg(state.intDestiny[1]));
-    lblResult_[3]->setText(Text(state.strDestinyShort));
+    lblResult_[3]->setText(engineText(state.strDestinyShort));
 
     // How each heading's numbers were reached, from the entries the engine
     // used: on hover, and read out by screen readers after the heading.
@@ -132,10 +132,10 @@ void frmMain::cmdProceed_Click() {
         return tr("You: %1").arg(user) + QLatin1Char('\n') + tr("Your partner: %1").arg(partner);
     };
     const QString lifePathSteps =
-        stepLines(ReductionText::LifePath(state.intDay[0], state.intMonth[0], state.intYear[0]),
-                  ReductionText::LifePath(state.intDay[1], state.intMonth[1], state.intYear[1]));
+        stepLines(ReductionText::lifePath(state.intDay[0], state.intMonth[0], state.intYear[0]),
+                  ReductionText::lifePath(state.intDay[1], state.intMonth[1], state.intYear[1]));
     const QString destinySteps =
-        stepLines(ReductionText::Destiny(state.strName[0]), ReductionText::Destiny(state.strName[1]));
+        stepLines(ReductionText::destiny(state.strName[0]), ReductionText::destiny(state.strName[1]));
     lblResult_[0]->setToolTip(lifePathSteps);
     lblResult_[0]->setAccessibleDescription(lifePathSteps);
     lblResult_[2]->setToolTip(destinySteps);
@@ -166,7 +166,7 @@ void frmMain::cmdBack_Click() {
     // round of pasted names adds to the memory held.
     txtName_[0]->setText(QString());
     txtName_[0]->setFocus();
-    SelectFirstDates();
+    selectFirstDates();
 }
 
 void frmMain::TS_Click() {
@@ -183,9 +183,9 @@ void frmMain::TS_Click() {
     }
 }
 
-void frmMain::ComposeReport() { report::ComposeReport(*RTB_, modLoveCompatibility::State()); }
+void frmMain::ComposeReport() { kivo::ComposeReport(*RTB_, modLoveCompatibility::state()); }
 
-void frmMain::BringBrandLabelForward(BrandLabel label) {
+void frmMain::bringBrandLabelForward(BrandLabel label) {
     (label == BrandLabel::FullBrand ? lblFullBrand_ : lblCobrand_)->raise();
 }
 

@@ -40,7 +40,7 @@ public:
 
     // What the date lists hold once the window is built: all their entries,
     // or only the first of each, which is all a first frame shows; the rest
-    // then come from CompleteDateLists().
+    // then come from completeDateLists().
     enum class DateLists { Complete, FirstEntryOnly };
 
     // Builds the menus and the entry page, then runs Form_Load; the result
@@ -50,12 +50,12 @@ public:
 
     // Gives the date lists the entries they lack; does nothing once they
     // have them all.
-    void CompleteDateLists();
+    void completeDateLists();
 
     // The two promotional labels share one place; start-up picks the one in
     // front.
     enum class BrandLabel { CoBrand, FullBrand };
-    void BringBrandLabelForward(BrandLabel label);
+    void bringBrandLabelForward(BrandLabel label);
 
 signals:
     // The window's Form_Unload: emitted as the window closes, which it never
@@ -96,7 +96,7 @@ private:
     // Appends to every date list its entries from index `from` up to, not
     // including, index `to`.
     void addDateEntries(int from, int to);
-    void SelectFirstDates();
+    void selectFirstDates();
     // The key filter of both name fields: KeyAscii is the typed character's
     // code; setting it to 0 discards the character.
     void txtName_KeyPress(std::size_t Index, int& KeyAscii);

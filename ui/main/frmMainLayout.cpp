@@ -46,24 +46,24 @@ constexpr QRect kBrandFramePlace{0, 396, 640, 56};
 // The two pages are light grey on the window's card grey.
 const QColor kPageGrey{214, 214, 218};
 
-using kivo::look::kCardGrey;
-using kivo::look::MakeLabel;
-using kivo::look::SetTextColour;
-using kivo::look::StandardFont;
+using kivo::kCardGrey;
+using kivo::makeLabel;
+using kivo::setTextColour;
+using kivo::standardFont;
 using modLoveCompatibility::kPersonCount;
 
-void Paint(QWidget* widget, const QColor& background, const QColor& text) {
-    kivo::look::SetBackground(widget, background);
-    SetTextColour(widget, text);
+void paintColours(QWidget* widget, const QColor& background, const QColor& text) {
+    kivo::setBackground(widget, background);
+    setTextColour(widget, text);
 }
 
-QFrame* MakeFrame(QWidget* parent, const char* name, const QRect& place, const QColor& background) {
+QFrame* makeFrame(QWidget* parent, const char* name, const QRect& place, const QColor& background) {
     auto* frame = new QFrame(parent);
     frame->setObjectName(QString::fromLatin1(name));
     frame->setGeometry(place);
     frame->setFrameShape(QFrame::StyledPanel);
     frame->setFrameShadow(QFrame::Sunken);
-    Paint(frame, background, Qt::black);
+    paintColours(frame, background, Qt::black);
     return frame;
 }
 
@@ -116,7 +116,7 @@ constexpr int kPictureSide = 196;
 // box's size, kept as bare premultiplied pixels: decoding even that copy
 // from a PNG cost more than building the rest of the page. Scaled screens
 // (and a copy of the wrong size) get the full picture, shrunk when painted.
-QPixmap EntryPicture(qreal devicePixelRatio) {
+QPixmap entryPicture(qreal devicePixelRatio) {
     static_assert(std::endian::native == std::endian::little, "the bare pixels are stored little-endian");
     if (devicePixelRatio <= 1.0) {
         const QResource bare(QStringLiteral(":/images/picture1-196.argb"));
@@ -130,20 +130,20 @@ QPixmap EntryPicture(qreal devicePixelRatio) {
     return QPixmap(QStringLiteral(":/images/picture1.png"));
 }
 
-QString Indexed(const char* name, std::size_t index) {
+QString indexed(const char* name, std::size_t index) {
     return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
 }
 
-LinkLabel* MakeLink(QWidget* parent, const char* name, const QString& text, const QRect& place) {
-    return kivo::look::MakeLink(parent, name, text, place, StandardFont(true), Qt::white);
+LinkLabel* makeLink(QWidget* parent, const char* name, const QString& text, const QRect& place) {
+    return kivo::makeLink(parent, name, text, place, standardFont(true), Qt::white);
 }
 
 }  // namespace
 
 frmMain::frmMain(QWidget* parent, DateLists lists) : QMainWindow(parent) {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(kivo::look::ProgramCaption());
-    setFont(StandardFont());
+    setWindowTitle(kivo::programCaption());
+    setFont(standardFont());
 
     createMenus();
 
@@ -152,24 +152,24 @@ frmMain::frmMain(QWidget* parent, DateLists lists) : QMainWindow(parent) {
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(kClientSize);
-    Paint(client, kCardGrey, Qt::white);
+    paintColours(client, kCardGrey, Qt::white);
     setCentralWidget(client);
 
-    Label14_ = MakeLink(client, "Label14",
+    Label14_ = makeLink(client, "Label14",
                         tr("Join our online love forum!") + QStringLiteral(" ") +
-                            tr("Click Here To Visit %1 Now.").arg(modHelp::MakerSiteDisplayName()),
+                            tr("Click Here To Visit %1 Now.").arg(modHelp::makerSiteDisplayName()),
                         kLabel14Place);
     Label14_->setAlignment(Qt::AlignCenter);
 
     // The result page's controls are built on the first proceed: nobody
     // sees them before, and they cost more than the rest of the window.
-    fraResult_ = MakeFrame(client, "fraResult", kPagePlace, kPageGrey);
-    fraMain_ = MakeFrame(client, "fraMain", kPagePlace, kPageGrey);
+    fraResult_ = makeFrame(client, "fraResult", kPagePlace, kPageGrey);
+    fraMain_ = makeFrame(client, "fraMain", kPagePlace, kPageGrey);
     createEntryPage(fraMain_);
     createBrandFrame(client);
 
     connectHandlers();
-    kivo::look::PressButtonsLikeWindows(this);
+    kivo::pressButtonsLikeWindows(this);
     setKeyboardOrder();
     setFixedSize(kClientSize.width(), kClientSize.height() + menuBar()->sizeHint().height());
 
@@ -216,15 +216,15 @@ void frmMain::createEntryPage(QWidget* page) {
     auto* picture = new QLabel(page);
     picture->setObjectName(QStringLiteral("Picture1"));
     picture->setGeometry(58, 14, kPictureSide, kPictureSide);
-    picture->setPixmap(EntryPicture(picture->devicePixelRatioF()));
+    picture->setPixmap(entryPicture(picture->devicePixelRatioF()));
     picture->setScaledContents(true);
     picture->setAccessibleName(tr("Two interlocking hearts"));
 
-    QLabel* intro = MakeLabel(page, Indexed("lblLabel", 8),
+    QLabel* intro = makeLabel(page, indexed("lblLabel", 8),
                               tr("Know more about the love of your life with Kivo Love Numerology. Know more "
                                  "about the level of your compatibility based on numerological calculations. "
                                  "Be the first to analyze your relationship and make it work!"),
-                              {14, 226, 284, 124}, StandardFont(true), Qt::AlignHCenter | Qt::AlignTop);
+                              {14, 226, 284, 124}, standardFont(true), Qt::AlignHCenter | Qt::AlignTop);
     intro->setWordWrap(true);
 
     for (std::size_t i = 0; i < kPersonCount; ++i) {
@@ -234,7 +234,7 @@ void frmMain::createEntryPage(QWidget* page) {
     cmdProceed_ = new QPushButton(tr("&Get Our Love Numerology Reading"), page);
     cmdProceed_->setObjectName(QStringLiteral("cmdProceed"));
     cmdProceed_->setGeometry(312, 306, 298, 40);
-    cmdProceed_->setFont(StandardFont(true));
+    cmdProceed_->setFont(standardFont(true));
 }
 
 void frmMain::createPersonFrame(QWidget* page, std::size_t i) {
@@ -251,7 +251,7 @@ void frmMain::createPersonFrame(QWidget* page, std::size_t i) {
     }};
 
     auto* frame = new PersonCard(tr(kTitles[i]), page);
-    frame->setObjectName(Indexed("Frame1", i));
+    frame->setObjectName(indexed("Frame1", i));
     frame->setGeometry(312, 12 + static_cast<int>(i) * 144, 298, 134);
     // The card paints its own grey. The boxes inside shade their frames from
     // the window colour, which stays the application's, not the page's.
@@ -266,17 +266,17 @@ void frmMain::createPersonFrame(QWidget* page, std::size_t i) {
     const std::array<QRect, 4> captionPlaces{QRect{12, 26, 120, 16}, QRect{12, 78, 60, 16},
                                              QRect{80, 78, 112, 16}, QRect{200, 78, 86, 16}};
     for (std::size_t k = 0; k < 4; ++k) {
-        MakeLabel(frame, Indexed("lblLabel", kCaptionIndex[i][k]), captions[k], captionPlaces[k],
-                  StandardFont());
+        makeLabel(frame, indexed("lblLabel", kCaptionIndex[i][k]), captions[k], captionPlaces[k],
+                  standardFont());
     }
 
     txtName_[i] = new QLineEdit(frame);
-    txtName_[i]->setObjectName(Indexed("txtName", i));
+    txtName_[i]->setObjectName(indexed("txtName", i));
     txtName_[i]->setGeometry(12, 44, 274, 24);
 
     const auto makeList = [&](const char* name, int firstValue, const QRect& place) {
         auto* list = new DateList(firstValue, frame);
-        list->setObjectName(Indexed(name, i));
+        list->setObjectName(indexed(name, i));
         list->setGeometry(place);
         // Pick-only: the user chooses an entry, never types one.
         list->setEditable(false);
@@ -297,7 +297,7 @@ void frmMain::createResultPage() {
     QWidget* page = fraResult_;
     TS_ = new QTabBar(page);
     TS_->setObjectName(QStringLiteral("TS"));
-    TS_->setFont(StandardFont());
+    TS_->setFont(standardFont());
     TS_->setDrawBase(false);
     TS_->setExpanding(true);
     TS_->addTab(tr("LifePath Compatibility Number"));
@@ -312,23 +312,23 @@ void frmMain::createResultPage() {
     const QRect readingPlace{14, 54, framePlace.width() - 28, framePlace.height() - 68};
 
     const auto makeResultFrame = [&](const char* name) {
-        QFrame* frame = MakeFrame(page, name, framePlace, kCardGrey);
+        QFrame* frame = makeFrame(page, name, framePlace, kCardGrey);
         frame->setFrameShadow(QFrame::Plain);
         return frame;
     };
     auto* stepsTip = new StepsBelowReading(this);
     const auto makeHeading = [&](QWidget* frame, std::size_t k) {
-        QLabel* label = MakeLabel(frame, Indexed("lblResult", k), tr("Compatibility Number"), headingPlace,
-                                  kivo::look::Font(14.25, true));
-        SetTextColour(label, kivo::look::kYellow);
+        QLabel* label = makeLabel(frame, indexed("lblResult", k), tr("Compatibility Number"), headingPlace,
+                                  kivo::makeFont(14.25, true));
+        setTextColour(label, kivo::kYellow);
         label->installEventFilter(stepsTip);
         lblResult_[k] = label;
     };
     const auto makeReading = [&](QWidget* frame, std::size_t k) {
-        QLabel* label = MakeLabel(frame, Indexed("lblResult", k), tr("Reading"), readingPlace, StandardFont(),
+        QLabel* label = makeLabel(frame, indexed("lblResult", k), tr("Reading"), readingPlace, standardFont(),
                                   Qt::AlignLeft | Qt::AlignTop);
         label->setWordWrap(true);
-        SetTextColour(label, kivo::look::kLightYellow);
+        setTextColour(label, kivo::kLightYellow);
         lblResult_[k] = label;
     };
 
@@ -343,7 +343,7 @@ void frmMain::createResultPage() {
     RTB_ = new ReportBox(fraLoveCompatibility_);
     RTB_->setObjectName(QStringLiteral("RTB"));
     RTB_->setGeometry(6, 6, framePlace.width() - 12, framePlace.height() - 12);
-    RTB_->setFont(StandardFont());
+    RTB_->setFont(standardFont());
     RTB_->setAccessibleName(tr("Love compatibility report"));
     // The first tab's frame in front, so the strip and the frames agree from the start.
     bringForward(fraLifePath_);
@@ -351,11 +351,11 @@ void frmMain::createResultPage() {
     cmdBack_ = new QPushButton(tr("&Do It Once Again"), page);
     cmdBack_->setObjectName(QStringLiteral("cmdBack"));
     cmdBack_->setGeometry(440, 310, 170, 36);
-    cmdBack_->setFont(StandardFont(true));
+    cmdBack_->setFont(standardFont(true));
 
     connect(cmdBack_, &QPushButton::clicked, this, &frmMain::cmdBack_Click);
     connect(TS_, &QTabBar::currentChanged, this, &frmMain::TS_Click);
-    kivo::look::PressButtonsLikeWindows(page);
+    kivo::pressButtonsLikeWindows(page);
     QWidget::setTabOrder(cmdProceed_, TS_);
     QWidget::setTabOrder(TS_, RTB_);
     QWidget::setTabOrder(RTB_, cmdBack_);
@@ -370,18 +370,18 @@ void frmMain::createBrandFrame(QWidget* client) {
     auto* fraFullBrand = new QFrame(client);
     fraFullBrand->setObjectName(QStringLiteral("fraFullBrand"));
     fraFullBrand->setGeometry(kBrandFramePlace);
-    Paint(fraFullBrand, kivo::look::kBrandGrey, Qt::white);
+    paintColours(fraFullBrand, kivo::kBrandGrey, Qt::white);
 
     // Both labels fill the frame, so the whole frame is the click area of the
     // one in front; the margins keep the text off the frame's edges.
     const QRect place{QPoint(0, 0), kBrandFramePlace.size()};
     // A single "&" stands for itself in a label.
-    lblCobrand_ = MakeLink(fraFullBrand, "lblCobrand",
+    lblCobrand_ = makeLink(fraFullBrand, "lblCobrand",
                            tr("Co-brand this software for your site.  Increase loyalty and traffic to your "
                               "site. Put your site's name &  link here. See \"Help\" for details. Click Here "
                               "for more info on co-branding."),
                            place);
-    lblFullBrand_ = MakeLink(fraFullBrand, "lblFullBrand",
+    lblFullBrand_ = makeLink(fraFullBrand, "lblFullBrand",
                              tr("Home Business Opportunity. Start your own Internet business and make money "
                                 "online. Get this software fully branded for your website. Click here for "
                                 "more details."),
@@ -391,7 +391,7 @@ void frmMain::createBrandFrame(QWidget* client) {
         link->setAlignment(Qt::AlignCenter);
         link->setContentsMargins(10, 4, 10, 4);
         // Opaque, so the label in front covers the other one completely.
-        Paint(link, kivo::look::kBrandGrey, Qt::white);
+        paintColours(link, kivo::kBrandGrey, Qt::white);
     }
 }
 
@@ -403,7 +403,7 @@ void frmMain::connectHandlers() {
     connect(mnuOnline_, &QAction::triggered, this, [] { modHelp::OpenOnlineHelp(); });
     connect(mnuVisit_, &QAction::triggered, this, [] { modHelp::OpenHomePage(); });
     connect(mnuUpdate_, &QAction::triggered, this, [] { modHelp::OpenDownloadPage(); });
-    connect(mnuAbout_, &QAction::triggered, this, [] { frmAbout::ShowModal(); });
+    connect(mnuAbout_, &QAction::triggered, this, [] { frmAbout::showModal(); });
     connect(mnuDonate_, &QAction::triggered, this, [] { modHelp::OpenDonatePage(); });
     connect(mnuMakeMoney_, &QAction::triggered, this, [] { modHelp::OpenFullBrandPage(); });
     connect(Label14_, &LinkLabel::clicked, this, [] { modHelp::OpenHomePage(); });

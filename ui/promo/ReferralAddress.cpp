@@ -9,7 +9,7 @@ namespace {
 // characters is percent-encoded. QUrlQuery alone is not enough: it takes
 // "%20" in a value as an already encoded space, and it leaves "+" bare, which
 // the page's form decoding would read back as a space.
-QString QueryComponent(const QString& value) {
+QString queryComponent(const QString& value) {
     QString encoded = QString::fromLatin1(QUrl::toPercentEncoding(value));
     // A null string would make QUrlQuery drop the "=" of an empty value.
     if (encoded.isNull()) {
@@ -20,12 +20,12 @@ QString QueryComponent(const QString& value) {
 
 }  // namespace
 
-QString ComposeReferralAddress(const QUrl& page, const QUrl& home, const ReferralValues& values) {
+QString composeReferralAddress(const QUrl& page, const QUrl& home, const ReferralValues& values) {
     QUrlQuery query;
     for (std::size_t i = 0; i < values.size(); ++i) {
-        query.addQueryItem(QStringLiteral("taf%1").arg(i + 1), QueryComponent(values[i]));
+        query.addQueryItem(QStringLiteral("taf%1").arg(i + 1), queryComponent(values[i]));
     }
-    query.addQueryItem(QStringLiteral("taf6"), QueryComponent(home.toString(QUrl::FullyEncoded)));
+    query.addQueryItem(QStringLiteral("taf6"), queryComponent(home.toString(QUrl::FullyEncoded)));
     QUrl address = page;
     address.setQuery(query);
     return address.toString(QUrl::FullyEncoded);

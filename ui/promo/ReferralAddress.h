@@ -17,6 +17,6 @@ using ReferralValues = std::array<QString, 5>;
 // taf1 to taf5 with the values and taf6 with the program's home address. Each
 // value travels as one UTF-8 query component, so whatever it holds comes back
 // out unchanged and cannot add a key of its own.
-QString ComposeReferralAddress(const QUrl& page, const QUrl& home, const ReferralValues& values);
+QString composeReferralAddress(const QUrl& page, const QUrl& home, const ReferralValues& values);
 
 }  // namespace modTellAFriend

@@ -30,13 +30,13 @@ QPointer<frmExitPromo> frmExitPromo::instance_;
 
 namespace {
 
-using kivo::TrimSpaces;
-using kivo::look::Family;
-using kivo::look::Font;
-using kivo::look::SetBackground;
-using kivo::look::SetTextColour;
+using kivo::Family;
+using kivo::makeFont;
+using kivo::setBackground;
+using kivo::setTextColour;
+using kivo::trimSpaces;
 using modTellAFriend::Field;
-using modTellAFriend::Placeholder;
+using modTellAFriend::placeholder;
 
 constexpr Qt::Alignment kTopLeft = Qt::AlignLeft | Qt::AlignTop;
 
@@ -49,9 +49,9 @@ constexpr int kLongestEmail = 254;
 constexpr int kSmallestFittedPixelSize = 7;
 
 // The window's default font: the text fields and the Exit button use it.
-QFont DefaultFont() { return Font(8.25, false, Family::MsSansSerif); }
+QFont defaultFont() { return makeFont(8.25, false, Family::MsSansSerif); }
 
-bool LabelFits(const QLabel* label) {
+bool labelFits(const QLabel* label) {
     if (label->wordWrap()) {
         return label->heightForWidth(label->width()) <= label->height();
     }
@@ -62,15 +62,15 @@ bool LabelFits(const QLabel* label) {
 // replacement is installed, the text is made smaller by whole pixels until it
 // fits its fixed box, instead of being clipped; with the real fonts nothing
 // changes.
-void FitLabel(QLabel* label) {
+void fitLabel(QLabel* label) {
     QFont font = label->font();
-    while (!LabelFits(label) && font.pixelSize() > kSmallestFittedPixelSize) {
+    while (!labelFits(label) && font.pixelSize() > kSmallestFittedPixelSize) {
         font.setPixelSize(font.pixelSize() - 1);
         label->setFont(font);
     }
 }
 
-void FitCheckBox(QCheckBox* box) {
+void fitCheckBox(QCheckBox* box) {
     const QStyle* style = box->style();
     const int room = box->width() - style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box) -
                      style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, box) - 4;
@@ -82,33 +82,33 @@ void FitCheckBox(QCheckBox* box) {
     box->setFont(font);
 }
 
-QLineEdit* MakeField(QWidget* parent, const char* name, const QString& text, QRect place, int longest) {
+QLineEdit* makeField(QWidget* parent, const char* name, const QString& text, QRect place, int longest) {
     auto* field = new QLineEdit(text, parent);
     field->setMaxLength(longest);
     field->setObjectName(QString::fromLatin1(name));
     field->setGeometry(place);
-    field->setFont(DefaultFont());
+    field->setFont(defaultFont());
     field->setAccessibleName(text);
     return field;
 }
 
-void ClearPlaceholder(QLineEdit* field, const QString& placeholder) {
-    if (TrimSpaces(field->text()) == placeholder) {
+void clearPlaceholder(QLineEdit* field, const QString& placeholder) {
+    if (trimSpaces(field->text()) == placeholder) {
         // setText, not clear(): clear() is a change Ctrl+Z undoes, which
         // would bring the placeholder back in front of what is typed next.
         field->setText(QString());
     }
 }
 
-void RestorePlaceholder(QLineEdit* field, const QString& placeholder) {
-    if (TrimSpaces(field->text()).isEmpty()) {
+void restorePlaceholder(QLineEdit* field, const QString& placeholder) {
+    if (trimSpaces(field->text()).isEmpty()) {
         field->setText(placeholder);
     }
 }
 
 // The two paragraphs of the catalogue. A line break starts the second one on
 // a new line; a run of spaces would only do that for one font and width.
-QString CatalogueText() {
+QString catalogueText() {
     return QCoreApplication::translate(
                "frmExitPromo",
                "If you have enjoyed this software you will surely be interested in our other Arvella "
@@ -131,25 +131,25 @@ frmExitPromo::frmExitPromo()
                            Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
     instance_ = this;
     setObjectName(QStringLiteral("frmExitPromo"));
-    setWindowTitle(kivo::look::ProgramCaption());
+    setWindowTitle(kivo::programCaption());
     setWindowIcon(QGuiApplication::windowIcon());
     setFixedSize(kClientSize);
-    setFont(DefaultFont());
-    SetBackground(this, Qt::white);
+    setFont(defaultFont());
+    setBackground(this, Qt::white);
 
     createControls();
-    kivo::look::PressButtonsLikeWindows(this);
+    kivo::pressButtonsLikeWindows(this);
     setTabOrder();
     cmdClose_->setFocus();
 
-    kivo::look::CentreOnScreen(this);
+    kivo::centreOnScreen(this);
 
     Form_Load();
 }
 
 frmExitPromo::~frmExitPromo() = default;
 
-frmExitPromo* frmExitPromo::ShowExitPromotion() {
+frmExitPromo* frmExitPromo::showExitPromotion() {
     if (instance_ == nullptr) {
         auto* window = new frmExitPromo;
         window->setAttribute(Qt::WA_DeleteOnClose);
@@ -163,8 +163,8 @@ frmExitPromo* frmExitPromo::ShowExitPromotion() {
 
 frmExitPromo* frmExitPromo::Instance() { return instance_; }
 
-QString frmExitPromo::SupportText(int number) {
-    const QString site = modHelp::MakerSiteDisplayName();
+QString frmExitPromo::supportText(int number) {
+    const QString site = modHelp::makerSiteDisplayName();
     switch (number) {
     case 0:
         return tr("Arvella Softwares can be created and maintained only with your support. The best "
@@ -189,21 +189,21 @@ QString frmExitPromo::SupportText(int number) {
 }
 
 void frmExitPromo::createControls() {
-    using namespace kivo::look;
+    using namespace kivo;
 
     cmdClose_ = new QPushButton(tr("E&xit"), this);
     cmdClose_->setObjectName(QStringLiteral("cmdClose"));
     cmdClose_->setGeometry(400, 184, 83, 25);
-    cmdClose_->setFont(DefaultFont());
+    cmdClose_->setFont(defaultFont());
 
-    Check1_ = new QCheckBox(tr("Click Here To Visit %1 Now").arg(modHelp::MakerSiteDisplayName()), this);
+    Check1_ = new QCheckBox(tr("Click Here To Visit %1 Now").arg(modHelp::makerSiteDisplayName()), this);
     Check1_->setObjectName(QStringLiteral("Check1"));
     Check1_->setGeometry(2, 136, 479, 37);
-    Check1_->setFont(Font(14.25));
-    Check1_->setCursor(LinkLabel::LinkCursor());
-    SetTextColour(Check1_, kLinkBlue);
-    SetBackground(Check1_, Check1_->palette().color(QPalette::Button));
-    FitCheckBox(Check1_);
+    Check1_->setFont(makeFont(14.25));
+    Check1_->setCursor(LinkLabel::linkCursor());
+    setTextColour(Check1_, kLinkBlue);
+    setBackground(Check1_, Check1_->palette().color(QPalette::Button));
+    fitCheckBox(Check1_);
 
     Picture1_ = new QLabel(this);
     Picture1_->setObjectName(QStringLiteral("Picture1"));
@@ -211,59 +211,59 @@ void frmExitPromo::createControls() {
     Picture1_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Picture1_->setLineWidth(2);
     Picture1_->setAlignment(Qt::AlignCenter);
-    Picture1_->setPixmap(kivo::look::ProgramIconPixmap(Picture1_));
+    Picture1_->setPixmap(kivo::programIconPixmap(Picture1_));
     Picture1_->setAccessibleName(tr("Program icon"));
 
-    Label1_ = MakeLabel(this, "Label1", ProgramCaption(), {72, 16, 281, 29},
-                        Font(18, false, Family::MsSansSerif), kTopLeft);
-    FitLabel(Label1_);
+    Label1_ = makeLabel(this, "Label1", programCaption(), {72, 16, 281, 29},
+                        makeFont(18, false, Family::MsSansSerif), kTopLeft);
+    fitLabel(Label1_);
 
-    Label2_ = MakeLabel(this, "Label2", SupportText(1), {8, 56, 465, 73}, Font(9.75, true), kTopLeft);
+    Label2_ = makeLabel(this, "Label2", supportText(1), {8, 56, 465, 73}, makeFont(9.75, true), kTopLeft);
     Label2_->setWordWrap(true);
-    SetBackground(Label2_, Qt::white);
+    setBackground(Label2_, Qt::white);
 
     Frame2_ = new ClassicFrame(tr("Refer A Friend"), kNavy, Qt::white, this);
     Frame2_->setObjectName(QStringLiteral("Frame2"));
     Frame2_->setGeometry(8, 216, 471, 97);
-    Frame2_->setFont(Font(9.75, true));
+    Frame2_->setFont(makeFont(9.75, true));
 
-    txtName_ = MakeField(Frame2_, "txtName", Placeholder(Field::Name), {6, 24, 225, 19}, kLongestName);
+    txtName_ = makeField(Frame2_, "txtName", placeholder(Field::Name), {6, 24, 225, 19}, kLongestName);
 
     cmdSubmit_ = new QPushButton(tr("Refer A Friend &Now"), Frame2_);
     cmdSubmit_->setObjectName(QStringLiteral("cmdSubmit"));
     cmdSubmit_->setGeometry(128, 72, 225, 19);
-    cmdSubmit_->setFont(Font(8.25, true));
+    cmdSubmit_->setFont(makeFont(8.25, true));
 
-    txtEmail_ = MakeField(Frame2_, "txtEmail", Placeholder(Field::Email), {240, 24, 225, 19}, kLongestEmail);
-    txtFriendEmail_ = MakeField(Frame2_, "txtFriendEmail", Placeholder(Field::FriendEmail),
+    txtEmail_ = makeField(Frame2_, "txtEmail", placeholder(Field::Email), {240, 24, 225, 19}, kLongestEmail);
+    txtFriendEmail_ = makeField(Frame2_, "txtFriendEmail", placeholder(Field::FriendEmail),
                                 {240, 48, 225, 19}, kLongestEmail);
     txtFriendName_ =
-        MakeField(Frame2_, "txtFriendName", Placeholder(Field::FriendName), {6, 48, 225, 19}, kLongestName);
+        makeField(Frame2_, "txtFriendName", placeholder(Field::FriendName), {6, 48, 225, 19}, kLongestName);
 
     // Deliberately placed below the frame's bottom edge: the frame clips it,
     // so it is never seen, yet Tab still reaches it.
     txtMessage_ = new QPlainTextEdit(Frame2_);
     txtMessage_->setObjectName(QStringLiteral("txtMessage"));
     txtMessage_->setGeometry(320, 240, 121, 33);
-    txtMessage_->setFont(DefaultFont());
+    txtMessage_->setFont(defaultFont());
     txtMessage_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtMessage_->setTabChangesFocus(true);
-    txtMessage_->setAccessibleName(Placeholder(Field::Message));
-    setTxtMessageText(Placeholder(Field::Message) + QStringLiteral("\r\n"));
+    txtMessage_->setAccessibleName(placeholder(Field::Message));
+    setTxtMessageText(placeholder(Field::Message) + QStringLiteral("\r\n"));
 
     Frame6_ = new ClassicFrame(tr("Download Arvella Softwares"), kNavy, Qt::white, this);
     Frame6_->setObjectName(QStringLiteral("Frame6"));
     Frame6_->setGeometry(488, 8, 249, 305);
-    Frame6_->setFont(Font(9.75, true));
+    Frame6_->setFont(makeFont(9.75, true));
 
-    Label3_ = MakeLabel(Frame6_, "Label3", CatalogueText(), {8, 24, 233, 257}, Font(9), kTopLeft);
+    Label3_ = makeLabel(Frame6_, "Label3", catalogueText(), {8, 24, 233, 257}, makeFont(9), kTopLeft);
     Label3_->setWordWrap(true);
-    SetTextColour(Label3_, Qt::white);
-    FitLabel(Label3_);
+    setTextColour(Label3_, Qt::white);
+    fitLabel(Label3_);
 
-    lblGoToHome_ = MakeLink(Frame6_, "lblGoToHome", tr("Click Here To Visit Arvella Softwares"),
-                            {5, 283, 239, 14}, Font(9, true), kYellow, kTopLeft);
-    FitLabel(lblGoToHome_);
+    lblGoToHome_ = makeLink(Frame6_, "lblGoToHome", tr("Click Here To Visit Arvella Softwares"),
+                            {5, 283, 239, 14}, makeFont(9, true), kYellow, kTopLeft);
+    fitLabel(lblGoToHome_);
 
     for (QWidget* field : {static_cast<QWidget*>(txtName_), static_cast<QWidget*>(txtEmail_),
                            static_cast<QWidget*>(txtMessage_), static_cast<QWidget*>(txtFriendName_),
@@ -314,9 +314,9 @@ void frmExitPromo::Form_Load() {
     const float r = platform.nextRandom();
     // Clamped so a generator that ever returned 1 still picks a text.
     const int i = std::clamp(static_cast<int>(std::floor(r * 4.0F)), 0, kSupportTextCount - 1);
-    Label2_->setFont(Font(9.75, true));
-    Label2_->setText(SupportText(i));
-    FitLabel(Label2_);
+    Label2_->setFont(makeFont(9.75, true));
+    Label2_->setText(supportText(i));
+    fitLabel(Label2_);
     platform.makeTopmost(this);
 }
 
@@ -340,14 +340,14 @@ void frmExitPromo::lblGoToHome_Click() { modHelp::OpenSoftwaresPage(); }
 
 void frmExitPromo::cmdSubmit_Click() {
     using namespace modTellAFriend;
-    strTafName = TrimSpaces(txtName_->text());
-    strTafEmail = TrimSpaces(txtEmail_->text());
-    strTafMessage = TrimSpaces(txtMessageText());
-    strTafFriendName = TrimSpaces(txtFriendName_->text());
-    strTafFriendEmail = TrimSpaces(txtFriendEmail_->text());
+    strTafName = trimSpaces(txtName_->text());
+    strTafEmail = trimSpaces(txtEmail_->text());
+    strTafMessage = trimSpaces(txtMessageText());
+    strTafFriendName = trimSpaces(txtFriendName_->text());
+    strTafFriendEmail = trimSpaces(txtFriendEmail_->text());
 
     if (strTafEmail == strTafFriendEmail) {
-        kivo::platform::ShowMessage(this, tr("Please Enter Distinct Email Addresses"),
+        kivo::platform::showMessage(this, tr("Please Enter Distinct Email Addresses"),
                                     kivo::platform::MessageIcon::Error);
         return;
     }
@@ -356,39 +356,39 @@ void frmExitPromo::cmdSubmit_Click() {
     const QLatin1Char dot('.');
     if (!strTafEmail.contains(at) || !strTafFriendEmail.contains(at) || !strTafEmail.contains(dot) ||
         !strTafFriendEmail.contains(dot)) {
-        kivo::platform::ShowMessage(this, tr("Please Enter Proper Email Address"),
+        kivo::platform::showMessage(this, tr("Please Enter Proper Email Address"),
                                     kivo::platform::MessageIcon::Error);
         return;
     }
     SubmitReferral();
 }
 
-void frmExitPromo::txtName_GotFocus() { ClearPlaceholder(txtName_, Placeholder(Field::Name)); }
-void frmExitPromo::txtName_LostFocus() { RestorePlaceholder(txtName_, Placeholder(Field::Name)); }
-void frmExitPromo::txtEmail_GotFocus() { ClearPlaceholder(txtEmail_, Placeholder(Field::Email)); }
-void frmExitPromo::txtEmail_LostFocus() { RestorePlaceholder(txtEmail_, Placeholder(Field::Email)); }
+void frmExitPromo::txtName_GotFocus() { clearPlaceholder(txtName_, placeholder(Field::Name)); }
+void frmExitPromo::txtName_LostFocus() { restorePlaceholder(txtName_, placeholder(Field::Name)); }
+void frmExitPromo::txtEmail_GotFocus() { clearPlaceholder(txtEmail_, placeholder(Field::Email)); }
+void frmExitPromo::txtEmail_LostFocus() { restorePlaceholder(txtEmail_, placeholder(Field::Email)); }
 void frmExitPromo::txtFriendName_GotFocus() {
-    ClearPlaceholder(txtFriendName_, Placeholder(Field::FriendName));
+    clearPlaceholder(txtFriendName_, placeholder(Field::FriendName));
 }
 void frmExitPromo::txtFriendName_LostFocus() {
-    RestorePlaceholder(txtFriendName_, Placeholder(Field::FriendName));
+    restorePlaceholder(txtFriendName_, placeholder(Field::FriendName));
 }
 void frmExitPromo::txtFriendEmail_GotFocus() {
-    ClearPlaceholder(txtFriendEmail_, Placeholder(Field::FriendEmail));
+    clearPlaceholder(txtFriendEmail_, placeholder(Field::FriendEmail));
 }
 void frmExitPromo::txtFriendEmail_LostFocus() {
-    RestorePlaceholder(txtFriendEmail_, Placeholder(Field::FriendEmail));
+    restorePlaceholder(txtFriendEmail_, placeholder(Field::FriendEmail));
 }
 
 void frmExitPromo::txtMessage_GotFocus() {
-    if (TrimSpaces(txtMessageText()) == Placeholder(Field::Message)) {
+    if (trimSpaces(txtMessageText()) == placeholder(Field::Message)) {
         setTxtMessageText(QString());
     }
 }
 
 void frmExitPromo::txtMessage_LostFocus() {
-    if (TrimSpaces(txtMessageText()).isEmpty()) {
-        setTxtMessageText(Placeholder(Field::Message));
+    if (trimSpaces(txtMessageText()).isEmpty()) {
+        setTxtMessageText(placeholder(Field::Message));
     }
 }
 
@@ -396,7 +396,7 @@ bool frmExitPromo::txtEmail_KeyPress(const QString& typed) {
     if (typed != QLatin1String(" ")) {
         return false;
     }
-    RefuseSpace(txtEmail_);
+    refuseSpace(txtEmail_);
     return true;
 }
 
@@ -404,12 +404,12 @@ bool frmExitPromo::txtFriendEmail_KeyPress(const QString& typed) {
     if (typed != QLatin1String(" ")) {
         return false;
     }
-    RefuseSpace(txtFriendEmail_);
+    refuseSpace(txtFriendEmail_);
     return true;
 }
 
-void frmExitPromo::RefuseSpace(QWidget* field) {
-    kivo::platform::ShowMessage(this, tr("Email Address Cannot Contain Space"),
+void frmExitPromo::refuseSpace(QWidget* field) {
+    kivo::platform::showMessage(this, tr("Email Address Cannot Contain Space"),
                                 kivo::platform::MessageIcon::Error);
     field->setFocus(Qt::OtherFocusReason);
 }

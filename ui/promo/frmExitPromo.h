@@ -23,14 +23,14 @@ public:
 
     // Shut-down entry point: creates the window if there is none yet and shows
     // it non-modal, with no owner. The window deletes itself when it closes.
-    static frmExitPromo* ShowExitPromotion();
+    static frmExitPromo* showExitPromotion();
 
     // The window that exists now, if any.
     static frmExitPromo* Instance();
 
     // The appeals for the forum site, numbered 0 to 3.
     static constexpr int kSupportTextCount = 4;
-    static QString SupportText(int number);
+    static QString supportText(int number);
 
     // The message field's text with each line break as CR LF, the way the
     // form hands it on.
@@ -72,7 +72,7 @@ private:
     bool isField(const QObject* control) const;
 
     void setTxtMessageText(const QString& text);
-    void RefuseSpace(QWidget* field);
+    void refuseSpace(QWidget* field);
 
     QPushButton* cmdClose_ = nullptr;
     QCheckBox* Check1_ = nullptr;

@@ -33,7 +33,7 @@ constexpr std::array<FieldTexts, 5> kFieldTexts{{
      QT_TRANSLATE_NOOP("modTellAFriend", "Please Enter Your Friend's Email")},
 }};
 
-QString Translated(const char* text) { return QCoreApplication::translate("modTellAFriend", text); }
+QString translated(const char* text) { return QCoreApplication::translate("modTellAFriend", text); }
 
 }  // namespace
 
@@ -43,26 +43,26 @@ QString strTafMessage;
 QString strTafFriendName;
 QString strTafFriendEmail;
 
-QString Placeholder(Field field) {
-    return Translated(kFieldTexts[static_cast<std::size_t>(field)].placeholder);
+QString placeholder(Field field) {
+    return translated(kFieldTexts[static_cast<std::size_t>(field)].placeholder);
 }
 
 void SubmitReferral() {
     const std::array<const QString*, 5> values{&strTafName, &strTafEmail, &strTafMessage, &strTafFriendName,
                                                &strTafFriendEmail};
     for (std::size_t i = 0; i < values.size(); ++i) {
-        const QString trimmed = kivo::TrimSpaces(*values[i]);
-        if (trimmed.isEmpty() || trimmed == Translated(kFieldTexts[i].placeholder)) {
+        const QString trimmed = kivo::trimSpaces(*values[i]);
+        if (trimmed.isEmpty() || trimmed == translated(kFieldTexts[i].placeholder)) {
             // The form that was just submitted is the active window; owning
             // the box keeps it above that topmost window.
-            kivo::platform::ShowMessage(QApplication::activeWindow(), Translated(kFieldTexts[i].missing),
+            kivo::platform::showMessage(QApplication::activeWindow(), translated(kFieldTexts[i].missing),
                                         kivo::platform::MessageIcon::Error);
             return;
         }
     }
 
     strTafAddress =
-        ComposeReferralAddress(modHelp::TellAFriendPageAddress(), modHelp::ProductHomeAddress(),
+        composeReferralAddress(modHelp::tellAFriendPageAddress(), modHelp::productHomeAddress(),
                                {strTafName, strTafEmail, strTafMessage, strTafFriendName, strTafFriendEmail});
     modHelp::OpenTellAFriendURL();
 }

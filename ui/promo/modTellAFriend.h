@@ -20,7 +20,7 @@ extern QString strTafFriendEmail;
 enum class Field { Name, Email, Message, FriendName, FriendEmail };
 
 // The prompt a field shows until the user types, in the user's language.
-QString Placeholder(Field field);
+QString placeholder(Field field);
 
 // Checks the five module values in order, showing a message over the active
 // window (the form's own) and returning at the first that is empty or still

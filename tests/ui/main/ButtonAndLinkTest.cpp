@@ -14,19 +14,19 @@
 
 #include <functional>
 
-using kivo::testing::Child;
-using kivo::testing::FocusName;
-using kivo::testing::FrontPage;
+using kivo::testing::child;
+using kivo::testing::focusName;
+using kivo::testing::frontPage;
 using kivo::testing::RecordingPlatform;
 using kivo::testing::ShownWindow;
 
 namespace {
 
-bool WhileAboutShown(const std::function<void(QWidget&)>& inside) {
-    return kivo::testing::WhileModal(&frmAbout::ShowModal, inside);
+bool whileAboutShown(const std::function<void(QWidget&)>& inside) {
+    return kivo::testing::whileModal(&frmAbout::showModal, inside);
 }
 
-std::unique_ptr<frmExitPromo> ShownPromotion() {
+std::unique_ptr<frmExitPromo> shownPromotion() {
     auto promotion = std::make_unique<frmExitPromo>();
     promotion->show();
     promotion->activateWindow();
@@ -36,14 +36,14 @@ std::unique_ptr<frmExitPromo> ShownPromotion() {
     for (const auto& [field, text] :
          {std::pair{"txtName", "Ann"}, std::pair{"txtEmail", "ann@home.example"},
           std::pair{"txtFriendName", "Bob"}, std::pair{"txtFriendEmail", "bob@home.example"}}) {
-        Child<QLineEdit>(*promotion, field)->setText(QLatin1String(text));
+        child<QLineEdit>(*promotion, field)->setText(QLatin1String(text));
     }
     return promotion;
 }
 
 // Double-clicks every link of the window as the window system delivers it
 // (press, release, double-click, release); returns the addresses opened.
-QList<QUrl> DoubleClickEveryLink(QWidget& window, RecordingPlatform& platform) {
+QList<QUrl> doubleClickEveryLink(QWidget& window, RecordingPlatform& platform) {
     platform.openedUrls.clear();
     QList<QWidget*> links;
     for (LinkLabel* link : window.findChildren<LinkLabel*>()) {
@@ -80,17 +80,17 @@ private slots:
         QFETCH(int, key);
         const Qt::KeyboardModifiers modifiers = key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
         const auto press = [&](QWidget& window) {
-            auto* target = Child<QPushButton>(window, button);
+            auto* target = child<QPushButton>(window, button);
             target->setFocus(Qt::TabFocusReason);
             QTest::keyClick(target, Qt::Key(key), modifiers);
         };
 
         if (button == QStringLiteral("cmdOK")) {
             RecordingPlatform platform;
-            QVERIFY(WhileAboutShown(press));
+            QVERIFY(whileAboutShown(press));
         } else if (button == QStringLiteral("cmdSubmit")) {
             RecordingPlatform platform;
-            const std::unique_ptr<frmExitPromo> promotion = ShownPromotion();
+            const std::unique_ptr<frmExitPromo> promotion = shownPromotion();
             QVERIFY(promotion != nullptr);
             press(*promotion);
             QCOMPARE(platform.openedUrls.size(), 1);
@@ -105,7 +105,7 @@ private slots:
             }
             press(*shown.window);
             const bool back = button == QStringLiteral("cmdBack");
-            QCOMPARE(FrontPage(*shown.window),
+            QCOMPARE(frontPage(*shown.window),
                      back ? QStringLiteral("fraMain") : QStringLiteral("fraResult"));
             QVERIFY(shown.platform.messages.isEmpty());
         }
@@ -113,9 +113,9 @@ private slots:
 
     void accessKeyMovesTheFocusBeforeTheButtonActs() {
         RecordingPlatform platform;
-        const std::unique_ptr<frmExitPromo> promotion = ShownPromotion();
+        const std::unique_ptr<frmExitPromo> promotion = shownPromotion();
         QVERIFY(promotion != nullptr);
-        auto* name = Child<QLineEdit>(*promotion, "txtName");
+        auto* name = child<QLineEdit>(*promotion, "txtName");
         name->setFocus(Qt::TabFocusReason);
         name->clear();
 
@@ -125,25 +125,25 @@ private slots:
         QTRY_COMPARE(platform.messageTexts(), QStringList{QStringLiteral("Please Enter Your Name")});
         QCOMPARE(modTellAFriend::strTafName, QStringLiteral("Your Name"));
         QCOMPARE(name->text(), QStringLiteral("Your Name"));
-        QCOMPARE(FocusName(), QStringLiteral("cmdSubmit"));
+        QCOMPARE(focusName(), QStringLiteral("cmdSubmit"));
     }
 
     void doubleClickOnALinkOpensItsPageOnce() {
         ShownWindow shown;
         QVERIFY(shown.show());
-        QCOMPARE(DoubleClickEveryLink(*shown.window, shown.platform).size(), 3);
+        QCOMPARE(doubleClickEveryLink(*shown.window, shown.platform).size(), 3);
 
         QList<QUrl> fromAbout;
-        QVERIFY(WhileAboutShown([&](QWidget& about) {
-            fromAbout = DoubleClickEveryLink(about, shown.platform);
+        QVERIFY(whileAboutShown([&](QWidget& about) {
+            fromAbout = doubleClickEveryLink(about, shown.platform);
             about.close();
         }));
         QCOMPARE(fromAbout.size(), 2);
 
-        const std::unique_ptr<frmExitPromo> promotion = ShownPromotion();
+        const std::unique_ptr<frmExitPromo> promotion = shownPromotion();
         QVERIFY(promotion != nullptr);
-        QCOMPARE(DoubleClickEveryLink(*promotion, shown.platform).size(), 2);
-        QVERIFY(!Child<QCheckBox>(*promotion, "Check1")->isChecked());
+        QCOMPARE(doubleClickEveryLink(*promotion, shown.platform).size(), 2);
+        QVERIFY(!child<QCheckBox>(*promotion, "Check1")->isChecked());
     }
 };
 

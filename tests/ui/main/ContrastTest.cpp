@@ -20,12 +20,12 @@
 
 #include <cmath>
 
-using kivo::testing::Child;
+using kivo::testing::child;
 using kivo::testing::ShownWindow;
 
 namespace {
 
-double Luminance(const QColor& colour) {
+double luminance(const QColor& colour) {
     const auto linear = [](int channel) {
         const double v = channel / 255.0;
         return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
@@ -33,15 +33,15 @@ double Luminance(const QColor& colour) {
     return 0.2126 * linear(colour.red()) + 0.7152 * linear(colour.green()) + 0.0722 * linear(colour.blue());
 }
 
-double Contrast(const QColor& a, const QColor& b) {
-    const double la = Luminance(a);
-    const double lb = Luminance(b);
+double contrast(const QColor& a, const QColor& b) {
+    const double la = luminance(a);
+    const double lb = luminance(b);
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 // The palette colour a widget draws its own text in; invalid for widgets
 // that show no text of their own.
-QColor TextColour(const QWidget* w) {
+QColor textColour(const QWidget* w) {
     const QPalette::ColorGroup group = w->isEnabled() ? QPalette::Active : QPalette::Disabled;
     const QPalette& p = w->palette();
     if (const auto* label = qobject_cast<const QLabel*>(w)) {
@@ -63,7 +63,7 @@ QColor TextColour(const QWidget* w) {
 
 // The colour the window shows most over the part of the widget that is
 // seen, inside any frame or outline along its edges.
-QColor BackgroundSeen(const QImage& window, const QWidget* top, const QWidget* w) {
+QColor backgroundSeen(const QImage& window, const QWidget* top, const QWidget* w) {
     const QRect seen =
         w->visibleRegion().boundingRect().adjusted(3, 3, -3, -3).translated(w->mapTo(top, QPoint(0, 0)));
     QHash<QRgb, int> count;
@@ -85,18 +85,18 @@ QColor BackgroundSeen(const QImage& window, const QWidget* top, const QWidget* w
 
 // Adds every text of the shown window that falls short to `faults`, and
 // the names of the widgets whose text was judged to `judged`.
-void JudgeWindow(QWidget* top, const QString& state, QStringList& faults, QSet<QString>& judged) {
+void judgeWindow(QWidget* top, const QString& state, QStringList& faults, QSet<QString>& judged) {
     const QImage picture = top->grab().toImage();
     QList<QWidget*> widgets = top->findChildren<QWidget*>();
     widgets.prepend(top);
     for (const QWidget* w : widgets) {
-        const QColor text = TextColour(w);
+        const QColor text = textColour(w);
         if (!text.isValid() || !w->isVisible() || w->visibleRegion().isEmpty()) {
             continue;
         }
-        const QColor background = BackgroundSeen(picture, top, w);
+        const QColor background = backgroundSeen(picture, top, w);
         judged.insert(w->objectName());
-        const double ratio = Contrast(text, background);
+        const double ratio = contrast(text, background);
         if (ratio < 4.5) {
             faults.append(QStringLiteral("%1, %2: %3 on %4 is %5 : 1")
                               .arg(state, w->objectName(), text.name(), background.name())
@@ -118,26 +118,26 @@ private slots:
         ShownWindow shown;
         QVERIFY(shown.show());
         frmMain& w = *shown.window;
-        JudgeWindow(&w, QStringLiteral("entry page"), faults, judged);
+        judgeWindow(&w, QStringLiteral("entry page"), faults, judged);
         shown.setPerson(0, QStringLiteral("Ann"), 1, 1, 1900);
         shown.setPerson(1, QStringLiteral("Catherine"), 9, 9, 1998);
         shown.proceed();
-        Child(w, "lblCobrand")->raise();  // the other promotional label, over the result pages
-        auto* tabs = Child<QTabBar>(w, "TS");
+        child(w, "lblCobrand")->raise();  // the other promotional label, over the result pages
+        auto* tabs = child<QTabBar>(w, "TS");
         for (int tab = 0; tab < tabs->count(); ++tab) {
             tabs->setCurrentIndex(tab);
-            JudgeWindow(&w, QStringLiteral("result tab %1").arg(tab), faults, judged);
+            judgeWindow(&w, QStringLiteral("result tab %1").arg(tab), faults, judged);
         }
 
-        QVERIFY(kivo::testing::WhileModal(&frmAbout::ShowModal, [&](QWidget& about) {
-            JudgeWindow(&about, QStringLiteral("About"), faults, judged);
+        QVERIFY(kivo::testing::whileModal(&frmAbout::showModal, [&](QWidget& about) {
+            judgeWindow(&about, QStringLiteral("About"), faults, judged);
             about.close();
         }));
 
         frmExitPromo promotion;
         promotion.show();
         QVERIFY(QTest::qWaitForWindowExposed(&promotion));
-        JudgeWindow(&promotion, QStringLiteral("exit promotion"), faults, judged);
+        judgeWindow(&promotion, QStringLiteral("exit promotion"), faults, judged);
 
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
         // Each kind of text was reached: a covered widget is skipped, not

@@ -12,9 +12,9 @@
 #include <QPushButton>
 
 using kivo::platform::MessageIcon;
-using kivo::testing::Child;
-using kivo::testing::FocusName;
-using kivo::testing::FrontPage;
+using kivo::testing::child;
+using kivo::testing::focusName;
+using kivo::testing::frontPage;
 using kivo::testing::ShownWindow;
 
 namespace {
@@ -34,11 +34,11 @@ private slots:
     void twentyNinthOfFebruaryOnlyInGregorianLeapYears() {
         for (int year = 1900; year <= 2050; ++year) {
             const bool leap = year % 4 == 0 && year != 1900;
-            QCOMPARE(entry::CheckBirthDate(29, 2, year),
-                     leap ? entry::Problem::None : entry::Problem::NoSuchFebruaryDay);
+            QCOMPARE(kivo::checkBirthDate(29, 2, year),
+                     leap ? kivo::Problem::None : kivo::Problem::NoSuchFebruaryDay);
         }
-        QCOMPARE(entry::CheckBirthDate(29, 2, 2000), entry::Problem::None);
-        QCOMPARE(entry::CheckBirthDate(29, 2, 2100), entry::Problem::NoSuchFebruaryDay);
+        QCOMPARE(kivo::checkBirthDate(29, 2, 2000), kivo::Problem::None);
+        QCOMPARE(kivo::checkBirthDate(29, 2, 2100), kivo::Problem::NoSuchFebruaryDay);
     }
 
     void namesAreCheckedFirstAndMissingOrLetterlessNamesRefused_data() {
@@ -69,7 +69,7 @@ private slots:
         QVERIFY(shown.show());
         shown.setPerson(0, user, 31, 2, 1901);  // an impossible date: names come first
         shown.setPerson(1, partner, 1, 1, 1900);
-        Child(*shown.window, "cboYear", 1)->setFocus();
+        child(*shown.window, "cboYear", 1)->setFocus();
 
         QWidget* focusWhileShown = nullptr;
         shown.platform.onMessage = [&](const auto&) { focusWhileShown = QApplication::focusWidget(); };
@@ -77,10 +77,10 @@ private slots:
 
         QCOMPARE(shown.platform.messageTexts(), QStringList{message});
         QCOMPARE(shown.platform.messages.first().icon, MessageIcon::Error);
-        QCOMPARE(QApplication::focusWidget(), Child(*shown.window, "txtName", focusedName));
-        QVERIFY(focusWhileShown != Child(*shown.window, "txtName", focusedName));  // moved after the message
-        QCOMPARE(FrontPage(*shown.window), QStringLiteral("fraMain"));
-        QCOMPARE(Child<QLineEdit>(*shown.window, "txtName", 0)->text(), user);
+        QCOMPARE(QApplication::focusWidget(), child(*shown.window, "txtName", focusedName));
+        QVERIFY(focusWhileShown != child(*shown.window, "txtName", focusedName));  // moved after the message
+        QCOMPARE(frontPage(*shown.window), QStringLiteral("fraMain"));
+        QCOMPARE(child<QLineEdit>(*shown.window, "txtName", 0)->text(), user);
     }
 
     void datesAreCheckedUserFirstAndLeaveTheFocusAlone_data() {
@@ -114,19 +114,19 @@ private slots:
         QVERIFY(shown.show());
         shown.setPerson(0, QStringLiteral("Ann"), user[0], user[1], user[2]);
         shown.setPerson(1, QStringLiteral("Catherine"), partner[0], partner[1], partner[2]);
-        Child(*shown.window, "cboMonth", 1)->setFocus();
+        child(*shown.window, "cboMonth", 1)->setFocus();
 
-        Child<QAction>(*shown.window, "mnuCalculate")->trigger();
+        child<QAction>(*shown.window, "mnuCalculate")->trigger();
 
         if (message.isEmpty()) {
             QVERIFY(shown.platform.messages.isEmpty());
-            QCOMPARE(FrontPage(*shown.window), QStringLiteral("fraResult"));
+            QCOMPARE(frontPage(*shown.window), QStringLiteral("fraResult"));
             return;
         }
         QCOMPARE(shown.platform.messageTexts(), QStringList{message});
         QCOMPARE(shown.platform.messages.first().icon, MessageIcon::Information);
-        QCOMPARE(FocusName(), QStringLiteral("cboMonth_1"));
-        QCOMPARE(FrontPage(*shown.window), QStringLiteral("fraMain"));
+        QCOMPARE(focusName(), QStringLiteral("cboMonth_1"));
+        QCOMPARE(frontPage(*shown.window), QStringLiteral("fraMain"));
     }
 
     void nameFieldsTakeLettersSpaceAndBackspaceOnly_data() {
@@ -174,7 +174,7 @@ private slots:
 
         ShownWindow shown;
         QVERIFY(shown.show());
-        QLineEdit* field = Child<QLineEdit>(*shown.window, "txtName", 1);
+        QLineEdit* field = child<QLineEdit>(*shown.window, "txtName", 1);
         field->setText(QStringLiteral("Ab"));
         field->setFocus();
         field->setCursorPosition(cursor);
@@ -203,7 +203,7 @@ private slots:
         paste.setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
         shown.window->addAction(&paste);
         QSignalSpy fired(&paste, &QAction::triggered);
-        QWidget* name = Child(*shown.window, "txtName", 0);
+        QWidget* name = child(*shown.window, "txtName", 0);
         name->setFocus();
 
         QTest::keyClick(name, Qt::Key_V, Qt::ControlModifier);
@@ -215,7 +215,7 @@ private slots:
     void composedCharactersAreFilteredLikeTypedOnes() {
         ShownWindow shown;
         QVERIFY(shown.show());
-        QLineEdit* field = Child<QLineEdit>(*shown.window, "txtName", 0);
+        QLineEdit* field = child<QLineEdit>(*shown.window, "txtName", 0);
         field->setFocus();
         for (const QString& composed : {QStringLiteral("\u00e9"), QStringLiteral("a")}) {
             QInputMethodEvent event;
@@ -229,12 +229,12 @@ private slots:
     void typedNameWithSpacesAroundIsUsedWithoutThemAndKeptInTheField() {
         ShownWindow shown;
         QVERIFY(shown.show());
-        QTest::keyClicks(Child(*shown.window, "txtName", 0), QStringLiteral("  Ann "));
-        QTest::keyClicks(Child(*shown.window, "txtName", 1), QStringLiteral("Cat"));
+        QTest::keyClicks(child(*shown.window, "txtName", 0), QStringLiteral("  Ann "));
+        QTest::keyClicks(child(*shown.window, "txtName", 1), QStringLiteral("Cat"));
         shown.proceed();
         QVERIFY(shown.platform.messages.isEmpty());
-        QCOMPARE(modLoveCompatibility::State().strName[0], std::string("Ann"));
-        QCOMPARE(Child<QLineEdit>(*shown.window, "txtName", 0)->text(), QStringLiteral("  Ann "));
+        QCOMPARE(modLoveCompatibility::state().strName[0], std::string("Ann"));
+        QCOMPARE(child<QLineEdit>(*shown.window, "txtName", 0)->text(), QStringLiteral("  Ann "));
     }
 };
 

@@ -11,7 +11,7 @@
 #include <QGuiApplication>
 
 using kivo::testing::ReportLine;
-using kivo::testing::ReportLines;
+using kivo::testing::reportLines;
 
 namespace {
 
@@ -57,7 +57,7 @@ private slots:
 
         ReportBox box;
         box.setPlainText(QStringLiteral("an earlier report\nthat must go"));
-        report::ComposeReport(box, state);
+        kivo::ComposeReport(box, state);
 
         const auto weight = [](const QString& text, int bold) { return text.isEmpty() ? -1 : bold; };
         const QList<ReportLine> expected{
@@ -70,7 +70,7 @@ private slots:
             {destinyReading, weight(destinyReading, 0)},
         };
         // A line break after the last reading would make an eighth line.
-        QCOMPARE(ReportLines(*box.document()), expected);
+        QCOMPARE(reportLines(*box.document()), expected);
     }
 
     void boxGivesNothingAwayAndLeavesTheClipboardAlone() {
@@ -111,7 +111,7 @@ private slots:
         state.strDestinyRating = "Compatible";
         state.strDestinyReading = "Talk more.";
         ReportBox box;
-        report::ComposeReport(box, state);
+        kivo::ComposeReport(box, state);
         const QString all = box.toPlainText();
 
         QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(&box);

@@ -29,7 +29,7 @@ private slots:
         QFETCH(int, month);
         QFETCH(int, year);
         QFETCH(QString, steps);
-        QCOMPARE(ReductionText::LifePath(static_cast<std::int16_t>(day), static_cast<std::int16_t>(month),
+        QCOMPARE(ReductionText::lifePath(static_cast<std::int16_t>(day), static_cast<std::int16_t>(month),
                                          static_cast<std::int16_t>(year)),
                  steps);
     }
@@ -51,7 +51,7 @@ private slots:
     void destiny() {
         QFETCH(QString, name);
         QFETCH(QString, steps);
-        QCOMPARE(ReductionText::Destiny(name.toStdString()), steps);
+        QCOMPARE(ReductionText::destiny(name.toStdString()), steps);
     }
 };
 

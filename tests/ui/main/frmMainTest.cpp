@@ -23,19 +23,19 @@
 #include <QTextEdit>
 #include <QToolTip>
 
-using kivo::Text;
-using kivo::testing::Child;
-using kivo::testing::FocusName;
-using kivo::testing::FrontPage;
-using kivo::testing::FrontResultFrame;
+using kivo::engineText;
+using kivo::testing::child;
+using kivo::testing::focusName;
+using kivo::testing::frontPage;
+using kivo::testing::frontResultFrame;
 using kivo::testing::ReportLine;
-using kivo::testing::ReportLines;
+using kivo::testing::reportLines;
 using kivo::testing::ShownWindow;
 using modLoveCompatibility::kPersonCount;
 
 namespace {
 
-QStringList Items(const QComboBox* list) {
+QStringList itemsOf(const QComboBox* list) {
     QStringList items;
     for (int k = 0; k < list->count(); ++k) {
         items.append(list->itemText(k));
@@ -44,13 +44,13 @@ QStringList Items(const QComboBox* list) {
 }
 
 // One person's day, month and year lists.
-std::array<QComboBox*, 3> DateLists(const QWidget& w, std::size_t i) {
-    return {Child<QComboBox>(w, "cboDate", i), Child<QComboBox>(w, "cboMonth", i),
-            Child<QComboBox>(w, "cboYear", i)};
+std::array<QComboBox*, 3> dateLists(const QWidget& w, std::size_t i) {
+    return {child<QComboBox>(w, "cboDate", i), child<QComboBox>(w, "cboMonth", i),
+            child<QComboBox>(w, "cboYear", i)};
 }
 
 // Every entry of the day, month and year lists, in order.
-std::array<QStringList, 3> AllDateEntries() {
+std::array<QStringList, 3> allDateEntries() {
     QStringList days, years;
     for (int d = 1; d <= 31; ++d) days.append(QString::number(d));
     for (int y = 1900; y <= 2050; ++y) years.append(QString::number(y));
@@ -60,9 +60,9 @@ std::array<QStringList, 3> AllDateEntries() {
             years};
 }
 
-QString ResultText(const QWidget& w, std::size_t k) { return Child<QLabel>(w, "lblResult", k)->text(); }
+QString resultText(const QWidget& w, std::size_t k) { return child<QLabel>(w, "lblResult", k)->text(); }
 
-QStringList VisibleTexts(const QList<QAction*>& actions) {
+QStringList visibleTexts(const QList<QAction*>& actions) {
     QStringList texts;
     for (const QAction* action : actions) {
         if (action->isVisible()) {
@@ -73,18 +73,18 @@ QStringList VisibleTexts(const QList<QAction*>& actions) {
 }
 
 // Types the example couple of the program's documentation and proceeds.
-void EnterAnnAndCatherine(const ShownWindow& shown) {
+void enterAnnAndCatherine(const ShownWindow& shown) {
     shown.setPerson(1, QString(), 9, 9, 1998);
-    QTest::keyClicks(Child(*shown.window, "txtName", 0), QStringLiteral("Ann"));
-    QTest::keyClicks(Child(*shown.window, "txtName", 1), QStringLiteral("Catherine"));
+    QTest::keyClicks(child(*shown.window, "txtName", 0), QStringLiteral("Ann"));
+    QTest::keyClicks(child(*shown.window, "txtName", 1), QStringLiteral("Catherine"));
     shown.proceed();
 }
 
 // A control inside a page or result frame that another one covers. The
 // result frames exist from the first proceed on.
-bool Covered(const frmMain& w, const QWidget* control) {
+bool covered(const frmMain& w, const QWidget* control) {
     const bool results = w.findChild<QWidget*>(QStringLiteral("fraLifePath")) != nullptr;
-    const QStringList front{FrontPage(w), results ? FrontResultFrame(w) : QString()};
+    const QStringList front{frontPage(w), results ? frontResultFrame(w) : QString()};
     for (const char* frame : {"fraMain", "fraResult", "fraLifePath", "fraDestiny", "fraLoveCompatibility"}) {
         const QWidget* covering = w.findChild<QWidget*>(QLatin1String(frame));
         if (covering != nullptr && !front.contains(QLatin1String(frame)) && covering->isAncestorOf(control)) {
@@ -95,30 +95,30 @@ bool Covered(const frmMain& w, const QWidget* control) {
 }
 
 // Presses a button the way a screen reader does.
-void PressByAccessibility(QWidget* button) {
+void pressByAccessibility(QWidget* button) {
     QAccessible::queryAccessibleInterface(button)->actionInterface()->doAction(
         QAccessibleActionInterface::pressAction());
 }
 
 // The numbers of a result heading, "... is 3 + 9" -> {"3", "9"}.
-QStringList HeadingNumbers(const QLabel* heading) {
+QStringList headingNumbers(const QLabel* heading) {
     const QString text = heading->text();
     return text.mid(text.lastIndexOf(QStringLiteral(" is ")) + 4).split(QStringLiteral(" + "));
 }
 
 // What a screen reader gets for a label: its name and its description.
-QPair<QString, QString> Announced(QLabel* label) {
+QPair<QString, QString> announced(QLabel* label) {
     QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(label);
     return {iface->text(QAccessible::Name), iface->text(QAccessible::Description)};
 }
 
 // Both headings explain exactly their own numbers: each step line belongs to
 // one person, in order, and ends with that person's number in the heading.
-void CheckStepsEndAtTheHeadingNumbers(const frmMain& w) {
+void checkStepsEndAtTheHeadingNumbers(const frmMain& w) {
     for (const std::size_t k : {0, 2}) {
-        const QLabel* heading = Child<QLabel>(w, "lblResult", k);
+        const QLabel* heading = child<QLabel>(w, "lblResult", k);
         const QStringList lines = heading->toolTip().split(QLatin1Char('\n'));
-        const QStringList numbers = HeadingNumbers(heading);
+        const QStringList numbers = headingNumbers(heading);
         QCOMPARE(lines.size(), 2);
         QCOMPARE(numbers.size(), 2);
         QVERIFY2(lines[0].startsWith(QStringLiteral("You: ")), qPrintable(lines[0]));
@@ -140,15 +140,15 @@ private slots:
         QVERIFY(shown.show());
         frmMain& w = *shown.window;
         QCOMPARE(w.windowTitle(), QStringLiteral("Kivo Love Numerology v1.0"));
-        QCOMPARE(FrontPage(w), QStringLiteral("fraMain"));
-        QCOMPARE(FocusName(), QStringLiteral("txtName_0"));
+        QCOMPARE(frontPage(w), QStringLiteral("fraMain"));
+        QCOMPARE(focusName(), QStringLiteral("txtName_0"));
 
-        const auto all = AllDateEntries();
+        const auto all = allDateEntries();
         for (std::size_t i = 0; i < kPersonCount; ++i) {
-            QVERIFY(Child<QLineEdit>(w, "txtName", i)->text().isEmpty());
-            const auto lists = DateLists(w, i);
+            QVERIFY(child<QLineEdit>(w, "txtName", i)->text().isEmpty());
+            const auto lists = dateLists(w, i);
             for (std::size_t k = 0; k < lists.size(); ++k) {
-                QCOMPARE(Items(lists[k]), all[k]);
+                QCOMPARE(itemsOf(lists[k]), all[k]);
                 QCOMPARE(lists[k]->currentIndex(), 0);
                 QVERIFY(!lists[k]->isEditable());
             }
@@ -158,20 +158,20 @@ private slots:
 
     void listsBuiltWithTheirFirstEntryGetTheRestOnce() {
         frmMain w(nullptr, frmMain::DateLists::FirstEntryOnly);
-        const auto all = AllDateEntries();
+        const auto all = allDateEntries();
         for (std::size_t i = 0; i < kPersonCount; ++i) {
-            const auto lists = DateLists(w, i);
+            const auto lists = dateLists(w, i);
             for (std::size_t k = 0; k < lists.size(); ++k) {
-                QCOMPARE(Items(lists[k]), all[k].mid(0, 1));
+                QCOMPARE(itemsOf(lists[k]), all[k].mid(0, 1));
                 QCOMPARE(lists[k]->currentIndex(), 0);
             }
         }
-        w.CompleteDateLists();
-        w.CompleteDateLists();
+        w.completeDateLists();
+        w.completeDateLists();
         for (std::size_t i = 0; i < kPersonCount; ++i) {
-            const auto lists = DateLists(w, i);
+            const auto lists = dateLists(w, i);
             for (std::size_t k = 0; k < lists.size(); ++k) {
-                QCOMPARE(Items(lists[k]), all[k]);
+                QCOMPARE(itemsOf(lists[k]), all[k]);
                 QCOMPARE(lists[k]->currentIndex(), 0);
             }
         }
@@ -183,7 +183,7 @@ private slots:
         for (const char* next : {"cboDate_0", "cboMonth_0", "cboYear_0", "txtName_1", "cboDate_1",
                                  "cboMonth_1", "cboYear_1", "cmdProceed", "txtName_0"}) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QCOMPARE(FocusName(), QLatin1String(next));
+            QCOMPARE(focusName(), QLatin1String(next));
         }
         QVERIFY(shown.platform.messages.isEmpty());  // Tab is no typed character
     }
@@ -199,7 +199,7 @@ private slots:
                                                        {"cboMonth_1", "Partner's birth month"},
                                                        {"cboYear_1", "Partner's birth year"}};
         for (const auto& [control, name] : named) {
-            QWidget* widget = Child(*shown.window, control);
+            QWidget* widget = child(*shown.window, control);
             QCOMPARE(widget->accessibleName(), name);
             // What a screen reader is told, not only what the widget holds:
             // a combo box would otherwise go by its current entry.
@@ -214,7 +214,7 @@ private slots:
             QString entry;
             int value, minimum, maximum;
         };
-        const auto lists = DateLists(*shown.window, 1);
+        const auto lists = dateLists(*shown.window, 1);
         const std::array<Expected, 3> expected{
             {{"9", 9, 1, 31}, {"September", 9, 1, 12}, {"1998", 1998, 1900, 2050}}};
         for (std::size_t k = 0; k < lists.size(); ++k) {
@@ -267,7 +267,7 @@ private slots:
         QVERIFY(shown.show());
         shown.setPerson(1, QStringLiteral("Cat"), 31, 12, 2050);  // the last entries: shown by scrolling
         for (std::size_t i = 0; i < kPersonCount; ++i) {
-            for (QComboBox* list : DateLists(*shown.window, i)) {
+            for (QComboBox* list : dateLists(*shown.window, i)) {
                 // The drop-down may exist before it is first shown (a screen
                 // reader asks for it, and the window system may too).
                 QVERIFY(list->view() != nullptr);
@@ -314,22 +314,22 @@ private slots:
         QVERIFY(shown.show());
         frmMain& w = *shown.window;
         if (start == QStringLiteral("result")) {
-            EnterAnnAndCatherine(shown);
-            Child<QLineEdit>(w, "txtName", 0)->clear();  // proceeding now would be refused with a message
+            enterAnnAndCatherine(shown);
+            child<QLineEdit>(w, "txtName", 0)->clear();  // proceeding now would be refused with a message
         } else if (start == QStringLiteral("filled entry")) {
             shown.setPerson(0, QStringLiteral("Ann"), 1, 1, 1900);
             shown.setPerson(1, QStringLiteral("Catherine"), 9, 9, 1998);
         }
         for (const QChar key : keys) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key(key.unicode()), Qt::AltModifier);
-            QVERIFY2(!Covered(w, QApplication::focusWidget()), qPrintable(FocusName()));
+            QVERIFY2(!covered(w, QApplication::focusWidget()), qPrintable(focusName()));
         }
         QTest::qWait(250);  // a click Qt animates would land only now
-        QCOMPARE(FrontPage(w), frontAfter);
-        QCOMPARE(shown.platform.openedUrls, QList<QUrl>(donations, modHelp::DonatePageAddress()));
+        QCOMPARE(frontPage(w), frontAfter);
+        QCOMPARE(shown.platform.openedUrls, QList<QUrl>(donations, modHelp::donatePageAddress()));
         QVERIFY(shown.platform.messages.isEmpty());
         if (start != QStringLiteral("entry") && frontAfter == QStringLiteral("fraMain")) {
-            QCOMPARE(FocusName(), QStringLiteral("txtName_0"));
+            QCOMPARE(focusName(), QStringLiteral("txtName_0"));
         }
     }
 
@@ -337,34 +337,34 @@ private slots:
         ShownWindow shown;
         QVERIFY(shown.show());
         frmMain& w = *shown.window;
-        auto* userName = Child<QLineEdit>(w, "txtName", 0);
+        auto* userName = child<QLineEdit>(w, "txtName", 0);
         // Entry page: the back button behind it does not empty the name. It
         // exists from the first proceed on.
-        EnterAnnAndCatherine(shown);
-        QTest::mouseClick(Child(w, "cmdBack"), Qt::LeftButton);
-        QCOMPARE(FrontPage(w), QStringLiteral("fraMain"));
+        enterAnnAndCatherine(shown);
+        QTest::mouseClick(child(w, "cmdBack"), Qt::LeftButton);
+        QCOMPARE(frontPage(w), QStringLiteral("fraMain"));
         QTest::keyClicks(userName, QStringLiteral("Ann"));
-        PressByAccessibility(Child(w, "cmdBack"));
-        Child(w, "cmdBack")->setFocus();
+        pressByAccessibility(child(w, "cmdBack"));
+        child(w, "cmdBack")->setFocus();
         QCOMPARE(userName->text(), QStringLiteral("Ann"));
-        QCOMPARE(FocusName(), QStringLiteral("txtName_0"));
+        QCOMPARE(focusName(), QStringLiteral("txtName_0"));
 
         // Result page: the entry controls behind it neither proceed nor change.
-        QTest::keyClicks(Child(w, "txtName", 1), QStringLiteral("Cat"));
+        QTest::keyClicks(child(w, "txtName", 1), QStringLiteral("Cat"));
         shown.proceed();
-        QCOMPARE(FrontPage(w), QStringLiteral("fraResult"));
+        QCOMPARE(frontPage(w), QStringLiteral("fraResult"));
         userName->clear();  // proceeding now would be refused with a message
-        const QString focus = FocusName();
+        const QString focus = focusName();
         for (const char* control : {"txtName_1", "cboYear_0", "cmdProceed", "RTB"}) {
-            Child(w, control)->setFocus();
-            QCOMPARE(FocusName(), focus);
+            child(w, control)->setFocus();
+            QCOMPARE(focusName(), focus);
         }
-        PressByAccessibility(Child(w, "cmdProceed"));
-        QAccessibleInterface* year = QAccessible::queryAccessibleInterface(Child(w, "cboYear", 1));
+        pressByAccessibility(child(w, "cmdProceed"));
+        QAccessibleInterface* year = QAccessible::queryAccessibleInterface(child(w, "cboYear", 1));
         year->valueInterface()->setCurrentValue(2000);
         QVERIFY(shown.platform.messages.isEmpty());
-        QCOMPARE(Child<QComboBox>(w, "cboYear", 1)->currentIndex(), 0);
-        QCOMPARE(FrontPage(w), QStringLiteral("fraResult"));
+        QCOMPARE(child<QComboBox>(w, "cboYear", 1)->currentIndex(), 0);
+        QCOMPARE(frontPage(w), QStringLiteral("fraResult"));
     }
 
     void personCardsAreRoundedGreyCardsWithWhiteTitles() {
@@ -375,8 +375,8 @@ private slots:
         const QColor card{96, 100, 108};
         const QColor rim{150, 154, 164};
         for (std::size_t i = 0; i < kPersonCount; ++i) {
-            QGroupBox* frame = Child<QGroupBox>(w, "Frame1", i);
-            const QImage image = Child(w, "fraMain")->grab(frame->geometry()).toImage();
+            QGroupBox* frame = child<QGroupBox>(w, "Frame1", i);
+            const QImage image = child(w, "fraMain")->grab(frame->geometry()).toImage();
             QCOMPARE(image.size(), QSize(298, 134));
             // Rounded: the page shows in the corners, the rim runs along the edges.
             for (const QPoint corner : {QPoint(0, 0), QPoint(297, 0), QPoint(0, 133), QPoint(297, 133)}) {
@@ -403,7 +403,7 @@ private slots:
             }
             // The boxes shade their frames from the application's window
             // colour, as on any page, not from the card's grey.
-            QCOMPARE(Child(w, "txtName", i)->palette().color(QPalette::Window),
+            QCOMPARE(child(w, "txtName", i)->palette().color(QPalette::Window),
                      QApplication::palette().color(QPalette::Window));
             QVERIFY(frame->styleSheet().isEmpty());
         }
@@ -413,15 +413,15 @@ private slots:
         ShownWindow shown;
         QVERIFY(shown.show());
         frmMain& w = *shown.window;
-        QVERIFY(Child<QLabel>(w, "Label14")
+        QVERIFY(child<QLabel>(w, "Label14")
                     ->text()
                     .endsWith(
-                        QStringLiteral("Click Here To Visit %1 Now.").arg(modHelp::MakerSiteDisplayName())));
-        QWidget* frame = Child(w, "fraFullBrand");
+                        QStringLiteral("Click Here To Visit %1 Now.").arg(modHelp::makerSiteDisplayName())));
+        QWidget* frame = child(w, "fraFullBrand");
         const QRect edge = frame->rect().adjusted(0, 0, -1, -1);
-        for (const auto& [name, page] : {std::pair{"lblCobrand", modHelp::CoBrandPageAddress()},
-                                         std::pair{"lblFullBrand", modHelp::FullBrandPageAddress()}}) {
-            QWidget* front = Child(w, name);
+        for (const auto& [name, page] : {std::pair{"lblCobrand", modHelp::coBrandPageAddress()},
+                                         std::pair{"lblFullBrand", modHelp::fullBrandPageAddress()}}) {
+            QWidget* front = child(w, name);
             front->raise();
             QCOMPARE(front->parentWidget(), frame);
             QVERIFY(front->autoFillBackground());
@@ -437,35 +437,35 @@ private slots:
     void annAndCatherineGetTheirNumbersAndReport() {
         ShownWindow shown;
         QVERIFY(shown.show());
-        EnterAnnAndCatherine(shown);
+        enterAnnAndCatherine(shown);
         frmMain& w = *shown.window;
 
         QVERIFY(shown.platform.messages.isEmpty());
-        QCOMPARE(FrontPage(w), QStringLiteral("fraResult"));
-        QCOMPARE(FrontResultFrame(w), QStringLiteral("fraLifePath"));
-        QCOMPARE(ResultText(w, 0), QStringLiteral("LifePath Compatibility Number is 3 + 9"));
-        QCOMPARE(ResultText(w, 2), QStringLiteral("Destiny Compatibility Number is 2 + 2"));
-        QCOMPARE(ResultText(w, 1), Text(modLoveCompatibility::GetShortReading("39")));
-        QCOMPARE(ResultText(w, 3), Text(modLoveCompatibility::GetShortReading("22")));
-        QVERIFY(!ResultText(w, 1).isEmpty() && !ResultText(w, 3).isEmpty());
+        QCOMPARE(frontPage(w), QStringLiteral("fraResult"));
+        QCOMPARE(frontResultFrame(w), QStringLiteral("fraLifePath"));
+        QCOMPARE(resultText(w, 0), QStringLiteral("LifePath Compatibility Number is 3 + 9"));
+        QCOMPARE(resultText(w, 2), QStringLiteral("Destiny Compatibility Number is 2 + 2"));
+        QCOMPARE(resultText(w, 1), engineText(modLoveCompatibility::GetShortReading("39")));
+        QCOMPARE(resultText(w, 3), engineText(modLoveCompatibility::GetShortReading("22")));
+        QVERIFY(!resultText(w, 1).isEmpty() && !resultText(w, 3).isEmpty());
 
         const QList<ReportLine> expected{
             {QStringLiteral("Your Love Numerology Reading Based on Life Path Number"), 1},
             {QStringLiteral("Very Compatible"), 1},
-            {Text(modLoveCompatibility::GetPairReading(3, 9)), 0},
+            {engineText(modLoveCompatibility::GetPairReading(3, 9)), 0},
             {QString(), -1},
             {QStringLiteral("Your Love Numerology Reading Based on Destiny Number"), 1},
             {QStringLiteral("Very Compatible"), 1},
-            {Text(modLoveCompatibility::GetPairReading(2, 2)), 0},
+            {engineText(modLoveCompatibility::GetPairReading(2, 2)), 0},
         };
-        auto* box = Child<QTextEdit>(w, "RTB");
-        QCOMPARE(ReportLines(*box->document()), expected);
+        auto* box = child<QTextEdit>(w, "RTB");
+        QCOMPARE(reportLines(*box->document()), expected);
 
         // Again, through the hidden File entry: the same labels, one report.
         const QString report = box->toHtml();
-        Child<QAction>(w, "mnuCalculate")->trigger();
+        child<QAction>(w, "mnuCalculate")->trigger();
         QCOMPARE(box->toHtml(), report);
-        QCOMPARE(ResultText(w, 0), QStringLiteral("LifePath Compatibility Number is 3 + 9"));
+        QCOMPARE(resultText(w, 0), QStringLiteral("LifePath Compatibility Number is 3 + 9"));
     }
 
     void headingsExplainHowTheirNumbersWereReached() {
@@ -473,9 +473,9 @@ private slots:
         QVERIFY(shown.show());
         frmMain& w = *shown.window;
         // Ann on 1 January 1900, Catherine on 9 September 1998.
-        EnterAnnAndCatherine(shown);
-        QLabel* lifePathHeading = Child<QLabel>(w, "lblResult", 0);
-        QLabel* destinyHeading = Child<QLabel>(w, "lblResult", 2);
+        enterAnnAndCatherine(shown);
+        QLabel* lifePathHeading = child<QLabel>(w, "lblResult", 0);
+        QLabel* destinyHeading = child<QLabel>(w, "lblResult", 2);
 
         const QString lifePath = QStringLiteral(
             "You: 1 + 1 + 1900 = 1902 \u2192 1 + 9 + 0 + 2 = 12 \u2192 1 + 2 = 3\n"
@@ -486,18 +486,18 @@ private slots:
         QCOMPARE(lifePathHeading->toolTip(), lifePath);
         QCOMPARE(destinyHeading->toolTip(), destiny);
         // The heading keeps its text as its name; the steps come after it.
-        QCOMPARE(Announced(lifePathHeading),
+        QCOMPARE(announced(lifePathHeading),
                  qMakePair(QStringLiteral("LifePath Compatibility Number is 3 + 9"), lifePath));
-        QCOMPARE(Announced(destinyHeading),
+        QCOMPARE(announced(destinyHeading),
                  qMakePair(QStringLiteral("Destiny Compatibility Number is 2 + 2"), destiny));
         for (const std::size_t reading : {1, 3}) {
-            QVERIFY(Child(w, "lblResult", reading)->toolTip().isEmpty());
+            QVERIFY(child(w, "lblResult", reading)->toolTip().isEmpty());
         }
-        CheckStepsEndAtTheHeadingNumbers(w);
+        checkStepsEndAtTheHeadingNumbers(w);
 
         // Another couple: Zed on 31 December 2050; Catherine's date went back
         // to 1 January 1900 with the lists. The steps are replaced, not added.
-        QTest::mouseClick(Child(w, "cmdBack"), Qt::LeftButton);
+        QTest::mouseClick(child(w, "cmdBack"), Qt::LeftButton);
         shown.setPerson(0, QStringLiteral("Zed"), 31, 12, 2050);
         shown.proceed();
         QVERIFY(shown.platform.messages.isEmpty());
@@ -508,19 +508,19 @@ private slots:
             "You: letter total 17 \u2192 1 + 7 = 8\n"
             "Your partner: letter total 47 \u2192 4 + 7 = 11 \u2192 11 counts as 1 + 1 = 2");
         QCOMPARE(lifePathHeading->text(), QStringLiteral("LifePath Compatibility Number is 5 + 3"));
-        QCOMPARE(Announced(lifePathHeading).second, lifePathAgain);
+        QCOMPARE(announced(lifePathHeading).second, lifePathAgain);
         QCOMPARE(lifePathHeading->toolTip(), lifePathAgain);
-        QCOMPARE(Announced(destinyHeading).second, destinyAgain);
+        QCOMPARE(announced(destinyHeading).second, destinyAgain);
         QCOMPARE(destinyHeading->toolTip(), destinyAgain);
-        CheckStepsEndAtTheHeadingNumbers(w);
+        checkStepsEndAtTheHeadingNumbers(w);
     }
 
     void stepsTooltipLeavesTheHeadingItsReadingAndTheTabsInSight() {
         ShownWindow shown;
         QVERIFY(shown.show());
-        EnterAnnAndCatherine(shown);
+        enterAnnAndCatherine(shown);
         frmMain& w = *shown.window;
-        auto* strip = Child<QTabBar>(w, "TS");
+        auto* strip = child<QTabBar>(w, "TS");
         const auto globalRect = [](const QWidget* widget) {
             return QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size());
         };
@@ -540,8 +540,8 @@ private slots:
             return nullptr;
         };
         for (const std::size_t tab : {0, 1}) {
-            QLabel* heading = Child<QLabel>(w, "lblResult", 2 * tab);
-            QLabel* reading = Child<QLabel>(w, "lblResult", 2 * tab + 1);
+            QLabel* heading = child<QLabel>(w, "lblResult", 2 * tab);
+            QLabel* reading = child<QLabel>(w, "lblResult", 2 * tab + 1);
             const QString where = QStringLiteral("tab %1").arg(tab);
             strip->setCurrentIndex(int(tab));
             const QWidget* tip = showTip(heading);
@@ -585,60 +585,60 @@ private slots:
         QFETCH(QString, frame);
         ShownWindow shown;
         QVERIFY(shown.show());
-        EnterAnnAndCatherine(shown);
-        QTabBar* strip = Child<QTabBar>(*shown.window, "TS");
+        enterAnnAndCatherine(shown);
+        QTabBar* strip = child<QTabBar>(*shown.window, "TS");
         // Start from another tab, so every row sees a real switch.
         strip->setCurrentIndex((tab + 1) % 3);
         QTest::mouseClick(strip, Qt::LeftButton, {}, strip->tabRect(tab).center());
-        QCOMPARE(FrontResultFrame(*shown.window), frame);
-        QCOMPARE(FrontPage(*shown.window), QStringLiteral("fraResult"));
+        QCOMPARE(frontResultFrame(*shown.window), frame);
+        QCOMPARE(frontPage(*shown.window), QStringLiteral("fraResult"));
     }
 
     void backResetsTheUserAndTheListsOnlyAndKeepsTheResults() {
         ShownWindow shown;
         QVERIFY(shown.show());
-        EnterAnnAndCatherine(shown);
+        enterAnnAndCatherine(shown);
         frmMain& w = *shown.window;
         const auto labels = [&w] {
-            return ResultText(w, 0) + ResultText(w, 1) + ResultText(w, 2) + ResultText(w, 3);
+            return resultText(w, 0) + resultText(w, 1) + resultText(w, 2) + resultText(w, 3);
         };
-        auto* tabs = Child<QTabBar>(w, "TS");
+        auto* tabs = child<QTabBar>(w, "TS");
         tabs->setCurrentIndex(2);
         const QString labelsBefore = labels();
-        const QString report = Child<QTextEdit>(w, "RTB")->toHtml();
-        const modLoveCompatibility::CalculationState before = modLoveCompatibility::State();
+        const QString report = child<QTextEdit>(w, "RTB")->toHtml();
+        const modLoveCompatibility::CalculationState before = modLoveCompatibility::state();
 
-        QTest::mouseClick(Child(w, "cmdBack"), Qt::LeftButton);
+        QTest::mouseClick(child(w, "cmdBack"), Qt::LeftButton);
 
-        QCOMPARE(FrontPage(w), QStringLiteral("fraMain"));
-        QVERIFY(Child<QLineEdit>(w, "txtName", 0)->text().isEmpty());
-        QCOMPARE(FocusName(), QStringLiteral("txtName_0"));
+        QCOMPARE(frontPage(w), QStringLiteral("fraMain"));
+        QVERIFY(child<QLineEdit>(w, "txtName", 0)->text().isEmpty());
+        QCOMPARE(focusName(), QStringLiteral("txtName_0"));
         // Emptied for good: no undo (the field's context menu offers one)
         // brings the last person's name back.
-        QVERIFY(!Child<QLineEdit>(w, "txtName", 0)->isUndoAvailable());
-        Child<QLineEdit>(w, "txtName", 0)->undo();
-        QVERIFY(Child<QLineEdit>(w, "txtName", 0)->text().isEmpty());
-        QCOMPARE(Child<QLineEdit>(w, "txtName", 1)->text(), QStringLiteral("Catherine"));
+        QVERIFY(!child<QLineEdit>(w, "txtName", 0)->isUndoAvailable());
+        child<QLineEdit>(w, "txtName", 0)->undo();
+        QVERIFY(child<QLineEdit>(w, "txtName", 0)->text().isEmpty());
+        QCOMPARE(child<QLineEdit>(w, "txtName", 1)->text(), QStringLiteral("Catherine"));
         for (std::size_t i = 0; i < kPersonCount; ++i) {
-            for (const QComboBox* list : DateLists(w, i)) {
+            for (const QComboBox* list : dateLists(w, i)) {
                 QCOMPARE(list->currentIndex(), 0);
             }
         }
         QCOMPARE(labels(), labelsBefore);
-        QCOMPARE(Child<QTextEdit>(w, "RTB")->toHtml(), report);
-        const modLoveCompatibility::CalculationState& after = modLoveCompatibility::State();
+        QCOMPARE(child<QTextEdit>(w, "RTB")->toHtml(), report);
+        const modLoveCompatibility::CalculationState& after = modLoveCompatibility::state();
         QCOMPARE(after.strName, before.strName);
         QCOMPARE(after.intYear, before.intYear);
         QCOMPARE(after.strDestinyReading, before.strDestinyReading);
 
         // Proceeding without a user name is refused; with one, the Life Path
         // frame comes first again whatever tab was chosen before.
-        Child<QAction>(w, "mnuCalculate")->trigger();
+        child<QAction>(w, "mnuCalculate")->trigger();
         QCOMPARE(shown.platform.messageTexts(), QStringList{QStringLiteral("Please Enter Your Name")});
-        QTest::keyClicks(Child(w, "txtName", 0), QStringLiteral("Ann"));
-        Child<QAction>(w, "mnuCalculate")->trigger();
-        QCOMPARE(FrontPage(w), QStringLiteral("fraResult"));
-        QCOMPARE(FrontResultFrame(w), QStringLiteral("fraLifePath"));
+        QTest::keyClicks(child(w, "txtName", 0), QStringLiteral("Ann"));
+        child<QAction>(w, "mnuCalculate")->trigger();
+        QCOMPARE(frontPage(w), QStringLiteral("fraResult"));
+        QCOMPARE(frontResultFrame(w), QStringLiteral("fraLifePath"));
         QCOMPARE(tabs->currentIndex(), 0);
     }
 
@@ -646,15 +646,15 @@ private slots:
         ShownWindow shown;
         QVERIFY(shown.show());
         frmMain& w = *shown.window;
-        QCOMPARE(VisibleTexts(w.menuBar()->actions()), (QStringList{"&File", "&Help", "&Donate"}));
-        QCOMPARE(VisibleTexts(Child<QMenu>(w, "mnuFile")->actions()), QStringList{"E&xit"});
-        QCOMPARE(VisibleTexts(Child<QMenu>(w, "mnuHelp")->actions()),
+        QCOMPARE(visibleTexts(w.menuBar()->actions()), (QStringList{"&File", "&Help", "&Donate"}));
+        QCOMPARE(visibleTexts(child<QMenu>(w, "mnuFile")->actions()), QStringList{"E&xit"});
+        QCOMPARE(visibleTexts(child<QMenu>(w, "mnuHelp")->actions()),
                  (QStringList{"&Online Help", "&Visit Us Online", "-", "Check for Software &Update", "-",
                               "&About Software"}));
         for (const char* hidden : {"mnuCalculate", "mnuSep1", "mnuMakeMoney"}) {
-            QVERIFY2(!Child<QAction>(w, hidden)->isVisible(), hidden);
+            QVERIFY2(!child<QAction>(w, hidden)->isVisible(), hidden);
         }
-        QCOMPARE(Child<QAction>(w, "mnuDonate")->menu(), nullptr);
+        QCOMPARE(child<QAction>(w, "mnuDonate")->menu(), nullptr);
         for (const QAction* action : w.findChildren<QAction*>()) {
             QVERIFY2(action->shortcut().isEmpty(), qPrintable(action->objectName()));
         }
@@ -663,14 +663,14 @@ private slots:
     void everyLinkOpensExactlyItsPage_data() {
         QTest::addColumn<QString>("control");
         QTest::addColumn<QUrl>("address");
-        QTest::newRow("mnuOnline") << "mnuOnline" << modHelp::OnlineHelpAddress();
-        QTest::newRow("mnuVisit") << "mnuVisit" << modHelp::HomePageAddress();
-        QTest::newRow("mnuUpdate") << "mnuUpdate" << modHelp::DownloadPageAddress();
-        QTest::newRow("mnuDonate") << "mnuDonate" << modHelp::DonatePageAddress();
-        QTest::newRow("mnuMakeMoney") << "mnuMakeMoney" << modHelp::FullBrandPageAddress();
-        QTest::newRow("Label14") << "Label14" << modHelp::HomePageAddress();
-        QTest::newRow("lblCobrand") << "lblCobrand" << modHelp::CoBrandPageAddress();
-        QTest::newRow("lblFullBrand") << "lblFullBrand" << modHelp::FullBrandPageAddress();
+        QTest::newRow("mnuOnline") << "mnuOnline" << modHelp::onlineHelpAddress();
+        QTest::newRow("mnuVisit") << "mnuVisit" << modHelp::homePageAddress();
+        QTest::newRow("mnuUpdate") << "mnuUpdate" << modHelp::downloadPageAddress();
+        QTest::newRow("mnuDonate") << "mnuDonate" << modHelp::donatePageAddress();
+        QTest::newRow("mnuMakeMoney") << "mnuMakeMoney" << modHelp::fullBrandPageAddress();
+        QTest::newRow("Label14") << "Label14" << modHelp::homePageAddress();
+        QTest::newRow("lblCobrand") << "lblCobrand" << modHelp::coBrandPageAddress();
+        QTest::newRow("lblFullBrand") << "lblFullBrand" << modHelp::fullBrandPageAddress();
     }
 
     void everyLinkOpensExactlyItsPage() {
@@ -679,22 +679,22 @@ private slots:
         ShownWindow shown;
         QVERIFY(shown.show());
         if (control.startsWith(QStringLiteral("mnu"))) {
-            Child<QAction>(*shown.window, control)->trigger();
+            child<QAction>(*shown.window, control)->trigger();
         } else {
-            auto* label = Child<LinkLabel>(*shown.window, control);
+            auto* label = child<LinkLabel>(*shown.window, control);
             label->raise();  // the two brand labels share one place
             QTest::mouseClick(label, Qt::LeftButton);
         }
         QCOMPARE(shown.platform.openedUrls, QList<QUrl>{address});
         QVERIFY(shown.platform.messages.isEmpty());
-        QCOMPARE(FrontPage(*shown.window), QStringLiteral("fraMain"));
+        QCOMPARE(frontPage(*shown.window), QStringLiteral("fraMain"));
     }
 
     void aboutEntryOpensTheAboutWindowModally() {
         ShownWindow shown;
         QVERIFY(shown.show());
         QString opened;
-        QVERIFY(kivo::testing::WhileModal([&] { Child<QAction>(*shown.window, "mnuAbout")->trigger(); },
+        QVERIFY(kivo::testing::whileModal([&] { child<QAction>(*shown.window, "mnuAbout")->trigger(); },
                                           [&](QWidget& modal) {
                                               opened = modal.objectName();
                                               modal.close();
@@ -707,7 +707,7 @@ private slots:
         ShownWindow shown;
         QVERIFY(shown.show());
         QSignalSpy unloading(shown.window.get(), &frmMain::unloading);
-        Child<QAction>(*shown.window, "mnuExit")->trigger();
+        child<QAction>(*shown.window, "mnuExit")->trigger();
         QCOMPARE(unloading.count(), 1);
         QVERIFY(!shown.window->isVisible());
     }

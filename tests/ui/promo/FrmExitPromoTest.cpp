@@ -23,10 +23,10 @@
 
 namespace {
 
-using kivo::TrimSpaces;
+using kivo::trimSpaces;
 using kivo::platform::MessageIcon;
-using kivo::testing::Child;
-using kivo::testing::FocusName;
+using kivo::testing::child;
+using kivo::testing::focusName;
 using kivo::testing::RecordingPlatform;
 
 const QString kSpaceRefused = QStringLiteral("Email Address Cannot Contain Space");
@@ -71,7 +71,7 @@ private:
               const QString& friendEmail);
     // Moves the focus into `field` and out again, by the Tab key's reason.
     static void focusIn(QWidget* field) { field->setFocus(Qt::TabFocusReason); }
-    void focusOut() { Child<QPushButton>(*window_, "cmdClose")->setFocus(Qt::TabFocusReason); }
+    void focusOut() { child<QPushButton>(*window_, "cmdClose")->setFocus(Qt::TabFocusReason); }
 
     std::unique_ptr<RecordingPlatform> platform_;
     std::unique_ptr<frmExitPromo> window_;
@@ -94,15 +94,15 @@ void FrmExitPromoTest::openWindow(float draw) {
 
 void FrmExitPromoTest::fill(const QString& name, const QString& email, const QString& friendName,
                             const QString& friendEmail) {
-    Child<QLineEdit>(*window_, "txtName")->setText(name);
-    Child<QLineEdit>(*window_, "txtEmail")->setText(email);
-    Child<QLineEdit>(*window_, "txtFriendName")->setText(friendName);
-    Child<QLineEdit>(*window_, "txtFriendEmail")->setText(friendEmail);
+    child<QLineEdit>(*window_, "txtName")->setText(name);
+    child<QLineEdit>(*window_, "txtEmail")->setText(email);
+    child<QLineEdit>(*window_, "txtFriendName")->setText(friendName);
+    child<QLineEdit>(*window_, "txtFriendEmail")->setText(friendEmail);
 }
 
 void FrmExitPromoTest::showExitPromotionMakesOneWindow() {
     QCOMPARE(frmExitPromo::Instance(), nullptr);
-    QPointer<frmExitPromo> first = frmExitPromo::ShowExitPromotion();
+    QPointer<frmExitPromo> first = frmExitPromo::showExitPromotion();
     QVERIFY(first != nullptr);
     QVERIFY(first->isVisible());
     QVERIFY(first->isWindow());
@@ -111,7 +111,7 @@ void FrmExitPromoTest::showExitPromotionMakesOneWindow() {
     QVERIFY(first->testAttribute(Qt::WA_DeleteOnClose));
 
     // A second call shows the same window; it is loaded only once.
-    QCOMPARE(frmExitPromo::ShowExitPromotion(), first.data());
+    QCOMPARE(frmExitPromo::showExitPromotion(), first.data());
     QCOMPARE(platform_->seedCount, 1);
     delete first.data();
     QCOMPARE(frmExitPromo::Instance(), nullptr);
@@ -121,7 +121,7 @@ void FrmExitPromoTest::opensTopmostWithFocusOnExit() {
     openWindow();
     QCOMPARE(platform_->topmostWindows.size(), 1);
     QCOMPARE(platform_->topmostWindows.constFirst().data(), window_.get());
-    QCOMPARE(FocusName(), QStringLiteral("cmdClose"));
+    QCOMPARE(focusName(), QStringLiteral("cmdClose"));
     QVERIFY(platform_->messages.isEmpty());
 }
 
@@ -141,36 +141,36 @@ void FrmExitPromoTest::supportTextFollowsTheDraw() {
     QFETCH(int, text);
     openWindow(draw);
     QCOMPARE(platform_->seedCount, 1);
-    QCOMPARE(Child<QLabel>(*window_, "Label2")->text(), frmExitPromo::SupportText(text));
+    QCOMPARE(child<QLabel>(*window_, "Label2")->text(), frmExitPromo::supportText(text));
 
     // Every load seeds afresh and draws again.
     platform_->randomValues = {0.5F};
     frmExitPromo second;
     QCOMPARE(platform_->seedCount, 2);
-    QCOMPARE(Child<QLabel>(second, "Label2")->text(), frmExitPromo::SupportText(2));
+    QCOMPARE(child<QLabel>(second, "Label2")->text(), frmExitPromo::supportText(2));
 }
 
 void FrmExitPromoTest::textsOfTheWindow() {
     openWindow();
-    const QString site = modHelp::MakerSiteDisplayName();
+    const QString site = modHelp::makerSiteDisplayName();
     QVERIFY(!site.isEmpty());
 
     // Four different appeals, each naming the forum site; only the second
     // lacks a closing full stop.
     QSet<QString> distinct;
     for (int i = 0; i < frmExitPromo::kSupportTextCount; ++i) {
-        const QString text = frmExitPromo::SupportText(i);
+        const QString text = frmExitPromo::supportText(i);
         distinct.insert(text);
         QVERIFY2(text.contains(site), qPrintable(text));
         QCOMPARE(text.endsWith(QLatin1Char('.')), i != 1);
     }
     QCOMPARE(distinct.size(), 4);
-    QCOMPARE(Child<QCheckBox>(*window_, "Check1")->text(),
+    QCOMPARE(child<QCheckBox>(*window_, "Check1")->text(),
              QStringLiteral("Click Here To Visit %1 Now").arg(site));
 
     // The catalogue: two paragraphs, the second on a line of its own, with
     // the typographic apostrophe intact.
-    const QStringList paragraphs = Child<QLabel>(*window_, "Label3")->text().split(QLatin1Char('\n'));
+    const QStringList paragraphs = child<QLabel>(*window_, "Label3")->text().split(QLatin1Char('\n'));
     QCOMPARE(paragraphs.size(), 2);
     QVERIFY(paragraphs.at(0).contains(QString::fromUtf8("become the world\u2019s largest resource")));
     QVERIFY(paragraphs.at(0).endsWith(QStringLiteral("depending on their interests.")));
@@ -182,19 +182,19 @@ void FrmExitPromoTest::tabReachesTheHiddenMessageLast() {
     QStringList visited;
     for (int i = 0; i < 8; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        visited.append(FocusName());
+        visited.append(focusName());
     }
     QCOMPARE(visited, (QStringList{"Check1", "txtName", "cmdSubmit", "txtEmail", "txtFriendEmail",
                                    "txtFriendName", "txtMessage", "cmdClose"}));
 
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
-    QCOMPARE(FocusName(), QStringLiteral("txtMessage"));
+    QCOMPARE(focusName(), QStringLiteral("txtMessage"));
 }
 
 void FrmExitPromoTest::messageFieldIsNeverSeen() {
     openWindow();
-    auto* frame = Child<QWidget>(*window_, "Frame2");
-    auto* message = Child<QPlainTextEdit>(*window_, "txtMessage");
+    auto* frame = child<QWidget>(*window_, "Frame2");
+    auto* message = child<QPlainTextEdit>(*window_, "txtMessage");
     QCOMPARE(message->parentWidget(), frame);
     QVERIFY(message->isVisible());
     QVERIFY(!frame->rect().intersects(message->geometry()));
@@ -202,7 +202,7 @@ void FrmExitPromoTest::messageFieldIsNeverSeen() {
 
     // Not even with the focus on it.
     focusIn(message);
-    QCOMPARE(FocusName(), QStringLiteral("txtMessage"));
+    QCOMPARE(focusName(), QStringLiteral("txtMessage"));
     QVERIFY(message->visibleRegion().isEmpty());
 }
 
@@ -255,7 +255,7 @@ void FrmExitPromoTest::placeholderRules() {
     QFETCH(QString, typed);
     QFETCH(QString, onLeave);
     openWindow();
-    auto* edit = Child<QLineEdit>(*window_, field);
+    auto* edit = child<QLineEdit>(*window_, field);
 
     edit->setText(before);
     focusIn(edit);
@@ -277,7 +277,7 @@ void FrmExitPromoTest::placeholderRules() {
 
 void FrmExitPromoTest::placeholderGoesWhenTheWindowComesBackWithAFieldClicked() {
     openWindow();
-    auto* name = Child<QLineEdit>(*window_, "txtName");
+    auto* name = child<QLineEdit>(*window_, "txtName");
     QWidget other;
     other.show();
     other.activateWindow();
@@ -288,7 +288,7 @@ void FrmExitPromoTest::placeholderGoesWhenTheWindowComesBackWithAFieldClicked() 
     name->setFocus(Qt::MouseFocusReason);
     window_->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window_.get()));
-    QCOMPARE(FocusName(), QStringLiteral("txtName"));
+    QCOMPARE(focusName(), QStringLiteral("txtName"));
     QTest::keyClicks(name, QStringLiteral("Ann"));
     QCOMPARE(name->text(), QStringLiteral("Ann"));
 }
@@ -297,7 +297,7 @@ void FrmExitPromoTest::fieldsHoldARealNameOrAddressAndNoMore() {
     openWindow();
     for (const auto& [field, longest] : {std::pair{"txtName", 100}, std::pair{"txtEmail", 254},
                                          std::pair{"txtFriendName", 100}, std::pair{"txtFriendEmail", 254}}) {
-        auto* edit = Child<QLineEdit>(*window_, field);
+        auto* edit = child<QLineEdit>(*window_, field);
         edit->selectAll();
         edit->insert(QString(1000, u'a'));  // as a paste does
         QCOMPARE(edit->text().size(), longest);
@@ -306,7 +306,7 @@ void FrmExitPromoTest::fieldsHoldARealNameOrAddressAndNoMore() {
 
 void FrmExitPromoTest::messageFieldKeepsItsLineBreak() {
     openWindow();
-    auto* message = Child<QPlainTextEdit>(*window_, "txtMessage");
+    auto* message = child<QPlainTextEdit>(*window_, "txtMessage");
     QCOMPARE(window_->txtMessageText(), QStringLiteral("Your Message\r\n"));
 
     // Its first text differs from the prompt, so the focus leaves it alone.
@@ -329,7 +329,7 @@ void FrmExitPromoTest::messageFieldKeepsItsLineBreak() {
     QTest::keyClicks(message, QStringLiteral("there"));
     QTest::keyClick(message, Qt::Key_Tab);
     QCOMPARE(window_->txtMessageText(), QStringLiteral("Hi\r\nthere"));
-    QCOMPARE(FocusName(), QStringLiteral("cmdClose"));
+    QCOMPARE(focusName(), QStringLiteral("cmdClose"));
 }
 
 void FrmExitPromoTest::emailFieldsRefuseSpaces_data() {
@@ -341,13 +341,13 @@ void FrmExitPromoTest::emailFieldsRefuseSpaces_data() {
 void FrmExitPromoTest::emailFieldsRefuseSpaces() {
     QFETCH(QString, field);
     openWindow();
-    auto* edit = Child<QLineEdit>(*window_, field);
+    auto* edit = child<QLineEdit>(*window_, field);
     focusIn(edit);
     // While the message is up the focus is elsewhere, as with a real box.
     QStringList focusDuringMessage;
     platform_->onMessage = [this, &focusDuringMessage](const kivo::testing::RecordedMessage&) {
-        focusDuringMessage.append(FocusName());
-        Child<QCheckBox>(*window_, "Check1")->setFocus(Qt::TabFocusReason);
+        focusDuringMessage.append(focusName());
+        child<QCheckBox>(*window_, "Check1")->setFocus(Qt::TabFocusReason);
     };
 
     QTest::keyClicks(edit, QStringLiteral("a b c"));
@@ -360,7 +360,7 @@ void FrmExitPromoTest::emailFieldsRefuseSpaces() {
         QCOMPARE(message.parent.data(), window_.get());
     }
     QCOMPARE(focusDuringMessage, QStringList(3, field));
-    QCOMPARE(FocusName(), field);
+    QCOMPARE(focusName(), field);
 
     // Pasted text is not examined.
     edit->insert(QStringLiteral(" d"));
@@ -371,7 +371,7 @@ void FrmExitPromoTest::emailFieldsRefuseSpaces() {
 void FrmExitPromoTest::nameFieldsAcceptSpaces() {
     openWindow();
     for (const char* name : {"txtName", "txtFriendName"}) {
-        auto* edit = Child<QLineEdit>(*window_, name);
+        auto* edit = child<QLineEdit>(*window_, name);
         focusIn(edit);
         QTest::keyClicks(edit, QStringLiteral("Ann Lee "));
         QCOMPARE(edit->text(), QStringLiteral("Ann Lee "));
@@ -381,23 +381,23 @@ void FrmExitPromoTest::nameFieldsAcceptSpaces() {
 
 void FrmExitPromoTest::checkBoxOpensHomePageAndUnticks() {
     openWindow();
-    auto* box = Child<QCheckBox>(*window_, "Check1");
+    auto* box = child<QCheckBox>(*window_, "Check1");
     QTest::mouseClick(box, Qt::LeftButton);
     QVERIFY(!box->isChecked());
-    QCOMPARE(platform_->openedUrls, QList<QUrl>{modHelp::HomePageAddress()});
+    QCOMPARE(platform_->openedUrls, QList<QUrl>{modHelp::homePageAddress()});
 
     // By the keyboard too, and every time.
     box->setFocus(Qt::TabFocusReason);
     QTest::keyClick(box, Qt::Key_Space);
     QVERIFY(!box->isChecked());
-    QCOMPARE(platform_->openedUrls, (QList<QUrl>{modHelp::HomePageAddress(), modHelp::HomePageAddress()}));
+    QCOMPARE(platform_->openedUrls, (QList<QUrl>{modHelp::homePageAddress(), modHelp::homePageAddress()}));
     QVERIFY(platform_->messages.isEmpty());
 }
 
 void FrmExitPromoTest::catalogueLinkOpensCataloguePage() {
     openWindow();
-    QTest::mouseClick(Child<QLabel>(*window_, "lblGoToHome"), Qt::LeftButton);
-    QCOMPARE(platform_->openedUrls, QList<QUrl>{modHelp::SoftwaresPageAddress()});
+    QTest::mouseClick(child<QLabel>(*window_, "lblGoToHome"), Qt::LeftButton);
+    QCOMPARE(platform_->openedUrls, QList<QUrl>{modHelp::softwaresPageAddress()});
 }
 
 void FrmExitPromoTest::submitChecks_data() {
@@ -438,11 +438,11 @@ void FrmExitPromoTest::submitChecks() {
     fill(fields.at(0), fields.at(1), fields.at(2), fields.at(3));
     modTellAFriend::strTafName = QStringLiteral("stale");
 
-    QTest::mouseClick(Child<QPushButton>(*window_, "cmdSubmit"), Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(*window_, "cmdSubmit"), Qt::LeftButton);
 
     // The values are taken before any check, trimmed.
-    QCOMPARE(modTellAFriend::strTafName, TrimSpaces(fields.at(0)));
-    QCOMPARE(modTellAFriend::strTafFriendEmail, TrimSpaces(fields.at(3)));
+    QCOMPARE(modTellAFriend::strTafName, trimSpaces(fields.at(0)));
+    QCOMPARE(modTellAFriend::strTafFriendEmail, trimSpaces(fields.at(3)));
     if (message.isEmpty()) {
         QVERIFY(platform_->messages.isEmpty());
         QCOMPARE(platform_->openedUrls.size(), 1);
@@ -453,15 +453,15 @@ void FrmExitPromoTest::submitChecks() {
         QVERIFY(platform_->openedUrls.isEmpty());
     }
     // The form keeps what it held.
-    QCOMPARE(Child<QLineEdit>(*window_, "txtName")->text(), fields.at(0));
-    QCOMPARE(Child<QLineEdit>(*window_, "txtFriendEmail")->text(), fields.at(3));
+    QCOMPARE(child<QLineEdit>(*window_, "txtName")->text(), fields.at(0));
+    QCOMPARE(child<QLineEdit>(*window_, "txtFriendEmail")->text(), fields.at(3));
 }
 
 void FrmExitPromoTest::submitSendsTrimmedValuesAndTheDefaultMessage() {
     openWindow();
     fill(QStringLiteral("  Ann & Lee "), QStringLiteral(" ann+1@home.example"), QStringLiteral("\tBob "),
          QStringLiteral("bob@home.example  "));
-    auto* submit = Child<QPushButton>(*window_, "cmdSubmit");
+    auto* submit = child<QPushButton>(*window_, "cmdSubmit");
     QTest::mouseClick(submit, Qt::LeftButton);
     QTest::mouseClick(submit, Qt::LeftButton);
 
@@ -478,9 +478,9 @@ void FrmExitPromoTest::submitSendsTrimmedValuesAndTheDefaultMessage() {
     QCOMPARE(query.queryItemValue(QStringLiteral("taf5"), QUrl::FullyDecoded),
              QStringLiteral("bob@home.example"));
     QCOMPARE(query.queryItemValue(QStringLiteral("taf6"), QUrl::FullyDecoded),
-             modHelp::ProductHomeAddress().toString());
+             modHelp::productHomeAddress().toString());
     // The fields are left as they were.
-    QCOMPARE(Child<QLineEdit>(*window_, "txtName")->text(), QStringLiteral("  Ann & Lee "));
+    QCOMPARE(child<QLineEdit>(*window_, "txtName")->text(), QStringLiteral("  Ann & Lee "));
     QCOMPARE(window_->txtMessageText(), QStringLiteral("Your Message\r\n"));
 }
 

@@ -47,7 +47,7 @@ int main(int argc, char* argv[]) {
     const char* scenario = argv[1];
     kivo::testing::RecordingPlatform platform;
 
-    QPointer<frmExitPromo> window = frmExitPromo::ShowExitPromotion();
+    QPointer<frmExitPromo> window = frmExitPromo::showExitPromotion();
     CloseCounter counter;
     window->installEventFilter(&counter);
 
@@ -71,7 +71,7 @@ int main(int argc, char* argv[]) {
     });
 
     const int status = QApplication::exec();
-    std::printf("ending %d\n", ApplicationIsEnding() ? 1 : 0);
+    std::printf("ending %d\n", applicationIsEnding() ? 1 : 0);
     std::printf("closed %d visible %d\n", counter.closes, window != nullptr && window->isVisible() ? 1 : 0);
     std::printf("messages %d\n", static_cast<int>(platform.messages.size()));
     // The window was shown to delete itself once closed.

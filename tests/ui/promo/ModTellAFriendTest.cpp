@@ -18,7 +18,7 @@ using kivo::testing::RecordingPlatform;
 
 const QStringList kKeys{"taf1", "taf2", "taf3", "taf4", "taf5", "taf6"};
 
-void SetValues(const QStringList& values) {
+void setValues(const QStringList& values) {
     modTellAFriend::strTafName = values.at(0);
     modTellAFriend::strTafEmail = values.at(1);
     modTellAFriend::strTafMessage = values.at(2);
@@ -28,7 +28,7 @@ void SetValues(const QStringList& values) {
 
 // The query as a web page's form decoding reads it: pairs split at "&" and
 // "=", "+" taken as a space, then percent-decoded as UTF-8.
-QList<std::pair<QString, QString>> FormDecode(const QByteArray& encodedQuery) {
+QList<std::pair<QString, QString>> formDecode(const QByteArray& encodedQuery) {
     QList<std::pair<QString, QString>> pairs;
     for (const QByteArray& pair : encodedQuery.split('&')) {
         const qsizetype equals = pair.indexOf('=');
@@ -45,7 +45,7 @@ QList<std::pair<QString, QString>> FormDecode(const QByteArray& encodedQuery) {
 // Checks that the composed address carries exactly the five values and the
 // program's home address, read back both by Qt and by form decoding, and
 // that it was opened, or refused with a message when it is too long to open.
-void VerifyOpenedAddress(const RecordingPlatform& platform, const QStringList& values) {
+void verifyOpenedAddress(const RecordingPlatform& platform, const QStringList& values) {
     if (modTellAFriend::strTafAddress.size() > kivo::platform::kLongestAddress) {
         QVERIFY(platform.openedUrls.isEmpty());
         QCOMPARE(platform.messages.size(), 1);
@@ -58,18 +58,18 @@ void VerifyOpenedAddress(const RecordingPlatform& platform, const QStringList& v
     const QUrl opened(modTellAFriend::strTafAddress, QUrl::TolerantMode);
     QVERIFY2(opened.isValid(), qPrintable(opened.errorString()));
     QCOMPARE(opened.scheme(), QStringLiteral("https"));
-    QCOMPARE(opened.host(), modHelp::TellAFriendPageAddress().host());
+    QCOMPARE(opened.host(), modHelp::tellAFriendPageAddress().host());
     QCOMPARE(opened.path(), QStringLiteral("/tavik-refer-a-friend.php"));
     QVERIFY(!opened.hasFragment());
     QCOMPARE(opened.toString(QUrl::FullyEncoded), modTellAFriend::strTafAddress);
 
     QStringList expected = values;
-    expected.append(modHelp::ProductHomeAddress().toString());
+    expected.append(modHelp::productHomeAddress().toString());
 
     const QList<std::pair<QString, QString>> items = QUrlQuery(opened).queryItems(QUrl::FullyDecoded);
     QCOMPARE(items.size(), 6);
     const QList<std::pair<QString, QString>> formItems =
-        FormDecode(opened.query(QUrl::FullyEncoded).toLatin1());
+        formDecode(opened.query(QUrl::FullyEncoded).toLatin1());
     QCOMPARE(formItems.size(), 6);
     for (int i = 0; i < 6; ++i) {
         QCOMPARE(items.at(i).first, kKeys.at(i));
@@ -79,7 +79,7 @@ void VerifyOpenedAddress(const RecordingPlatform& platform, const QStringList& v
     }
 }
 
-QString RandomText(QRandomGenerator& random) {
+QString randomText(QRandomGenerator& random) {
     // Every ASCII character, controls included, plus letters from outside
     // ASCII and characters beyond the basic plane.
     static const QList<char32_t> kExtra{0xE9,   0xDF,   0x3A9,   0x416,   0x5D0,  0x4E2D,
@@ -92,7 +92,7 @@ QString RandomText(QRandomGenerator& random) {
         text.append(QString::fromUcs4(&code, 1));
     }
     // The checks refuse a value that is empty once spaces are trimmed.
-    if (kivo::TrimSpaces(text).isEmpty()) {
+    if (kivo::trimSpaces(text).isEmpty()) {
         text.append(QLatin1Char('x'));
     }
     return text;
@@ -148,7 +148,7 @@ void ModTellAFriendTest::checksInOrder() {
     QFETCH(QString, message);
     RecordingPlatform platform;
     modTellAFriend::strTafAddress = QStringLiteral("unchanged");
-    SetValues(values);
+    setValues(values);
 
     modTellAFriend::SubmitReferral();
 
@@ -190,17 +190,17 @@ void ModTellAFriendTest::addressCarriesValuesUnchanged_data() {
 void ModTellAFriendTest::addressCarriesValuesUnchanged() {
     QFETCH(QStringList, values);
     RecordingPlatform platform;
-    SetValues(values);
+    setValues(values);
 
     modTellAFriend::SubmitReferral();
 
-    VerifyOpenedAddress(platform, values);
+    verifyOpenedAddress(platform, values);
     if (QTest::currentTestFailed()) {
         return;
     }
     QCOMPARE(modTellAFriend::strTafAddress,
-             modTellAFriend::ComposeReferralAddress(
-                 modHelp::TellAFriendPageAddress(), modHelp::ProductHomeAddress(),
+             modTellAFriend::composeReferralAddress(
+                 modHelp::tellAFriendPageAddress(), modHelp::productHomeAddress(),
                  {values.at(0), values.at(1), values.at(2), values.at(3), values.at(4)}));
 }
 
@@ -209,12 +209,12 @@ void ModTellAFriendTest::addressCarriesRandomValuesUnchanged() {
     for (int round = 0; round < 300; ++round) {
         QStringList values;
         for (int i = 0; i < 5; ++i) {
-            values.append(RandomText(random));
+            values.append(randomText(random));
         }
         RecordingPlatform platform;
-        SetValues(values);
+        setValues(values);
         modTellAFriend::SubmitReferral();
-        VerifyOpenedAddress(platform, values);
+        verifyOpenedAddress(platform, values);
         if (QTest::currentTestFailed()) {
             qWarning() << "failing values:" << values;
             return;
@@ -226,8 +226,8 @@ void ModTellAFriendTest::emptyValuesKeepTheirEqualsSign() {
     // Every key keeps the key=value shape, so the page sees an empty value
     // rather than a bare key. The form never sends one, but the composer
     // must not depend on that.
-    const QString address = modTellAFriend::ComposeReferralAddress(
-        modHelp::TellAFriendPageAddress(), modHelp::ProductHomeAddress(),
+    const QString address = modTellAFriend::composeReferralAddress(
+        modHelp::tellAFriendPageAddress(), modHelp::productHomeAddress(),
         {QString(), QStringLiteral(""), QStringLiteral("m"), QString(), QString()});
     const QString query = QUrl(address).query(QUrl::FullyEncoded);
     QVERIFY2(query.startsWith(QStringLiteral("taf1=&taf2=&taf3=m&taf4=&taf5=&taf6=")), qPrintable(query));
