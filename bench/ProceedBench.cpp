@@ -11,6 +11,11 @@
 // characters (QLineEdit's length limit), as they do for a user; the
 // name_chars counter shows it.
 //
+// BM_PasteBackRounds makes what a user does again and again: pastes a
+// 32,767-letter name, proceeds, goes back. Its counter rss_growth_mib is how
+// much the resident memory grew over its 250 rounds; it stays near 0 when
+// nothing of a round is kept (emptying the name must leave no undo behind).
+//
 // BM_FirstProceed times the first proceed of a newly built window; the very
 // first proceed after start-up, before anything on the result page has been
 // drawn, is in the context printed before the table
@@ -31,6 +36,7 @@
 
 #include <array>
 #include <cstdio>
+#include <fstream>
 #include <memory>
 
 namespace {
@@ -117,6 +123,7 @@ public:
     }
 
     qsizetype nameLength() const { return child<QLineEdit>(window_, "txtName_0")->text().size(); }
+    QWidget* widget() { return &window_; }
 
 private:
     frmMain window_;
@@ -202,10 +209,50 @@ void BM_ProceedMixed(benchmark::State& state) {
     proceedWithPasted(state, entries);
 }
 
+// The process's resident memory in MiB, from /proc.
+double residentMib() {
+    std::ifstream status("/proc/self/status");
+    std::string field;
+    double kib = 0;
+    while (status >> field) {
+        if (field == "VmRSS:") {
+            status >> kib;
+            break;
+        }
+    }
+    return kib / 1024.0;
+}
+
+void BM_PasteBackRounds(benchmark::State& state) {
+    g_platform->clear();
+    // The user's field is left to the paste: back empties it every round.
+    const Entries entries{{{QString(), 1, 1, 1900}, {QStringLiteral("Ann"), 9, 9, 1998}}};
+    const QString pasted = repeat(QStringLiteral("Catherine "));
+    auto* name = child<QLineEdit>(*g_window->widget(), "txtName_0");
+    QPushButton* back = nullptr;
+    double before = 0;
+    for (auto _ : state) {
+        g_window->enter(entries);
+        name->insert(pasted);  // as a paste does: an edit the field can undo
+        if (failed(state, g_window->proceed())) {
+            break;
+        }
+        if (back == nullptr) {
+            back = child<QPushButton>(*g_window->widget(), "cmdBack");
+            // Measured from the second round on: the first builds the result page.
+            before = residentMib();
+        }
+        back->click();
+        settle();
+    }
+    state.counters["rss_growth_mib"] = residentMib() - before;
+}
+
 BENCHMARK(BM_Proceed)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_FirstProceed)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ProceedLetters)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ProceedMixed)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PasteBackRounds)->Unit(benchmark::kMillisecond)->Iterations(250);
 
 // The first proceed after start-up, once: fonts, text layout and the result
 // page are all cold. Reported in microseconds.

@@ -37,6 +37,10 @@
         <source>Kivo Love Numerology</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The web address is too long to be opened. Please shorten your entries and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ReadingReport</name>

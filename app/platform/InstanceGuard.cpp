@@ -14,8 +14,10 @@
 #include <pwd.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 #include <cerrno>
+#include <cstdio>
 #endif
 
 namespace kivo::platform {
@@ -166,36 +168,119 @@ bool sameFile(const struct stat& file, int other) {
     return ::fstat(other, &st) == 0 && st.st_dev == file.st_dev && st.st_ino == file.st_ino;
 }
 
+// Whether users other than the owner may open the file: its mode lets them.
+bool othersMayOpen(const struct stat& file) { return (file.st_mode & (S_IRWXG | S_IRWXO)) != 0; }
+
+// Whether a process of another user holds the lock on `file`, as the
+// kernel's list of locks tells: someone who opened the file while others
+// could still hold it after the user closed it to them. Where the list
+// cannot tell, the holder counts as a copy of ours.
+bool heldByAnotherUser(const struct stat& file, uid_t uid) {
+    std::FILE* locks = std::fopen("/proc/locks", "re");
+    if (locks == nullptr) {
+        return false;
+    }
+    bool other = false;
+    char line[256];
+    while (!other && std::fgets(line, sizeof line, locks) != nullptr) {
+        // "1: FLOCK  ADVISORY  WRITE <pid> <major>:<minor>:<inode> 0 EOF";
+        // a process waiting for the lock has "->" before FLOCK.
+        int pid = 0;
+        unsigned devMajor = 0;
+        unsigned devMinor = 0;
+        unsigned long inode = 0;
+        if (std::sscanf(line, "%*d: FLOCK %*s %*s %d %x:%x:%lu", &pid, &devMajor, &devMinor, &inode) != 4 ||
+            pid <= 0 || devMajor != major(file.st_dev) || devMinor != minor(file.st_dev) ||
+            inode != file.st_ino) {
+            continue;
+        }
+        struct stat process {};
+        const std::string path = "/proc/" + std::to_string(pid);
+        other = ::stat(path.c_str(), &process) == 0 && process.st_uid != uid;
+    }
+    std::fclose(locks);
+    return other;
+}
+
+// Puts a fresh lock file that only the user can open in the place of `old`,
+// one that others could open or hold: they may hold a lock on it for as
+// long as they like. The fresh file is made under a name of its own and
+// renamed into place, so the lock's name never stands empty; another copy
+// of ours replacing the same old file at the same moment finds it gone and
+// leaves the first copy's file be.
+bool replaceWithPrivate(int folder, const struct stat& old) {
+    const std::string fresh = std::string(kLockName) + "." + std::to_string(::getpid());
+    ::unlinkat(folder, fresh.c_str(), 0);
+    const Descriptor file(::openat(folder, fresh.c_str(),
+                                   O_RDONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC,
+                                   S_IRUSR | S_IWUSR));
+    if (file.get() < 0) {
+        return false;
+    }
+    struct stat now {};
+    if (::fstatat(folder, kLockName, &now, AT_SYMLINK_NOFOLLOW) != 0 || now.st_dev != old.st_dev ||
+        now.st_ino != old.st_ino) {
+        ::unlinkat(folder, fresh.c_str(), 0);
+        return true;  // replaced already
+    }
+    if (::fchmod(file.get(), S_IRUSR | S_IWUSR) != 0 ||
+        ::renameat(folder, fresh.c_str(), folder, kLockName) != 0) {
+        ::unlinkat(folder, fresh.c_str(), 0);
+        return false;
+    }
+    return true;
+}
+
 // Locks our lock file in `folder`. Anything in its place that is not a
 // regular file of the user's (a folder, a link, a FIFO, a device) is left
 // alone, not even opened: a FIFO would block and a device may act on open.
-// The file's content is never read; it is only a thing to lock. A file this
+// A file that others may open, or that another user holds, does not count:
+// it is replaced. The
+// file's content is never read; it is only a thing to lock. A file this
 // process holds already (both places are one, through a link the user made)
 // is not locked twice: the second lock would wait for the first.
 Take takeLockIn(int folder, uid_t uid, const std::vector<std::intptr_t>& held, int& lock) {
-    struct stat st {};
-    if (::fstatat(folder, kLockName, &st, AT_SYMLINK_NOFOLLOW) == 0 &&
-        !(S_ISREG(st.st_mode) && st.st_uid == uid)) {
-        return Take::Unusable;
-    }
-    // Close-on-exec: a browser the program starts must not inherit the lock
-    // and keep it after the program has ended.
-    Descriptor file(::openat(folder, kLockName,
-                             O_RDONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC,
-                             S_IRUSR | S_IWUSR));
-    if (file.get() < 0 || ::fstat(file.get(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != uid) {
-        return Take::Unusable;
-    }
-    for (const std::intptr_t other : held) {
-        if (sameFile(st, static_cast<int>(other))) {
-            return Take::AlreadyHeld;
+    // Twice at most: once more after putting a fresh file in place.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        struct stat st {};
+        if (::fstatat(folder, kLockName, &st, AT_SYMLINK_NOFOLLOW) == 0 &&
+            !(S_ISREG(st.st_mode) && st.st_uid == uid)) {
+            return Take::Unusable;
+        }
+        // Close-on-exec: a browser the program starts must not inherit the
+        // lock and keep it after the program has ended.
+        Descriptor file(::openat(folder, kLockName,
+                                 O_RDONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC,
+                                 S_IRUSR | S_IWUSR));
+        if (file.get() < 0 || ::fstat(file.get(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != uid) {
+            return Take::Unusable;
+        }
+        for (const std::intptr_t other : held) {
+            if (sameFile(st, static_cast<int>(other))) {
+                return Take::AlreadyHeld;
+            }
+        }
+        if (othersMayOpen(st)) {
+            if (!replaceWithPrivate(folder, st)) {
+                return Take::Unusable;
+            }
+            continue;
+        }
+        if (::flock(file.get(), LOCK_EX | LOCK_NB) == 0) {
+            lock = file.release();
+            return Take::Held;
+        }
+        if (errno != EWOULDBLOCK) {
+            return Take::Unusable;
+        }
+        if (!heldByAnotherUser(st, uid)) {
+            return Take::Busy;
+        }
+        if (!replaceWithPrivate(folder, st)) {
+            return Take::Unusable;
         }
     }
-    if (::flock(file.get(), LOCK_EX | LOCK_NB) == 0) {
-        lock = file.release();
-        return Take::Held;
-    }
-    return errno == EWOULDBLOCK ? Take::Busy : Take::Unusable;
+    return Take::Unusable;
 }
 
 // The user's runtime folder, set up by the login manager and only ever the

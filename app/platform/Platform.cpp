@@ -2,6 +2,8 @@
 
 #include "app/platform/SystemPlatform.h"
 
+#include <QApplication>
+
 namespace kivo::platform {
 namespace {
 
@@ -22,6 +24,13 @@ void showMessage(QWidget* parent, const QString& text, MessageIcon icon) {
     current().showMessage(parent, text, icon);
 }
 
-void openUrl(const QUrl& address) { current().openUrl(address); }
+void openUrl(const QUrl& address) {
+    if (address.toString(QUrl::FullyEncoded).size() > kLongestAddress) {
+        showMessage(QApplication::activeWindow(), QCoreApplication::translate("Platform", kAddressTooLong),
+                    MessageIcon::Error);
+        return;
+    }
+    current().openUrl(address);
+}
 
 }  // namespace kivo::platform

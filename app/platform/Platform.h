@@ -19,6 +19,17 @@ inline constexpr char kApplicationTitle[] = QT_TRANSLATE_NOOP("Platform", "Kivo 
 
 enum class MessageIcon { Error, Information };
 
+// The longest address handed to the shell or the browser. Windows takes
+// about 2,000 characters, but Wine's ShellExecuteW faults on somewhat fewer
+// than 1,000 and leaves the program hung with its guard held; a refer-a-
+// friend address of plain-letter names and e-mail addresses of the form's
+// longest stays below this.
+inline constexpr qsizetype kLongestAddress = 900;
+
+// Told instead of opening a longer address.
+inline constexpr char kAddressTooLong[] = QT_TRANSLATE_NOOP(
+    "Platform", "The web address is too long to be opened. Please shorten your entries and try again.");
+
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -52,6 +63,8 @@ void install(Platform* replacement);
 
 // Convenience forwarding to current().
 void showMessage(QWidget* parent, const QString& text, MessageIcon icon);
+// An address longer than kLongestAddress, fully encoded, is not opened: the
+// user is told in a message box over the active window instead.
 void openUrl(const QUrl& address);
 
 }  // namespace kivo::platform

@@ -46,7 +46,7 @@ private:
 
 }  // namespace
 
-int runProgram(QApplication& app) {
+int runProgram(QApplication& app, void (*mainWindowMade)()) {
     // Closing the main window opens the promotion window; only
     // EndApplication may end the program.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -65,6 +65,9 @@ int runProgram(QApplication& app) {
     // Closing the main window discards its entries and results with it; the
     // guard tells the clean-up below whether it is still there.
     QPointer<frmMain> window = new frmMain;
+    if (mainWindowMade != nullptr) {
+        mainWindowMade();
+    }
     window->setAttribute(Qt::WA_DeleteOnClose);
     connectShutdown(*window);
     new AfterFirstFrame(*window);

@@ -9,7 +9,8 @@ class frmMain;
 namespace kivo {
 
 // The whole run from start to end; returns the process's exit status.
-int runProgram(QApplication& app);
+// mainWindowMade, when given, runs as soon as the main window exists.
+int runProgram(QApplication& app, void (*mainWindowMade)() = nullptr);
 
 // A die roll from the platform's random generator: 1 to 6, each equally likely.
 int drawBrandRoll();

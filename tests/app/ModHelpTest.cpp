@@ -76,6 +76,36 @@ private slots:
         // The module value is the form's; opening it leaves it as it was.
         QCOMPARE(modTellAFriend::strTafAddress, address);
     }
+
+    // Wine's shell faults on addresses of about a thousand characters: one
+    // longer than the program's longest, counted as sent, is not opened, and
+    // the user is told.
+    void overlongAddressIsNotOpened_data() {
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<bool>("opened");
+        const QString page = QStringLiteral("https://www.arvella.example/tavik-refer-a-friend.php?taf1=");
+        const auto padded = [&](qsizetype length) { return page + QString(length - page.size(), u'a'); };
+        QTest::newRow("at the longest") << padded(kivo::platform::kLongestAddress) << true;
+        QTest::newRow("one past") << padded(kivo::platform::kLongestAddress + 1) << false;
+        QTest::newRow("short, but long once encoded") << page + QString(200, u'\u00e9') << false;
+    }
+
+    void overlongAddressIsNotOpened() {
+        QFETCH(QString, address);
+        QFETCH(bool, opened);
+        kivo::testing::RecordingPlatform platform;
+        modTellAFriend::strTafAddress = address;
+        modHelp::OpenTellAFriendURL();
+        QCOMPARE(platform.openedUrls.size(), opened ? 1 : 0);
+        if (!opened) {
+            QCOMPARE(platform.messageTexts(),
+                     QStringList{QStringLiteral("The web address is too long to be opened. Please shorten "
+                                                "your entries and try again.")});
+            QCOMPARE(platform.messages.constFirst().icon, kivo::platform::MessageIcon::Error);
+        } else {
+            QVERIFY(platform.messages.isEmpty());
+        }
+    }
 };
 
 QTEST_GUILESS_MAIN(ModHelpTest)

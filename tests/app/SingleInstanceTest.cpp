@@ -52,7 +52,9 @@ enum class Plant {
     RuntimeNotWritable,
     RuntimeWritableByOthers,
     NoRuntime,
-    CacheIsRuntime,  // ~/.cache a link to the runtime folder: one lock file in both places
+    CacheIsRuntime,             // ~/.cache a link to the runtime folder: one lock file in both places
+    OpenLockHeldByOtherUser,    // home and lock file open to all (chmod -R a+rX ~); another user locks it
+    ClosedLockHeldByOtherUser,  // likewise, then the user closes the file to others again
     NothingUsable,
 };
 
@@ -311,6 +313,28 @@ private:
             QVERIFY(::symlink(QFile::encodeName(runtime_).constData(),
                               QFile::encodeName(home_ + QStringLiteral("/.cache")).constData()) == 0);
             break;
+        case Plant::OpenLockHeldByOtherUser:
+        case Plant::ClosedLockHeldByOtherUser: {
+            for (const QString& path : {base_->path(), home_, home_ + QStringLiteral("/.cache")}) {
+                QVERIFY(QDir().mkpath(path));
+                QVERIFY(::chmod(QFile::encodeName(path).constData(), 0755) == 0);
+            }
+            write(homeLock(), {});
+            QVERIFY(::chmod(QFile::encodeName(homeLock()).constData(), 0644) == 0);
+            // An account of no one's: root may take any user id.
+            Copy& other = *copies_.emplace_back(std::make_unique<Copy>());
+            other.process = std::make_unique<QProcess>();
+            other.process->start(QStringLiteral("setpriv"),
+                                 {QStringLiteral("--reuid=54321"), QStringLiteral("--regid=54321"),
+                                  QStringLiteral("--clear-groups"), QStringLiteral("flock"),
+                                  QStringLiteral("--nonblock"), homeLock(), QStringLiteral("sh"),
+                                  QStringLiteral("-c"), QStringLiteral("echo held; exec cat")});
+            QCOMPARE(readLine(*other.process), QStringLiteral("held"));
+            if (what == Plant::ClosedLockHeldByOtherUser) {
+                QVERIFY(::chmod(QFile::encodeName(homeLock()).constData(), 0600) == 0);
+            }
+            break;
+        }
         case Plant::NothingUsable:
             QVERIFY(QDir().mkdir(runtimeLock()));
             QVERIFY(QDir().mkpath(homeLock()));
@@ -383,6 +407,9 @@ private slots:
         homeOnly("no runtime folder", Plant::NoRuntime);
         add("~/.cache a link to the runtime folder",
             {.plant = Plant::CacheIsRuntime, .held = Held::RuntimeOnly});
+        add("lock file open to all, held by another user", {.plant = Plant::OpenLockHeldByOtherUser});
+        add("lock file held by another user, closed to others since",
+            {.plant = Plant::ClosedLockHeldByOtherUser});
         add("no usable place: both copies start",
             {.plant = Plant::NothingUsable, .first = unguarded, .second = unguarded, .held = Held::Nowhere});
 
@@ -406,6 +433,13 @@ private slots:
         if (mounts && !ownMounts_) {
             QSKIP("this needs a mount, which only root can make in a mount namespace of its own");
         }
+        const bool otherUser =
+            plant == Plant::OpenLockHeldByOtherUser || plant == Plant::ClosedLockHeldByOtherUser;
+        if (otherUser && !root_) {
+            QSKIP(
+                "not root: only root can hold a lock as another user, so a lock file others hold "
+                "goes untested here");
+        }
         if (secondViaSu && !root_) {
             QSKIP("su asks others than root for a password");
         }
@@ -426,6 +460,14 @@ private slots:
                                                      ? QStringList{QStringLiteral("browser")}
                                                      : QStringList{}));
         QCOMPARE(firstCopy.answer, first);
+        if (otherUser) {
+            // A fresh file only the user can open took the place of the one
+            // the other user still holds.
+            struct stat lockFile {};
+            QVERIFY(::stat(QFile::encodeName(homeLock()).constData(), &lockFile) == 0);
+            QCOMPARE(lockFile.st_mode & 0777, 0600U);
+            QCOMPARE(copies_.front()->process->state(), QProcess::Running);
+        }
         if (plant == Plant::Fifo || plant == Plant::Directory || plant == Plant::NothingUsable) {
             QVERIFY(watched);
             QVERIFY2(!openedInRuntime(opens).contains(QLatin1String(kLockName)),

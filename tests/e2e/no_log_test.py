@@ -13,8 +13,11 @@ Nothing the program wrote may hold a name or an address that was typed.
                     also prints it, as a failing real one does: proves that the
                     form went off with the typed values and that the browser's
                     own chatter is not the program's output
+    no-display      the other side: before its main window exists nothing has
+                    been typed, and a start-up that fails says why; with no X
+                    display the program prints Qt's reason and ends non-zero
 
-usage: no_log_test.py <path to kivo-love-numerology> no-browser|browser-fails|recorded
+usage: no_log_test.py <path to kivo-love-numerology> no-browser|browser-fails|recorded|no-display
 """
 
 import os
@@ -26,8 +29,8 @@ import urllib.parse
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from xharness import (MESSAGE_TITLE, Program, XServer, check, log, private_runtime_dir,  # noqa: E402
-                      run_script, wait_for)
+from xharness import (MESSAGE_TITLE, Process, Program, XServer, check, log,  # noqa: E402
+                      private_runtime_dir, run_script, wait_for)
 
 # The form's fields in their Tab order from the Exit button, each with the
 # number of Tab presses that reach it from the field before, and what we type.
@@ -71,7 +74,22 @@ def recorded_address(record):
     return wait_for("the browser to be asked to open the referral address", first_line, timeout=10.0)
 
 
+def run_without_display(executable):
+    with private_runtime_dir() as runtime:
+        env = dict(os.environ, QT_QPA_PLATFORM="xcb", XDG_RUNTIME_DIR=runtime, KIVO_TEST_INSTANCE_FOLDER=runtime)
+        for variable in ("DISPLAY", "WAYLAND_DISPLAY"):
+            env.pop(variable, None)
+        app = Process([executable], env, "the program without a display")
+        status = app.wait_for_exit()
+        output = app.output()
+    check(status != 0, f"the program ended with status 0 without a display: {output!r}")
+    check("could not connect to display" in output, f"the program did not say why it ended: {output!r}")
+    log(f"without a display the program ended with status {status}, saying: {output.strip()[:120]}...")
+
+
 def run(executable, mode):
+    if mode == "no-display":
+        return run_without_display(executable)
     folder = tempfile.mkdtemp(prefix="kivo-e2e-path-")
     record = os.path.join(folder, "opened.txt")
     make_browser_folder(mode, folder, record)
@@ -108,7 +126,7 @@ def run(executable, mode):
 
 
 def main():
-    return run_script(__doc__, ('Xvfb', 'xdotool'), run, modes=('no-browser', 'browser-fails', 'recorded'))
+    return run_script(__doc__, ('Xvfb', 'xdotool'), run, modes=('no-browser', 'browser-fails', 'recorded', 'no-display'))
 
 
 if __name__ == "__main__":

@@ -5,7 +5,12 @@
                 its main window, starts a second copy, sees its "already
                 running" message box, dismisses it, and checks that the
                 second copy exits with status 0 while the first keeps
-                running with its window.
+                running with its window. The first copy is started with
+                options Qt would read from a command line: "-reverse
+                -stylesheet FILE -platform offscreen". The program reads
+                none: its window is on the X display, laid out left to
+                right, and the file, a FIFO, is never opened (opening it
+                would block the start-up until someone writes to it).
     type-ahead  The moment the main window maps, before it has had time to
                 paint, a click drops the user's day list down and Down keys
                 walk it to "31"; Tab and Down keys then take the month list
@@ -20,6 +25,7 @@ usage: second_copy_test.py <path to kivo-love-numerology> refused|type-ahead
 
 import ctypes
 import ctypes.util
+import errno
 import os
 import select
 import sys
@@ -37,10 +43,32 @@ USER_DAY_LIST = (362, 148)
 TYPE_AHEAD_STARTS = 5
 
 
+def check_menu_bar_from_the_left(x, window):
+    """The menu bar's dark text starts at the window's left edge and stays in
+    its left half: "File", "Help", "Donate" as laid out left to right."""
+    place = x.window_geometry(window)
+    left, top, width = int(place["X"]), int(place["Y"]), int(place["WIDTH"])
+    band = x.screen_pixels(left, top + 3, width, 14)
+    dark = [i % width for i, (r, g, b) in enumerate(band) if r + g + b < 240]
+    check(dark, "no text in the menu bar")
+    check(min(dark) < 40 and max(dark) < width // 2,
+          f"the menu bar's text lies from x {min(dark)} to {max(dark)} of {width}: mirrored")
+
+
 def run_refused(executable):
     with XServer() as x, private_runtime_dir() as runtime:
-        with Program(executable, x, runtime, name="first copy") as first:
+        style_sheet = os.path.join(runtime, "style.qss")
+        os.mkfifo(style_sheet, 0o600)
+        qt_options = ("-reverse", "-stylesheet", style_sheet, "-platform", "offscreen")
+        with Program(executable, x, runtime, name="first copy", args=qt_options) as first:
             main_window = x.wait_for_main_window(first)
+            try:
+                os.close(os.open(style_sheet, os.O_WRONLY | os.O_NONBLOCK))
+                raise TestFailure("the first copy holds the style sheet open")
+            except OSError as error:
+                check(error.errno == errno.ENXIO, f"the style sheet FIFO: {error}")
+            check_menu_bar_from_the_left(x, main_window)
+            log("the first copy took none of Qt's options from its command line")
 
             with Program(executable, x, runtime, name="second copy") as second:
                 box = x.wait_for_window(MESSAGE_TITLE, pid=second.pid)

@@ -235,6 +235,14 @@ class XServer:
         subprocess.run(["import", "-window", "root", path], env=self.env(), capture_output=True, timeout=30)
         return os.path.exists(path)
 
+    def screen_pixels(self, x, y, width, height):
+        """The screen's pixels in a rectangle, row by row: a list of (r, g, b)."""
+        result = subprocess.run(["import", "-window", "root", "-crop", f"{width}x{height}+{x}+{y}", "-depth", "8",
+                                 "rgb:-"], env=self.env(), capture_output=True, timeout=30)
+        check(result.returncode == 0, f"import failed: {result.stderr.decode(errors='replace')}")
+        data = result.stdout
+        return [tuple(data[i:i + 3]) for i in range(0, len(data) - 2, 3)]
+
     def exit_by_menu(self, window):
         """File > Exit, by the keyboard."""
         self.press_key(window, "alt+f")
@@ -309,8 +317,9 @@ class Process:
 class Program(Process):
     """One copy of the program under test, on the given X server."""
 
-    def __init__(self, executable, xserver, runtime_dir, name="the program", env=None):
-        """env: extra variables for the program; a value of None unsets one."""
+    def __init__(self, executable, xserver, runtime_dir, name="the program", env=None, args=()):
+        """env: extra variables for the program; a value of None unsets one.
+        args: its command line after the program's name."""
         variables = xserver.env(QT_QPA_PLATFORM="xcb", XDG_RUNTIME_DIR=runtime_dir,
                                KIVO_TEST_INSTANCE_FOLDER=runtime_dir)
         for key, value in (env or {}).items():
@@ -318,7 +327,7 @@ class Program(Process):
                 variables.pop(key, None)
             else:
                 variables[key] = value
-        super().__init__([executable], variables, name)
+        super().__init__([executable, *args], variables, name)
 
 
 def main_guard(test):

@@ -36,6 +36,12 @@
 //                                          user could: a mutex owned by
 //                                          someone else and open to all;
 //                                          holds it until killed
+//   kivo_wine_probe cover X Y W H          shows a topmost window at that place
+//                                          of the screen and brings it to the
+//                                          front; prints "covering", then
+//                                          keeps it until killed
+//   kivo_wine_probe foreground             prints the caption and client=WxH
+//                                          of the window in front
 //   kivo_wine_probe hold                   keeps a hidden window until it
 //                                          is killed, and so Wine's desktop
 //                                          (explorer.exe): when that ends
@@ -51,6 +57,7 @@
 #include <shellapi.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cwchar>
 #include <string>
 #include <vector>
@@ -365,6 +372,34 @@ int Squat() {
     return 0;
 }
 
+int Cover(int x, int y, int width, int height) {
+    HWND window = ::CreateWindowExW(WS_EX_TOPMOST, L"STATIC", L"kivo_wine_probe cover",
+                                    WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE, x, y, width, height, nullptr,
+                                    nullptr, nullptr, nullptr);
+    if (window == nullptr) {
+        return 1;
+    }
+    ::SetForegroundWindow(window);
+    std::printf("covering\n");
+    std::fflush(stdout);
+    MSG message;
+    while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
+        ::DispatchMessageW(&message);
+    }
+    return 0;
+}
+
+int Foreground() {
+    HWND window = ::GetForegroundWindow();
+    if (window == nullptr) {
+        std::printf("none\n");
+        return 1;
+    }
+    const SIZE size = ClientSize(window);
+    std::printf("caption=%s\nclient=%ldx%ld\n", Utf8(Text(window)).c_str(), size.cx, size.cy);
+    return 0;
+}
+
 int Hold() {
     HWND window = ::CreateWindowExW(0, L"STATIC", L"kivo_wine_probe hold", 0, 0, 0, 1, 1, nullptr, nullptr,
                                     nullptr, nullptr);
@@ -406,6 +441,10 @@ int main(int argc, char* argv[]) {
         status = Controls(Wide(argv[2]));
     } else if (command == "run" && argc == 3) {
         status = Run(Wide(argv[2]));
+    } else if (command == "cover" && argc == 6) {
+        status = Cover(std::atoi(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]));
+    } else if (command == "foreground" && argc == 2) {
+        status = Foreground();
     } else if (command == "hold" && argc == 2) {
         status = Hold();
     } else if (command == "squat" && argc == 2) {

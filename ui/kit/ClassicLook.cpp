@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcutEvent>
 #include <QStringList>
 #include <QWidget>
 
@@ -46,9 +47,21 @@ protected:
         if (button == nullptr) {
             return false;
         }
-        if (event->type() == QEvent::Shortcut && button->focusPolicy() != Qt::NoFocus) {
-            button->setFocus(Qt::ShortcutFocusReason);
-            return false;  // the button's own handling presses it
+        if (event->type() == QEvent::Shortcut) {
+            const auto* shortcut = static_cast<QShortcutEvent*>(event);
+            if (shortcut->isAmbiguous() || !button->isEnabled()) {
+                return false;  // the button's own handling: the focus, no press
+            }
+            // Pressed at once, not by Qt's animated click 100 ms later: a
+            // second access key typed within that time would still meet the
+            // page the first one is about to leave. One press per key press,
+            // as with Enter below.
+            button->setShortcutAutoRepeat(shortcut->shortcutId(), false);
+            if (button->focusPolicy() != Qt::NoFocus) {
+                button->setFocus(Qt::ShortcutFocusReason);
+            }
+            button->click();
+            return true;
         }
         if (event->type() == QEvent::KeyPress) {
             const auto* key = static_cast<QKeyEvent*>(event);

@@ -44,7 +44,7 @@ void centreOnScreen(QWidget* window);
 // Gives the window's push buttons the keyboard habits of Windows: Enter or
 // Return presses the focused button, and a button's access key first moves
 // the focus to it, as a click does, so the control left behind hears of it
-// before the button acts. Call once the buttons exist.
+// before the button acts, which it does at once. Call once the buttons exist.
 void pressButtonsLikeWindows(QWidget* window);
 
 // The About window's background.

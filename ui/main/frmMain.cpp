@@ -156,7 +156,10 @@ void frmMain::cmdBack_Click() {
     // The entry page comes forward first: the focus can only go into a
     // page that takes input.
     bringForward(fraMain_);
-    txtName_[0]->clear();
+    // setText, not clear(): clear() keeps the name in the field's undo
+    // history, where Ctrl+Z brings the last person's name back and every
+    // round of pasted names adds to the memory held.
+    txtName_[0]->setText(QString());
     txtName_[0]->setFocus();
     selectFirstDates();
 }

@@ -68,10 +68,12 @@ QFrame* makeFrame(QWidget* parent, const char* name, const QRect& place, const Q
     return frame;
 }
 
-// Shows a result heading's steps as a tooltip just above the heading, over
-// the tab strip: placed at the pointer, as tooltips are, it would hide the
-// short reading right below, the very text the steps explain.
-class StepsAboveHeading : public QObject {
+// Shows a result heading's steps as a tooltip in the empty part of its
+// frame, below the short reading. Placed at the pointer, as tooltips are, it
+// would hide the short reading, the very text the steps explain; above the
+// heading it lay over the tab strip, where it swallowed the click of a user
+// moving up to the next tab.
+class StepsBelowReading : public QObject {
 public:
     using QObject::QObject;
 
@@ -81,17 +83,28 @@ protected:
             return false;
         }
         auto* heading = qobject_cast<QWidget*>(watched);
-        if (heading == nullptr || heading->toolTip().isEmpty()) {
+        QWidget* frame = heading != nullptr ? heading->parentWidget() : nullptr;
+        if (frame == nullptr || heading->toolTip().isEmpty()) {
             return false;
         }
-        const QPoint corner = heading->mapToGlobal(QPoint(0, 0));
-        QToolTip::showText(corner, heading->toolTip(), heading, heading->rect());
+        // The frame's other label is the short reading.
+        const QLabel* reading = nullptr;
+        for (const QLabel* label : frame->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+            if (label != heading) {
+                reading = label;
+            }
+        }
+        const int textBottom =
+            reading != nullptr
+                ? reading->y() + std::min(reading->height(), reading->heightForWidth(reading->width()))
+                : heading->geometry().bottom();
+        QToolTip::showText(heading->mapToGlobal(QPoint(0, 0)), heading->toolTip(), heading, heading->rect());
         for (QWidget* tip : QApplication::topLevelWidgets()) {
             if (tip->inherits("QTipLabel") && tip->isVisible()) {
-                const QRect screen = heading->screen()->availableGeometry();
-                tip->move(std::clamp(corner.x(), screen.left(),
-                                     std::max(screen.left(), screen.right() - tip->width())),
-                          std::max(screen.top(), corner.y() - tip->height() - 2));
+                // Under the text with a gap, kept inside the frame when the
+                // reading runs long.
+                const int top = std::max(0, std::min(textBottom + 8, frame->height() - tip->height() - 4));
+                tip->move(frame->mapToGlobal(QPoint(heading->x(), top)));
             }
         }
         return true;
@@ -288,7 +301,7 @@ void frmMain::createResultPage() {
         frame->setFrameShadow(QFrame::Plain);
         return frame;
     };
-    auto* stepsTip = new StepsAboveHeading(this);
+    auto* stepsTip = new StepsBelowReading(this);
     const auto makeHeading = [&](QWidget* frame, std::size_t k) {
         QLabel* label = makeLabel(frame, indexed("lblResult", k), tr("Compatibility Number"), headingPlace,
                                   kivo::makeFont(14.25, true));

@@ -24,6 +24,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 QPointer<frmExitPromo> frmExitPromo::instance_;
 
@@ -42,6 +43,11 @@ using modTellAFriend::placeholder;
 constexpr Qt::Alignment kTopLeft = Qt::AlignLeft | Qt::AlignTop;
 
 constexpr QSize kClientSize{741, 315};
+
+// Room for any real full name, and for the longest e-mail address that can
+// be delivered. Longer text would only lengthen the referral address.
+constexpr int kLongestName = 100;
+constexpr int kLongestEmail = 254;
 constexpr int kSmallestFittedPixelSize = 7;
 
 // The window's default font: the text fields and the Exit button use it.
@@ -78,8 +84,9 @@ void fitCheckBox(QCheckBox* box) {
     box->setFont(font);
 }
 
-QLineEdit* makeField(QWidget* parent, const char* name, const QString& text, QRect place) {
+QLineEdit* makeField(QWidget* parent, const char* name, const QString& text, QRect place, int longest) {
     auto* field = new QLineEdit(text, parent);
+    field->setMaxLength(longest);
     field->setObjectName(QString::fromLatin1(name));
     field->setGeometry(place);
     field->setFont(defaultFont());
@@ -89,7 +96,9 @@ QLineEdit* makeField(QWidget* parent, const char* name, const QString& text, QRe
 
 void clearPlaceholder(QLineEdit* field, const QString& placeholder) {
     if (trimSpaces(field->text()) == placeholder) {
-        field->clear();
+        // setText, not clear(): clear() is a change Ctrl+Z undoes, which
+        // would bring the placeholder back in front of what is typed next.
+        field->setText(QString());
     }
 }
 
@@ -218,17 +227,18 @@ void frmExitPromo::createControls() {
     Frame2_->setGeometry(8, 216, 471, 97);
     Frame2_->setFont(makeFont(9.75, true));
 
-    txtName_ = makeField(Frame2_, "txtName", placeholder(Field::Name), {6, 24, 225, 19});
+    txtName_ = makeField(Frame2_, "txtName", placeholder(Field::Name), {6, 24, 225, 19}, kLongestName);
 
     cmdSubmit_ = new QPushButton(tr("Refer A Friend &Now"), Frame2_);
     cmdSubmit_->setObjectName(QStringLiteral("cmdSubmit"));
     cmdSubmit_->setGeometry(128, 72, 225, 19);
     cmdSubmit_->setFont(makeFont(8.25, true));
 
-    txtEmail_ = makeField(Frame2_, "txtEmail", placeholder(Field::Email), {240, 24, 225, 19});
-    txtFriendEmail_ =
-        makeField(Frame2_, "txtFriendEmail", placeholder(Field::FriendEmail), {240, 48, 225, 19});
-    txtFriendName_ = makeField(Frame2_, "txtFriendName", placeholder(Field::FriendName), {6, 48, 225, 19});
+    txtEmail_ = makeField(Frame2_, "txtEmail", placeholder(Field::Email), {240, 24, 225, 19}, kLongestEmail);
+    txtFriendEmail_ = makeField(Frame2_, "txtFriendEmail", placeholder(Field::FriendEmail),
+                                {240, 48, 225, 19}, kLongestEmail);
+    txtFriendName_ =
+        makeField(Frame2_, "txtFriendName", placeholder(Field::FriendName), {6, 48, 225, 19}, kLongestName);
 
     // Deliberately placed below the frame's bottom edge: the frame clips it,
     // so it is never seen, yet Tab still reaches it.
@@ -404,6 +414,47 @@ void frmExitPromo::refuseSpace(QWidget* field) {
     field->setFocus(Qt::OtherFocusReason);
 }
 
+bool frmExitPromo::isField(const QObject* control) const {
+    return control == txtName_ || control == txtEmail_ || control == txtMessage_ ||
+           control == txtFriendName_ || control == txtFriendEmail_;
+}
+
+void frmExitPromo::focusMovedTo(QWidget* field) {
+    if (field == focusedField_) {
+        return;
+    }
+    const auto handle = [this](QWidget* which, bool gained) {
+        if (which == txtName_) {
+            gained ? txtName_GotFocus() : txtName_LostFocus();
+        } else if (which == txtEmail_) {
+            gained ? txtEmail_GotFocus() : txtEmail_LostFocus();
+        } else if (which == txtMessage_) {
+            gained ? txtMessage_GotFocus() : txtMessage_LostFocus();
+        } else if (which == txtFriendName_) {
+            gained ? txtFriendName_GotFocus() : txtFriendName_LostFocus();
+        } else if (which == txtFriendEmail_) {
+            gained ? txtFriendEmail_GotFocus() : txtFriendEmail_LostFocus();
+        }
+    };
+    QWidget* before = std::exchange(focusedField_, field);
+    if (before != nullptr) {
+        handle(before, false);
+    }
+    if (field != nullptr) {
+        handle(field, true);
+    }
+}
+
+void frmExitPromo::changeEvent(QEvent* event) {
+    // While the window was inactive the focus may have moved without a word
+    // to the fields: a click on a button, say. Caught up with here.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        QWidget* now = focusWidget();
+        focusMovedTo(isField(now) ? now : nullptr);
+    }
+    QWidget::changeEvent(event);
+}
+
 bool frmExitPromo::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::MouseButtonDblClick:
@@ -411,24 +462,20 @@ bool frmExitPromo::eventFilter(QObject* watched, QEvent* event) {
         // click does, instead of ticking it a second time.
         return watched == Check1_;
     case QEvent::FocusIn:
+        // Whatever brought it, the window coming forward included: a field
+        // clicked while the window was inactive gets the focus only when the
+        // window is activated, and must lose its placeholder all the same.
+        if (isField(watched)) {
+            focusMovedTo(static_cast<QWidget*>(watched));
+        }
+        break;
     case QEvent::FocusOut: {
         // Another window coming forward, a message box included, or a context
         // menu opening is not a move between the form's controls.
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) {
-            break;
-        }
-        const bool gained = event->type() == QEvent::FocusIn;
-        if (watched == txtName_) {
-            gained ? txtName_GotFocus() : txtName_LostFocus();
-        } else if (watched == txtEmail_) {
-            gained ? txtEmail_GotFocus() : txtEmail_LostFocus();
-        } else if (watched == txtMessage_) {
-            gained ? txtMessage_GotFocus() : txtMessage_LostFocus();
-        } else if (watched == txtFriendName_) {
-            gained ? txtFriendName_GotFocus() : txtFriendName_LostFocus();
-        } else if (watched == txtFriendEmail_) {
-            gained ? txtFriendEmail_GotFocus() : txtFriendEmail_LostFocus();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
+            watched == focusedField_) {
+            focusMovedTo(nullptr);
         }
         break;
     }

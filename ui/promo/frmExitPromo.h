@@ -39,6 +39,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void createControls();
@@ -65,6 +66,11 @@ private:
     bool txtEmail_KeyPress(const QString& typed);
     bool txtFriendEmail_KeyPress(const QString& typed);
 
+    // Runs the lost- and got-focus handlers for a move of the focus from the
+    // field that last had it to `field` (nullptr: a control that is no field).
+    void focusMovedTo(QWidget* field);
+    bool isField(const QObject* control) const;
+
     void setTxtMessageText(const QString& text);
     void refuseSpace(QWidget* field);
 
@@ -83,6 +89,8 @@ private:
     kivo::ClassicFrame* Frame6_ = nullptr;  // the navy "Download Arvella Softwares" frame on the right
     QLabel* Label3_ = nullptr;              // the catalogue text inside it
     kivo::LinkLabel* lblGoToHome_ = nullptr;
+    // The field whose got-focus handler ran last without its lost-focus one.
+    QWidget* focusedField_ = nullptr;
 
     static QPointer<frmExitPromo> instance_;
 };

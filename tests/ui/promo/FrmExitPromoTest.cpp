@@ -50,6 +50,8 @@ private slots:
 
     void placeholderRules_data();
     void placeholderRules();
+    void placeholderGoesWhenTheWindowComesBackWithAFieldClicked();
+    void fieldsHoldARealNameOrAddressAndNoMore();
     void messageFieldKeepsItsLineBreak();
     void emailFieldsRefuseSpaces_data();
     void emailFieldsRefuseSpaces();
@@ -259,6 +261,7 @@ void FrmExitPromoTest::placeholderRules() {
     edit->setText(before);
     focusIn(edit);
     QCOMPARE(edit->text(), onFocus);
+    QVERIFY2(!edit->isUndoAvailable(), "Ctrl+Z would bring the placeholder back");
     QTest::keyClicks(edit, typed);
     focusOut();
     QCOMPARE(edit->text(), onLeave);
@@ -271,6 +274,35 @@ void FrmExitPromoTest::placeholderRules() {
     focusIn(edit);
     QCOMPARE(edit->text(), QString());
     QVERIFY(platform_->messages.isEmpty());
+}
+
+void FrmExitPromoTest::placeholderGoesWhenTheWindowComesBackWithAFieldClicked() {
+    openWindow();
+    auto* name = child<QLineEdit>(*window_, "txtName");
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+
+    // A click into the inactive window: the field gets the focus only as
+    // the window comes forward, and must lose its placeholder all the same.
+    name->setFocus(Qt::MouseFocusReason);
+    window_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    QCOMPARE(focusName(), QStringLiteral("txtName"));
+    QTest::keyClicks(name, QStringLiteral("Ann"));
+    QCOMPARE(name->text(), QStringLiteral("Ann"));
+}
+
+void FrmExitPromoTest::fieldsHoldARealNameOrAddressAndNoMore() {
+    openWindow();
+    for (const auto& [field, longest] : {std::pair{"txtName", 100}, std::pair{"txtEmail", 254},
+                                         std::pair{"txtFriendName", 100}, std::pair{"txtFriendEmail", 254}}) {
+        auto* edit = child<QLineEdit>(*window_, field);
+        edit->selectAll();
+        edit->insert(QString(1000, u'a'));  // as a paste does
+        QCOMPARE(edit->text().size(), longest);
+    }
 }
 
 void FrmExitPromoTest::messageFieldKeepsItsLineBreak() {
