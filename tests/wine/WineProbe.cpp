@@ -68,19 +68,19 @@ DWORD g_waitMs = 20000;
 
 // The text the system keeps for a window: for another process's window it
 // is read without sending a message, so a busy program cannot stall us.
-std::wstring Text(HWND window) {
+std::wstring windowText(HWND window) {
     wchar_t buffer[1024] = {};
     ::GetWindowTextW(window, buffer, 1024);
     return buffer;
 }
 
-std::wstring ClassOf(HWND window) {
+std::wstring classOf(HWND window) {
     wchar_t buffer[256] = {};
     ::GetClassNameW(window, buffer, 256);
     return buffer;
 }
 
-std::string Utf8(const std::wstring& text) {
+std::string utf8(const std::wstring& text) {
     if (text.empty()) {
         return {};
     }
@@ -92,7 +92,7 @@ std::string Utf8(const std::wstring& text) {
     return result;
 }
 
-std::wstring Wide(const char* text) {
+std::wstring wide(const char* text) {
     const int size = ::MultiByteToWideChar(CP_UTF8, 0, text, -1, nullptr, 0);
     std::wstring result(static_cast<std::size_t>(size), L'\0');
     ::MultiByteToWideChar(CP_UTF8, 0, text, -1, result.data(), size);
@@ -107,21 +107,21 @@ struct Search {
     bool prefix = false;  // captions that start with the caption
 };
 
-BOOL CALLBACK Collect(HWND window, LPARAM data) {
+BOOL CALLBACK collect(HWND window, LPARAM data) {
     auto* search = reinterpret_cast<Search*>(data);
-    const std::wstring text = Text(window);
+    const std::wstring text = windowText(window);
     const bool named = search->prefix ? text.starts_with(search->caption) : text == search->caption;
-    if (::IsWindowVisible(window) && named && (ClassOf(window) == L"#32770") == search->dialogs) {
+    if (::IsWindowVisible(window) && named && (classOf(window) == L"#32770") == search->dialogs) {
         search->found.push_back(window);
     }
     return TRUE;
 }
 
-std::vector<HWND> WaitFor(const std::wstring& caption, bool dialogs, bool prefix = false) {
+std::vector<HWND> waitFor(const std::wstring& caption, bool dialogs, bool prefix = false) {
     const ULONGLONG deadline = ::GetTickCount64() + g_waitMs;
     for (;;) {
         Search search{caption, dialogs, {}, prefix};
-        ::EnumWindows(Collect, reinterpret_cast<LPARAM>(&search));
+        ::EnumWindows(collect, reinterpret_cast<LPARAM>(&search));
         if (!search.found.empty() || ::GetTickCount64() > deadline) {
             return search.found;
         }
@@ -129,7 +129,7 @@ std::vector<HWND> WaitFor(const std::wstring& caption, bool dialogs, bool prefix
     }
 }
 
-std::vector<HWND> Children(HWND parent, const wchar_t* className) {
+std::vector<HWND> childrenOf(HWND parent, const wchar_t* className) {
     std::vector<HWND> children;
     for (HWND child = ::FindWindowExW(parent, nullptr, className, nullptr); child != nullptr;
          child = ::FindWindowExW(parent, child, className, nullptr)) {
@@ -143,8 +143,8 @@ std::vector<HWND> Children(HWND parent, const wchar_t* className) {
 // Where a message box's icon lies on the screen: its static control of the
 // icon kind. Which icon it is, the caller tells from its colours; icon
 // handles mean nothing outside the process that loaded them.
-std::string IconPlace(HWND box) {
-    for (HWND child : Children(box, L"Static")) {
+std::string iconPlace(HWND box) {
+    for (HWND child : childrenOf(box, L"Static")) {
         if ((::GetWindowLongPtrW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
             RECT place{};
             ::GetWindowRect(child, &place);
@@ -155,52 +155,52 @@ std::string IconPlace(HWND box) {
     return "none";
 }
 
-SIZE ClientSize(HWND window) {
+SIZE clientSize(HWND window) {
     RECT client{};
     ::GetClientRect(window, &client);
     return {client.right - client.left, client.bottom - client.top};
 }
 
-int Box(const std::wstring& caption) {
-    const std::vector<HWND> boxes = WaitFor(caption, true);
+int printBox(const std::wstring& caption) {
+    const std::vector<HWND> boxes = waitFor(caption, true);
     if (boxes.empty()) {
-        std::printf("no message box captioned \"%s\"\n", Utf8(caption).c_str());
+        std::printf("no message box captioned \"%s\"\n", utf8(caption).c_str());
         return 1;
     }
     std::wstring text;
-    for (HWND child : Children(boxes.front(), L"Static")) {
-        text += Text(child);
+    for (HWND child : childrenOf(boxes.front(), L"Static")) {
+        text += windowText(child);
     }
     std::wstring buttons;
-    for (HWND button : Children(boxes.front(), L"Button")) {
-        buttons += (buttons.empty() ? L"" : L",") + Text(button);
+    for (HWND button : childrenOf(boxes.front(), L"Button")) {
+        buttons += (buttons.empty() ? L"" : L",") + windowText(button);
     }
-    std::printf("boxes=%zu\ntext=%s\nicon=%s\nbuttons=%s\n", boxes.size(), Utf8(text).c_str(),
-                IconPlace(boxes.front()).c_str(), Utf8(buttons).c_str());
+    std::printf("boxes=%zu\ntext=%s\nicon=%s\nbuttons=%s\n", boxes.size(), utf8(text).c_str(),
+                iconPlace(boxes.front()).c_str(), utf8(buttons).c_str());
     return 0;
 }
 
-int Press(const std::wstring& caption, const std::wstring& label) {
-    const std::vector<HWND> boxes = WaitFor(caption, true);
+int pressButton(const std::wstring& caption, const std::wstring& label) {
+    const std::vector<HWND> boxes = waitFor(caption, true);
     for (HWND box : boxes) {
-        for (HWND button : Children(box, L"Button")) {
-            if (Text(button) == label) {
+        for (HWND button : childrenOf(box, L"Button")) {
+            if (windowText(button) == label) {
                 ::PostMessageW(button, BM_CLICK, 0, 0);
                 std::printf("pressed\n");
                 return 0;
             }
         }
     }
-    std::printf("no button \"%s\"\n", Utf8(label).c_str());
+    std::printf("no button \"%s\"\n", utf8(label).c_str());
     return 1;
 }
 
-int Windows(const std::wstring& caption) {
-    const std::vector<HWND> windows = WaitFor(caption, false);
+int printWindows(const std::wstring& caption) {
+    const std::vector<HWND> windows = waitFor(caption, false);
     for (HWND window : windows) {
         DWORD pid = 0;
         ::GetWindowThreadProcessId(window, &pid);
-        const SIZE size = ClientSize(window);
+        const SIZE size = clientSize(window);
         POINT origin{0, 0};
         ::ClientToScreen(window, &origin);
         const bool topmost = (::GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
@@ -210,25 +210,25 @@ int Windows(const std::wstring& caption) {
     return windows.empty() ? 1 : 0;
 }
 
-int Close(const std::wstring& caption, const std::string& size) {
-    for (HWND window : WaitFor(caption, false)) {
-        const SIZE client = ClientSize(window);
+int closeWindow(const std::wstring& caption, const std::string& size) {
+    for (HWND window : waitFor(caption, false)) {
+        const SIZE client = clientSize(window);
         if (std::to_string(client.cx) + "x" + std::to_string(client.cy) == size) {
             ::PostMessageW(window, WM_CLOSE, 0, 0);
             std::printf("closed\n");
             return 0;
         }
     }
-    std::printf("no window \"%s\" of %s\n", Utf8(caption).c_str(), size.c_str());
+    std::printf("no window \"%s\" of %s\n", utf8(caption).c_str(), size.c_str());
     return 1;
 }
 
-int File(const std::wstring& path) {
+int printFileVersion(const std::wstring& path) {
     DWORD ignored = 0;
     const DWORD size = ::GetFileVersionInfoSizeW(path.c_str(), &ignored);
     std::vector<BYTE> info(size);
     if (size == 0 || !::GetFileVersionInfoW(path.c_str(), 0, size, info.data())) {
-        std::printf("no version resource in %s\n", Utf8(path).c_str());
+        std::printf("no version resource in %s\n", utf8(path).c_str());
         return 1;
     }
     // The strings of the file's first language and code page (programs of
@@ -246,7 +246,7 @@ int File(const std::wstring& path) {
         LPVOID text = nullptr;
         UINT length = 0;
         return ::VerQueryValueW(info.data(), key.c_str(), &text, &length) && length > 0
-                   ? Utf8(static_cast<const wchar_t*>(text))
+                   ? utf8(static_cast<const wchar_t*>(text))
                    : std::string();
     };
     const UINT icons = ::ExtractIconExW(path.c_str(), -1, nullptr, nullptr, 0);
@@ -256,13 +256,13 @@ int File(const std::wstring& path) {
     return 0;
 }
 
-int Manifest(const std::wstring& path) {
+int printManifest(const std::wstring& path) {
     HMODULE module =
         ::LoadLibraryExW(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
     HRSRC found =
         module != nullptr ? ::FindResourceW(module, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24)) : nullptr;
     if (found == nullptr) {
-        std::printf("no manifest in %s\n", Utf8(path).c_str());
+        std::printf("no manifest in %s\n", utf8(path).c_str());
         return 1;
     }
     const auto* data = static_cast<const char*>(::LockResource(::LoadResource(module, found)));
@@ -272,7 +272,7 @@ int Manifest(const std::wstring& path) {
 
 // The text of a control of another process: GetWindowText reads only
 // captions there, WM_GETTEXT any control's text.
-std::wstring ControlText(HWND control) {
+std::wstring controlText(HWND control) {
     DWORD_PTR length = 0;
     if (!::SendMessageTimeoutW(control, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 2000, &length)) {
         return {};
@@ -289,41 +289,41 @@ std::wstring ControlText(HWND control) {
     return flat;
 }
 
-BOOL CALLBACK PrintControl(HWND control, LPARAM) {
+BOOL CALLBACK printControl(HWND control, LPARAM) {
     if (::IsWindowVisible(control)) {
         RECT place{};
         ::GetWindowRect(control, &place);
-        std::printf("%s\t%ld,%ld,%ld,%ld\t%s\n", Utf8(ClassOf(control)).c_str(), place.left, place.top,
-                    place.right - place.left, place.bottom - place.top, Utf8(ControlText(control)).c_str());
+        std::printf("%s\t%ld,%ld,%ld,%ld\t%s\n", utf8(classOf(control)).c_str(), place.left, place.top,
+                    place.right - place.left, place.bottom - place.top, utf8(controlText(control)).c_str());
     }
     return TRUE;
 }
 
-int Controls(const std::wstring& caption) {
-    const std::vector<HWND> windows = WaitFor(caption, true, true);
+int printControls(const std::wstring& caption) {
+    const std::vector<HWND> windows = waitFor(caption, true, true);
     if (windows.empty()) {
-        std::printf("no window \"%s\"\n", Utf8(caption).c_str());
+        std::printf("no window \"%s\"\n", utf8(caption).c_str());
         return 1;
     }
     // An installer's window holds its page as an inner dialog; a message box
     // of the same caption does not.
     for (HWND window : windows) {
         if (::FindWindowExW(window, nullptr, L"#32770", nullptr) != nullptr) {
-            ::EnumChildWindows(window, PrintControl, 0);
+            ::EnumChildWindows(window, printControl, 0);
             return 0;
         }
     }
-    ::EnumChildWindows(windows.front(), PrintControl, 0);
+    ::EnumChildWindows(windows.front(), printControl, 0);
     return 0;
 }
 
-int Run(std::wstring commandLine) {
+int runCommand(std::wstring commandLine) {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
     if (!::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                           &process)) {
-        std::printf("could not run %s\n", Utf8(commandLine).c_str());
+        std::printf("could not run %s\n", utf8(commandLine).c_str());
         return 255;
     }
     ::WaitForSingleObject(process.hProcess, INFINITE);
@@ -335,7 +335,7 @@ int Run(std::wstring commandLine) {
 }
 
 // The user's security id as text, as the program names its mutex after it.
-std::wstring UserSid() {
+std::wstring userSid() {
     HANDLE token = nullptr;
     ::OpenProcessToken(::GetCurrentProcess(), TOKEN_QUERY, &token);
     DWORD size = 0;
@@ -352,7 +352,7 @@ std::wstring UserSid() {
     return sid;
 }
 
-int Squat() {
+int squat() {
     PSECURITY_DESCRIPTOR descriptor = nullptr;
     // Owner: a user id that is not ours; everyone may open it.
     if (!::ConvertStringSecurityDescriptorToSecurityDescriptorW(L"O:S-1-5-21-0-0-0-4242D:(A;;GA;;;WD)",
@@ -360,19 +360,19 @@ int Squat() {
         return 1;
     }
     SECURITY_ATTRIBUTES attributes{sizeof attributes, descriptor, FALSE};
-    const std::wstring name = L"Local\\KivoLoveNumerology-" + UserSid();
+    const std::wstring name = L"Local\\KivoLoveNumerology-" + userSid();
     HANDLE mutex = ::CreateMutexW(&attributes, FALSE, name.c_str());
     if (mutex == nullptr || ::GetLastError() == ERROR_ALREADY_EXISTS) {
-        std::printf("could not take %s first\n", Utf8(name).c_str());
+        std::printf("could not take %s first\n", utf8(name).c_str());
         return 1;
     }
-    std::printf("squatting %s\n", Utf8(name).c_str());
+    std::printf("squatting %s\n", utf8(name).c_str());
     std::fflush(stdout);
     ::Sleep(INFINITE);
     return 0;
 }
 
-int Cover(int x, int y, int width, int height) {
+int cover(int x, int y, int width, int height) {
     HWND window = ::CreateWindowExW(WS_EX_TOPMOST, L"STATIC", L"kivo_wine_probe cover",
                                     WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE, x, y, width, height, nullptr,
                                     nullptr, nullptr, nullptr);
@@ -389,18 +389,18 @@ int Cover(int x, int y, int width, int height) {
     return 0;
 }
 
-int Foreground() {
+int printForeground() {
     HWND window = ::GetForegroundWindow();
     if (window == nullptr) {
         std::printf("none\n");
         return 1;
     }
-    const SIZE size = ClientSize(window);
-    std::printf("caption=%s\nclient=%ldx%ld\n", Utf8(Text(window)).c_str(), size.cx, size.cy);
+    const SIZE size = clientSize(window);
+    std::printf("caption=%s\nclient=%ldx%ld\n", utf8(windowText(window)).c_str(), size.cx, size.cy);
     return 0;
 }
 
-int Hold() {
+int hold() {
     HWND window = ::CreateWindowExW(0, L"STATIC", L"kivo_wine_probe hold", 0, 0, 0, 1, 1, nullptr, nullptr,
                                     nullptr, nullptr);
     if (window == nullptr) {
@@ -426,29 +426,29 @@ int main(int argc, char* argv[]) {
     const std::string command = argc > 1 ? argv[1] : "";
     int status = 2;
     if (command == "box" && argc == 3) {
-        status = Box(Wide(argv[2]));
+        status = printBox(wide(argv[2]));
     } else if (command == "press" && argc == 4) {
-        status = Press(Wide(argv[2]), Wide(argv[3]));
+        status = pressButton(wide(argv[2]), wide(argv[3]));
     } else if (command == "windows" && argc == 3) {
-        status = Windows(Wide(argv[2]));
+        status = printWindows(wide(argv[2]));
     } else if (command == "close" && argc == 4) {
-        status = Close(Wide(argv[2]), argv[3]);
+        status = closeWindow(wide(argv[2]), argv[3]);
     } else if (command == "file" && argc == 3) {
-        status = File(Wide(argv[2]));
+        status = printFileVersion(wide(argv[2]));
     } else if (command == "manifest" && argc == 3) {
-        status = Manifest(Wide(argv[2]));
+        status = printManifest(wide(argv[2]));
     } else if (command == "controls" && argc == 3) {
-        status = Controls(Wide(argv[2]));
+        status = printControls(wide(argv[2]));
     } else if (command == "run" && argc == 3) {
-        status = Run(Wide(argv[2]));
+        status = runCommand(wide(argv[2]));
     } else if (command == "cover" && argc == 6) {
-        status = Cover(std::atoi(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]));
+        status = cover(std::atoi(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]));
     } else if (command == "foreground" && argc == 2) {
-        status = Foreground();
+        status = printForeground();
     } else if (command == "hold" && argc == 2) {
-        status = Hold();
+        status = hold();
     } else if (command == "squat" && argc == 2) {
-        status = Squat();
+        status = squat();
     } else {
         std::printf(
             "usage: kivo_wine_probe [-n] box|press|windows|close|file|manifest|controls|run|squat|hold ...\n");
