@@ -88,10 +88,7 @@ endif()
 
 if("zip" IN_LIST KIVO_PACKAGES)
     # The same folder as a portable .zip.
-    execute_process(COMMAND ${CMAKE_COMMAND} -E tar cf ${_name}.zip --format=zip ${_name}
-                    WORKING_DIRECTORY ${KIVO_PACKAGE_OUT} RESULT_VARIABLE _status)
-    if(NOT _status EQUAL 0)
-        message(FATAL_ERROR "Making ${_name}.zip failed")
-    endif()
+    kivo_run("Making ${_name}.zip" ${CMAKE_COMMAND} -E chdir ${KIVO_PACKAGE_OUT}
+             ${CMAKE_COMMAND} -E tar cf ${_name}.zip --format=zip ${_name})
 endif()
 message(STATUS "Windows packages of ${KIVO_PACKAGE_VERSION} in ${KIVO_PACKAGE_OUT}: ${KIVO_PACKAGES}")

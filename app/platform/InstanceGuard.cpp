@@ -235,10 +235,10 @@ bool replaceWithPrivate(int folder, const struct stat& old) {
 // regular file of the user's (a folder, a link, a FIFO, a device) is left
 // alone, not even opened: a FIFO would block and a device may act on open.
 // A file that others may open, or that another user holds, does not count:
-// it is replaced. The
-// file's content is never read; it is only a thing to lock. A file this
-// process holds already (both places are one, through a link the user made)
-// is not locked twice: the second lock would wait for the first.
+// it is replaced. The file's content is never read; it is only a thing to
+// lock. A file this process holds already (both places are one, through a
+// link the user made) is not locked twice: the second lock would wait for
+// the first.
 Take takeLockIn(int folder, uid_t uid, const std::vector<std::intptr_t>& held, int& lock) {
     // Twice at most: once more after putting a fresh file in place.
     for (int attempt = 0; attempt < 2; ++attempt) {

@@ -372,21 +372,28 @@ int squat() {
     return 0;
 }
 
-int cover(int x, int y, int width, int height) {
-    HWND window = ::CreateWindowExW(WS_EX_TOPMOST, L"STATIC", L"kivo_wine_probe cover",
-                                    WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE, x, y, width, height, nullptr,
-                                    nullptr, nullptr, nullptr);
+// Says `word` once the window exists, then keeps it until the probe is ended.
+int keepWindow(HWND window, const char* word) {
     if (window == nullptr) {
         return 1;
     }
-    ::SetForegroundWindow(window);
-    std::printf("covering\n");
+    std::printf("%s\n", word);
     std::fflush(stdout);
     MSG message;
     while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
         ::DispatchMessageW(&message);
     }
     return 0;
+}
+
+int cover(int x, int y, int width, int height) {
+    HWND window = ::CreateWindowExW(WS_EX_TOPMOST, L"STATIC", L"kivo_wine_probe cover",
+                                    WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE, x, y, width, height, nullptr,
+                                    nullptr, nullptr, nullptr);
+    if (window != nullptr) {
+        ::SetForegroundWindow(window);
+    }
+    return keepWindow(window, "covering");
 }
 
 int printForeground() {
@@ -401,18 +408,9 @@ int printForeground() {
 }
 
 int hold() {
-    HWND window = ::CreateWindowExW(0, L"STATIC", L"kivo_wine_probe hold", 0, 0, 0, 1, 1, nullptr, nullptr,
-                                    nullptr, nullptr);
-    if (window == nullptr) {
-        return 1;
-    }
-    std::printf("holding\n");
-    std::fflush(stdout);
-    MSG message;
-    while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
-        ::DispatchMessageW(&message);
-    }
-    return 0;
+    return keepWindow(::CreateWindowExW(0, L"STATIC", L"kivo_wine_probe hold", 0, 0, 0, 1, 1, nullptr,
+                                        nullptr, nullptr, nullptr),
+                      "holding");
 }
 
 }  // namespace

@@ -18,7 +18,7 @@ import sys
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from wineharness import (MAIN_CLIENT, MAIN_TITLE, NAME, PROMOTION_CLIENT, UNINSTALL_KEY, Machine,  # noqa: E402
-                         Program, check, files_under, log, run_wine_script, wait_until)
+                         Program, check, files_under, log, run_wine_script, wait_for)
 
 FOLDER = rf"C:\Program Files\{NAME}"
 # What Add/Remove Programs shows, and how Windows reads each value.
@@ -113,7 +113,7 @@ def run(wine, installer, portable, prefix, site):
     check(status == 0, f"the uninstaller ended with status {status}")
     left = files_under(machine.folder) if os.path.isdir(machine.folder) else set()
     check(left <= {"Uninstall.exe"}, f"the uninstaller reported success with {sorted(left)} left")
-    wait_until(lambda: not os.path.exists(machine.folder), "removing the program folder")
+    wait_for("removing the program folder", lambda: not os.path.exists(machine.folder), timeout=60, interval=0.5)
     state = machine.state()
     check(state["shortcuts"] == [], f"shortcuts left: {state['shortcuts']}")
     check(state["uninstall"] is None, "the Add/Remove Programs entry is left")

@@ -26,7 +26,7 @@ import urllib.parse
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from wineharness import (MAIN_CLIENT, MAIN_TITLE, MESSAGE_TITLE, PROMOTION_CLIENT, Process, Program,  # noqa: E402
-                         TestFailure, check, log, run_wine_script)
+                         check, log, run_wine_script, wait_for)
 
 LONGEST_ADDRESS = 900
 TOO_LONG = "The web address is too long to be opened. Please shorten your entries and try again."
@@ -53,13 +53,12 @@ def addresses(log_path):
 
 
 def wait_for_addresses(log_path, count, timeout=20):
-    deadline = time.monotonic() + timeout
-    while time.monotonic() < deadline:
+    """Waits until the browser got `count` addresses; returns all it got."""
+    def got():
         seen = addresses(log_path)
-        if len(seen) >= count:
-            return seen
-        time.sleep(0.2)
-    raise TestFailure(f"the browser got {addresses(log_path)}, not {count} addresses")
+        return seen if len(seen) >= count else None
+    return wait_for(f"{count} addresses at the browser", got, timeout, interval=0.2,
+                    detail=lambda: f"it got {addresses(log_path)}")
 
 
 def fill(wine, promotion, place, text):
@@ -94,9 +93,7 @@ def run(wine, executable):
             left, top = (int(v) for v in promotion["origin"].split(","))
             cover = Process([wine.runner, wine.probe_exe, "cover", str(left + 500), str(top), "240", "200"],
                             dict(os.environ), "the covering window")
-            deadline = time.monotonic() + 20
-            while "covering" not in cover.output() and time.monotonic() < deadline:
-                time.sleep(0.2)
+            wait_for("the covering window", lambda: "covering" in cover.output(), 20, interval=0.2)
             time.sleep(0.5)
             _, front = wine.probe("foreground")
             check("caption=kivo_wine_probe cover" in front, f"the covering window is not in front: {front}")

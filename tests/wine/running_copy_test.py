@@ -16,7 +16,7 @@ import sys
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from wineharness import (MAIN_CLIENT, MAIN_TITLE, NAME, RUNNING, Machine, Program, check, log,  # noqa: E402
-                         run_wine_script, wait_until)
+                         run_wine_script, wait_for)
 
 UNINSTALL_TITLE = f"{NAME} Uninstall"
 
@@ -53,7 +53,7 @@ def run(wine, installer, next_installer, prefix):
 
     app.wait_for_exit()
     check(machine.uninstall() == 0, "uninstalling after the program ended failed")
-    wait_until(lambda: not os.path.exists(machine.folder), "removing the program folder")
+    wait_for("removing the program folder", lambda: not os.path.exists(machine.folder), timeout=60, interval=0.5)
     log("once the program had ended, the uninstaller removed it")
 
 

@@ -19,7 +19,7 @@ import sys
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from wineharness import (NEWER_INSTALLED, SETUP_TITLE, UNINSTALL_KEY, Machine, TestFailure, check,  # noqa: E402
-                         log, run_wine_script, wait_until)
+                         log, run_wine_script, wait_for)
 
 
 def words(text):
@@ -40,9 +40,10 @@ def cancel_half_way(wine, machine, installer, licence):
     setup = subprocess.Popen([wine.runner, installer], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
                              env=german)
     try:
-        wait_until(lambda: any("Welcome to" in t for t in machine.page_texts()), "the welcome page", timeout=60)
+        wait_for("the welcome page", lambda: any("Welcome to" in t for t in machine.page_texts()),
+                 timeout=60, interval=0.5)
         machine.click_button("&Next >")
-        wait_until(lambda: "I &Agree" in " ".join(machine.page_texts()), "the licence page", timeout=30)
+        wait_for("the licence page", lambda: "I &Agree" in " ".join(machine.page_texts()), timeout=30, interval=0.5)
         texts = machine.page_texts()
         shown = [t for t in texts if t.startswith("MIT License")]
         check(len(shown) == 1 and words(shown[0]) == words(licence), f"the licence page shows {shown}")
@@ -51,7 +52,8 @@ def cancel_half_way(wine, machine, installer, licence):
               f"the licence page's texts: {texts}")
         machine.click_button("I &Agree")
         # An upgrade stays in the installed folder: the Start-menu page next.
-        wait_until(lambda: any("Start Menu folder" in t for t in machine.page_texts()), "the Start-menu page")
+        wait_for("the Start-menu page", lambda: any("Start Menu folder" in t for t in machine.page_texts()),
+                 timeout=60, interval=0.5)
         check(machine.state() == before, "the installer changed something before the last page")
         machine.click_button("Cancel")
         # The system's own buttons speak the system's language.
@@ -105,7 +107,7 @@ def run(wine, installer, next_installer, prefix, licence_file, certificate):
     log(f"the silent downgrade to 1.0.0 was refused with status {status} and changed nothing")
 
     check(machine.uninstall() == 0, "uninstalling failed")
-    wait_until(lambda: not os.path.exists(machine.folder), "removing the program folder")
+    wait_for("removing the program folder", lambda: not os.path.exists(machine.folder), timeout=60, interval=0.5)
 
 
 if __name__ == "__main__":

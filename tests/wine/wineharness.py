@@ -17,7 +17,7 @@ import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
 
-from xharness import SKIP_CODE, Process, TestFailure, check, log, main_guard  # noqa: E402,F401
+from xharness import SKIP_CODE, Process, TestFailure, check, log, main_guard, wait_for  # noqa: E402,F401
 
 MAIN_TITLE = "Kivo Love Numerology v1.0"
 MESSAGE_TITLE = "Kivo Love Numerology"
@@ -93,15 +93,6 @@ NEWER_INSTALLED, RUNNING = 3, 4
 def files_under(folder):
     return {os.path.relpath(os.path.join(root, f), folder).replace(os.sep, "/")
             for root, _, names in os.walk(folder) for f in names}
-
-
-def wait_until(condition, what, timeout=60):
-    deadline = time.monotonic() + timeout
-    while time.monotonic() < deadline:
-        if condition():
-            return
-        time.sleep(0.5)
-    raise TestFailure(f"{what} did not happen within {timeout} s")
 
 
 class Machine:
