@@ -104,7 +104,7 @@ bool heldByAnotherUser(const struct stat& file, uid_t uid) {
 // renamed into place, so the lock's name never stands empty; another copy
 // of ours replacing the same old file at the same moment finds it gone and
 // leaves the first copy's file be.
-bool replaceWithPrivate(int folder, const struct stat& old) {
+bool replaceWithPrivate(int folder, const struct stat& old, const std::function<void()>& beforeReplacing) {
     const std::string fresh = std::string(kLockName) + "." + std::to_string(::getpid());
     ::unlinkat(folder, fresh.c_str(), 0);
     const Descriptor file(::openat(folder, fresh.c_str(),
@@ -118,6 +118,9 @@ bool replaceWithPrivate(int folder, const struct stat& old) {
         now.st_ino != old.st_ino) {
         ::unlinkat(folder, fresh.c_str(), 0);
         return true;  // replaced already
+    }
+    if (beforeReplacing) {
+        beforeReplacing();
     }
     if (::fchmod(file.get(), S_IRUSR | S_IWUSR) != 0 ||
         ::renameat(folder, fresh.c_str(), folder, kLockName) != 0) {
@@ -135,7 +138,8 @@ bool replaceWithPrivate(int folder, const struct stat& old) {
 // lock. A file this process holds already (both places are one, through a
 // link the user made) is not locked twice: the second lock would wait for
 // the first.
-Take takeLockIn(int folder, uid_t uid, const std::vector<std::intptr_t>& held, int& lock) {
+Take takeLockIn(int folder, uid_t uid, const std::vector<std::intptr_t>& held,
+                const std::function<void()>& beforeReplacing, int& lock) {
     // Twice at most: once more after putting a fresh file in place.
     for (int attempt = 0; attempt < 2; ++attempt) {
         struct stat st {};
@@ -157,7 +161,7 @@ Take takeLockIn(int folder, uid_t uid, const std::vector<std::intptr_t>& held, i
             }
         }
         if (othersMayOpen(st)) {
-            if (!replaceWithPrivate(folder, st)) {
+            if (!replaceWithPrivate(folder, st, beforeReplacing)) {
                 return Take::Unusable;
             }
             continue;
@@ -172,7 +176,7 @@ Take takeLockIn(int folder, uid_t uid, const std::vector<std::intptr_t>& held, i
         if (!heldByAnotherUser(st, uid)) {
             return Take::Busy;
         }
-        if (!replaceWithPrivate(folder, st)) {
+        if (!replaceWithPrivate(folder, st, beforeReplacing)) {
             return Take::Unusable;
         }
     }
@@ -225,7 +229,7 @@ InstanceGuard::State InstanceGuard::acquire() {
             continue;
         }
         int lock = -1;
-        switch (takeLockIn(folder.get(), uid, handles_, lock)) {
+        switch (takeLockIn(folder.get(), uid, handles_, places_.beforeReplacing, lock)) {
         case Take::Held:
             handles_.push_back(lock);
             result = State::Held;
