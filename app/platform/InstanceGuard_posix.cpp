@@ -57,11 +57,24 @@ std::string accountHome(uid_t uid) {
     return found->pw_dir;
 }
 
-enum class Take { Held, AlreadyHeld, Busy, Unusable };
+// Where a fresh lock file is made before it takes the lock's place. Every
+// copy makes it under this one name, so that its lock lets one copy at a
+// time replace the lock file.
+constexpr char kFreshName[] = "kivo-love-numerology.lock.new";
+
+// Again: the file was replaced meanwhile; look at the one now in its place.
+enum class Take { Held, AlreadyHeld, Busy, Unusable, Again };
 
 bool sameFile(const struct stat& file, int other) {
     struct stat st {};
     return ::fstat(other, &st) == 0 && st.st_dev == file.st_dev && st.st_ino == file.st_ino;
+}
+
+// Whether `name` in `folder` still names `file`: not removed, nor replaced.
+bool stillNamed(int folder, const char* name, const struct stat& file) {
+    struct stat st {};
+    return ::fstatat(folder, name, &st, AT_SYMLINK_NOFOLLOW) == 0 && st.st_dev == file.st_dev &&
+           st.st_ino == file.st_ino;
 }
 
 // Whether users other than the owner may open the file: its mode lets them.
@@ -98,61 +111,96 @@ bool heldByAnotherUser(const struct stat& file, uid_t uid) {
     return other;
 }
 
+// Who has the lock on the file, once this process asked for it.
+enum class Lock { Taken, HeldByOurs, HeldByAnotherUser, Failed };
+
+Lock lockFile(int file, const struct stat& st, uid_t uid) {
+    if (::flock(file, LOCK_EX | LOCK_NB) == 0) {
+        return Lock::Taken;
+    }
+    if (errno != EWOULDBLOCK) {
+        return Lock::Failed;
+    }
+    return heldByAnotherUser(st, uid) ? Lock::HeldByAnotherUser : Lock::HeldByOurs;
+}
+
+// Opens the regular file of the user's under `name`, made if missing, and
+// fills `st`; -1 for anything else in its place (a folder, a link, a FIFO,
+// a device), which is not even opened: a FIFO would block and a device may
+// act on open. Close-on-exec: a browser the program starts must not inherit
+// the lock and keep it after the program has ended.
+int openOwnFile(int folder, const char* name, uid_t uid, struct stat& st) {
+    if (::fstatat(folder, name, &st, AT_SYMLINK_NOFOLLOW) == 0 &&
+        !(S_ISREG(st.st_mode) && st.st_uid == uid)) {
+        return -1;
+    }
+    Descriptor file(::openat(folder, name,
+                             O_RDONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC,
+                             S_IRUSR | S_IWUSR));
+    if (file.get() < 0 || ::fstat(file.get(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != uid) {
+        return -1;
+    }
+    return file.release();
+}
+
 // Puts a fresh lock file that only the user can open in the place of `old`,
 // one that others could open or hold: they may hold a lock on it for as
-// long as they like. The fresh file is made under a name of its own and
-// renamed into place, so the lock's name never stands empty; another copy
-// of ours replacing the same old file at the same moment finds it gone and
-// leaves the first copy's file be.
-bool replaceWithPrivate(int folder, const struct stat& old, const std::function<void()>& beforeReplacing) {
-    const std::string fresh = std::string(kLockName) + "." + std::to_string(::getpid());
-    ::unlinkat(folder, fresh.c_str(), 0);
-    const Descriptor file(::openat(folder, fresh.c_str(),
-                                   O_RDONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC,
-                                   S_IRUSR | S_IWUSR));
-    if (file.get() < 0) {
-        return false;
+// long as they like. The fresh file is renamed into place, so the lock's
+// name never stands empty, and arrives locked: it is this copy's lock. A
+// copy that finds the fresh file locked has met a copy of ours about to
+// run. Another copy that replaced `old` first is left be. Only another
+// user who holds `old` and lets go of it just then can let a copy of ours
+// take it meanwhile: two copies run then, the side to err on.
+Take replaceWithPrivate(int folder, uid_t uid, const struct stat& old,
+                        const std::function<void()>& beforeReplacing, int& lock) {
+    struct stat st {};
+    Descriptor fresh(openOwnFile(folder, kFreshName, uid, st));
+    if (fresh.get() < 0) {
+        return Take::Unusable;
     }
-    struct stat now {};
-    if (::fstatat(folder, kLockName, &now, AT_SYMLINK_NOFOLLOW) != 0 || now.st_dev != old.st_dev ||
-        now.st_ino != old.st_ino) {
-        ::unlinkat(folder, fresh.c_str(), 0);
-        return true;  // replaced already
+    switch (lockFile(fresh.get(), st, uid)) {
+    case Lock::Taken:
+        break;
+    case Lock::HeldByOurs:
+        return Take::Busy;
+    case Lock::HeldByAnotherUser:
+    case Lock::Failed:
+        return Take::Unusable;
+    }
+    if (!stillNamed(folder, kFreshName, st)) {
+        return Take::Again;  // the copy that had it put it in place, or took it away
+    }
+    if (!stillNamed(folder, kLockName, old)) {
+        ::unlinkat(folder, kFreshName, 0);
+        return Take::Again;  // replaced already
     }
     if (beforeReplacing) {
         beforeReplacing();
     }
-    if (::fchmod(file.get(), S_IRUSR | S_IWUSR) != 0 ||
-        ::renameat(folder, fresh.c_str(), folder, kLockName) != 0) {
-        ::unlinkat(folder, fresh.c_str(), 0);
-        return false;
+    if (::fchmod(fresh.get(), S_IRUSR | S_IWUSR) != 0 ||
+        ::renameat(folder, kFreshName, folder, kLockName) != 0) {
+        ::unlinkat(folder, kFreshName, 0);
+        return Take::Unusable;
     }
-    return true;
+    lock = fresh.release();
+    return Take::Held;
 }
 
-// Locks our lock file in `folder`. Anything in its place that is not a
-// regular file of the user's (a folder, a link, a FIFO, a device) is left
-// alone, not even opened: a FIFO would block and a device may act on open.
-// A file that others may open, or that another user holds, does not count:
-// it is replaced. The file's content is never read; it is only a thing to
-// lock. A file this process holds already (both places are one, through a
-// link the user made) is not locked twice: the second lock would wait for
-// the first.
+// Locks our lock file in `folder`. The file's content is never read; it is
+// only a thing to lock, and the lock counts only while the file is still
+// in the lock's place. A file that others may open, or that another user
+// holds, is replaced; but a running copy of ours holding it is a running
+// copy all the same. A file this process holds already (both places are
+// one, through a link the user made) is not locked twice: the second lock
+// would wait for the first.
 Take takeLockIn(int folder, uid_t uid, const std::vector<std::intptr_t>& held,
                 const std::function<void()>& beforeReplacing, int& lock) {
-    // Twice at most: once more after putting a fresh file in place.
-    for (int attempt = 0; attempt < 2; ++attempt) {
+    // Again only when another copy replaced the file meanwhile: a few times
+    // at most.
+    for (int attempt = 0; attempt < 4; ++attempt) {
         struct stat st {};
-        if (::fstatat(folder, kLockName, &st, AT_SYMLINK_NOFOLLOW) == 0 &&
-            !(S_ISREG(st.st_mode) && st.st_uid == uid)) {
-            return Take::Unusable;
-        }
-        // Close-on-exec: a browser the program starts must not inherit the
-        // lock and keep it after the program has ended.
-        Descriptor file(::openat(folder, kLockName,
-                                 O_RDONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC,
-                                 S_IRUSR | S_IWUSR));
-        if (file.get() < 0 || ::fstat(file.get(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != uid) {
+        Descriptor file(openOwnFile(folder, kLockName, uid, st));
+        if (file.get() < 0) {
             return Take::Unusable;
         }
         for (const std::intptr_t other : held) {
@@ -160,24 +208,25 @@ Take takeLockIn(int folder, uid_t uid, const std::vector<std::intptr_t>& held,
                 return Take::AlreadyHeld;
             }
         }
-        if (othersMayOpen(st)) {
-            if (!replaceWithPrivate(folder, st, beforeReplacing)) {
-                return Take::Unusable;
-            }
+        const Lock state = lockFile(file.get(), st, uid);
+        if (state == Lock::Failed) {
+            return Take::Unusable;
+        }
+        if (state == Lock::HeldByOurs) {
+            return Take::Busy;
+        }
+        if (state == Lock::Taken && !stillNamed(folder, kLockName, st)) {
             continue;
         }
-        if (::flock(file.get(), LOCK_EX | LOCK_NB) == 0) {
+        if (state == Lock::Taken && !othersMayOpen(st)) {
             lock = file.release();
             return Take::Held;
         }
-        if (errno != EWOULDBLOCK) {
-            return Take::Unusable;
-        }
-        if (!heldByAnotherUser(st, uid)) {
-            return Take::Busy;
-        }
-        if (!replaceWithPrivate(folder, st, beforeReplacing)) {
-            return Take::Unusable;
+        // Replaced while this copy holds the old file's lock where it could
+        // be had, so that no copy of ours takes it meanwhile.
+        const Take taken = replaceWithPrivate(folder, uid, st, beforeReplacing, lock);
+        if (taken != Take::Again) {
+            return taken;
         }
     }
     return Take::Unusable;
@@ -239,6 +288,7 @@ InstanceGuard::State InstanceGuard::acquire() {
             break;
         case Take::AlreadyHeld:
         case Take::Unusable:
+        case Take::Again:
             break;
         }
     }

@@ -410,6 +410,7 @@ private slots:
         const QString locked = QStringLiteral("locked");
         const QString unguarded = QStringLiteral("unguarded");
         const QStringList noRuntimeVariable{QStringLiteral("-XDG_RUNTIME_DIR")};
+        const Between stop = Between::StopFirstReplacing;
         const auto add = [](const char* name, const Row& row) { QTest::newRow(name) << row; };
         const auto homeOnly = [&](const char* name, Plant plant, const QStringList& env = {}) {
             add(name, {.plant = plant, .env = env, .held = Held::HomeOnly});
@@ -432,6 +433,13 @@ private slots:
         add("lock file open to all, held by another user", {.plant = Plant::OpenLockHeldByOtherUser});
         add("lock file held by another user, closed to others since",
             {.plant = Plant::ClosedLockHeldByOtherUser});
+        add("own copy running, then chmod -R a+rX ~",
+            {.plant = Plant::NoRuntime, .between = Between::OpenHomeToAll, .held = Held::HomeOnly});
+        // Another copy starts while the first has made sure of the old file,
+        // just before it puts its fresh one in place.
+        add("two copies replace a lock file open to all", {.plant = Plant::OpenLock, .between = stop});
+        add("two copies replace a lock file another user holds",
+            {.plant = Plant::OpenLockHeldByOtherUser, .between = stop});
         add("no usable place: both copies start",
             {.plant = Plant::NothingUsable, .first = unguarded, .second = unguarded, .held = Held::Nowhere});
 
