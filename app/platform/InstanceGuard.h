@@ -15,6 +15,7 @@
 // running.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,10 @@ namespace kivo::platform {
 struct InstanceGuardPlaces {
     std::string runtimeFolder;  // "" : /run/user/<uid>
     std::string home;           // "" : the home folder of the user's account
+    // Runs when a copy that replaces a lock file has made sure the old one is
+    // still in place and is about to put the fresh one there: the moment at
+    // which another copy must not slip in. Tests stop a copy there.
+    std::function<void()> beforeReplacing;
 };
 
 class InstanceGuard {

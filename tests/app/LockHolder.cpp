@@ -2,22 +2,28 @@
 // guard through the real platform layer, says what came of it, and holds it
 // until its standard input closes or it is killed.
 //
-//   kivo_lock_holder [RUNTIME HOME [browser]]
+//   kivo_lock_holder [RUNTIME HOME [browser|pause]]
 //
 // RUNTIME and HOME stand in for /run/user/<uid> and the account's home
 // folder; without them the user's own are used. With "browser" the copy
-// first starts a long-lived child, as opening a web page does.
+// first starts a long-lived child, as opening a web page does. With "pause"
+// a copy about to put a fresh lock file in place says "replacing" and waits
+// for a line.
 //
-// Prints one line: "started" or "refused" (exit status 3); which locks a
-// started copy holds, the test reads from the lock files themselves. With
-// "browser" a second line "child <pid>" follows.
+// Prints "started" or "refused" (exit status 3); which locks a started copy
+// holds, the test reads from the lock files themselves. With "browser" a
+// line "child <pid>" follows. Last, when the guard is gone: "open files
+// <before> <after>".
 
 #include "app/platform/SystemPlatform.h"
 
 #include <QCoreApplication>
 #include <QProcess>
 
+#include <filesystem>
 #include <iostream>
+#include <iterator>
+#include <memory>
 #include <string>
 
 int main(int argc, char* argv[]) {
@@ -28,20 +34,31 @@ int main(int argc, char* argv[]) {
         places.runtimeFolder = args[0].toStdString();
         places.home = args[1].toStdString();
     }
-    kivo::platform::SystemPlatform platform(places);
-    if (!platform.acquireSingleInstanceLock()) {
-        std::cout << "refused" << std::endl;
-        return 3;
+    std::string line;
+    if (args.value(2) == QLatin1String("pause")) {
+        places.beforeReplacing = [&line] {
+            std::cout << "replacing" << std::endl;
+            std::getline(std::cin, line);
+        };
     }
-    std::cout << "started" << std::endl;
-    if (args.size() >= 3 && args[2] == QLatin1String("browser")) {
+    const auto openFiles = [] {
+        return std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {});
+    };
+    const auto before = openFiles();
+    auto platform = std::make_unique<kivo::platform::SystemPlatform>(places);
+    const bool started = platform->acquireSingleInstanceLock();
+    std::cout << (started ? "started" : "refused") << std::endl;
+    if (started && args.value(2) == QLatin1String("browser")) {
         qint64 child = 0;
         if (!QProcess::startDetached(QStringLiteral("sleep"), {QStringLiteral("60")}, {}, &child)) {
             return 4;
         }
         std::cout << "child " << child << std::endl;
     }
-    std::string line;
-    std::getline(std::cin, line);
-    return 0;
+    if (started) {
+        std::getline(std::cin, line);
+    }
+    platform.reset();
+    std::cout << "open files " << before << ' ' << openFiles() << std::endl;
+    return started ? 0 : 3;
 }

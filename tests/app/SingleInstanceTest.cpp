@@ -4,7 +4,8 @@
 // leftover, a full disk or another local user may have left, and starts
 // copies: the first must start, and a second one is refused exactly while
 // a live copy holds the guard. Every copy also gets XDG_RUNTIME_DIR, HOME
-// and TMPDIR pointing into the row's folders, which the guard must ignore.
+// and TMPDIR pointing into the row's folders, which the guard must ignore,
+// and must leave its open files as they were once it has let go.
 //
 // chmod does not stop root, so where the test runs as root it makes folders
 // read-only or full with mounts, in a mount namespace of its own.
@@ -55,11 +56,12 @@ enum class Plant {
     CacheIsRuntime,             // ~/.cache a link to the runtime folder: one lock file in both places
     OpenLockHeldByOtherUser,    // home and lock file open to all (chmod -R a+rX ~); another user locks it
     ClosedLockHeldByOtherUser,  // likewise, then the user closes the file to others again
+    OpenLock,                   // home and lock file open to all, held by no one
     NothingUsable,
 };
 
 // What happens to the first copy before the second starts.
-enum class Between { Nothing, KillFirst, KillFirstWhileItsBrowserRuns };
+enum class Between { Nothing, KillFirst, KillFirstWhileItsBrowserRuns, OpenHomeToAll, StopFirstReplacing };
 
 // Where a copy that starts is expected to hold its locks.
 enum class Held { Both, RuntimeOnly, HomeOnly, Nowhere };
@@ -79,7 +81,7 @@ struct Row {
 
 struct Copy {
     std::unique_ptr<QProcess> process;
-    QString answer;    // "locked", "unguarded", "refused" or "no answer"
+    QString answer;    // "locked", "unguarded", "refused", "replacing" or "no answer"
     QStringList held;  // the lock files it holds, as it started
     qint64 child = 0;
 };
@@ -145,6 +147,14 @@ private:
         } else {
             copy.process->start(QStringLiteral(KIVO_LOCK_HOLDER), args);
         }
+        readAnswer(copy);
+        if (args.contains(QLatin1String("browser")) && copy.answer != QLatin1String("refused")) {
+            copy.child = readLine(*copy.process).section(QLatin1Char(' '), 1).toLongLong();
+        }
+        return copy;
+    }
+
+    void readAnswer(Copy& copy) const {
         const QString first = readLine(*copy.process);
         if (first == QLatin1String("started")) {
             copy.held = heldLocks({runtimeLock(), homeLock()});
@@ -152,10 +162,18 @@ private:
         } else {
             copy.answer = first.isEmpty() ? QStringLiteral("no answer") : first;
         }
-        if (args.contains(QLatin1String("browser")) && copy.answer != QLatin1String("refused")) {
-            copy.child = readLine(*copy.process).section(QLatin1Char(' '), 1).toLongLong();
+    }
+
+    // Ends a copy as the user would; its last line tells how many files it
+    // had open before it took the guard and after it let go.
+    static void keptItsOpenFiles(QProcess& process) {
+        if (process.state() != QProcess::NotRunning) {
+            process.closeWriteChannel();
+            QVERIFY(process.waitForFinished(kAnswerMs));
         }
-        return copy;
+        const QStringList counts = readLine(process).split(QLatin1Char(' '));  // "open files 7 7"
+        QCOMPARE(counts.size(), 4);
+        QCOMPARE(counts.at(3), counts.at(2));
     }
 
     // Which of the paths are lock files a running copy holds: no other open
@@ -313,6 +331,7 @@ private:
             QVERIFY(::symlink(QFile::encodeName(runtime_).constData(),
                               QFile::encodeName(home_ + QStringLiteral("/.cache")).constData()) == 0);
             break;
+        case Plant::OpenLock:
         case Plant::OpenLockHeldByOtherUser:
         case Plant::ClosedLockHeldByOtherUser: {
             for (const QString& path : {base_->path(), home_, home_ + QStringLiteral("/.cache")}) {
@@ -321,6 +340,9 @@ private:
             }
             write(homeLock(), {});
             QVERIFY(::chmod(QFile::encodeName(homeLock()).constData(), 0644) == 0);
+            if (what == Plant::OpenLock) {
+                break;
+            }
             // An account of no one's: root may take any user id.
             Copy& other = *copies_.emplace_back(std::make_unique<Copy>());
             other.process = std::make_unique<QProcess>();
@@ -388,6 +410,7 @@ private slots:
         const QString locked = QStringLiteral("locked");
         const QString unguarded = QStringLiteral("unguarded");
         const QStringList noRuntimeVariable{QStringLiteral("-XDG_RUNTIME_DIR")};
+        const Between stop = Between::StopFirstReplacing;
         const auto add = [](const char* name, const Row& row) { QTest::newRow(name) << row; };
         const auto homeOnly = [&](const char* name, Plant plant, const QStringList& env = {}) {
             add(name, {.plant = plant, .env = env, .held = Held::HomeOnly});
@@ -410,6 +433,13 @@ private slots:
         add("lock file open to all, held by another user", {.plant = Plant::OpenLockHeldByOtherUser});
         add("lock file held by another user, closed to others since",
             {.plant = Plant::ClosedLockHeldByOtherUser});
+        add("own copy running, then chmod -R a+rX ~",
+            {.plant = Plant::NoRuntime, .between = Between::OpenHomeToAll, .held = Held::HomeOnly});
+        // Another copy starts while the first has made sure of the old file,
+        // just before it puts its fresh one in place.
+        add("two copies replace a lock file open to all", {.plant = Plant::OpenLock, .between = stop});
+        add("two copies replace a lock file another user holds",
+            {.plant = Plant::OpenLockHeldByOtherUser, .between = stop});
         add("no usable place: both copies start",
             {.plant = Plant::NothingUsable, .first = unguarded, .second = unguarded, .held = Held::Nowhere});
 
@@ -456,17 +486,29 @@ private slots:
         const bool watched =
             ::inotify_add_watch(opens, QFile::encodeName(runtime_).constData(), IN_OPEN) >= 0;
 
+        const bool stop = between == Between::StopFirstReplacing;
         Copy& firstCopy = start(env, places() + (between == Between::KillFirstWhileItsBrowserRuns
                                                      ? QStringList{QStringLiteral("browser")}
-                                                     : QStringList{}));
+                                                 : stop ? QStringList{QStringLiteral("pause")}
+                                                        : QStringList{}));
+        if (stop) {
+            QCOMPARE(firstCopy.answer, QStringLiteral("replacing"));
+            // It meets the first in ~/.cache only, as one started before the
+            // session made the runtime folder would.
+            Copy& another = start(env, {base_->filePath(QStringLiteral("none")), home_});
+            QCOMPARE(another.answer, QStringLiteral("refused"));
+            keptItsOpenFiles(*another.process);
+            firstCopy.process->write("\n");
+            readAnswer(firstCopy);
+        }
         QCOMPARE(firstCopy.answer, first);
-        if (otherUser) {
+        if (otherUser || plant == Plant::OpenLock) {
             // A fresh file only the user can open took the place of the one
-            // the other user still holds.
+            // others could hold.
             struct stat lockFile {};
             QVERIFY(::stat(QFile::encodeName(homeLock()).constData(), &lockFile) == 0);
             QCOMPARE(lockFile.st_mode & 0777, 0600U);
-            QCOMPARE(copies_.front()->process->state(), QProcess::Running);
+            QVERIFY(!otherUser || copies_.front()->process->state() == QProcess::Running);
         }
         if (plant == Plant::Fifo || plant == Plant::Directory || plant == Plant::NothingUsable) {
             QVERIFY(watched);
@@ -474,7 +516,13 @@ private slots:
                      "the copy opened what lies in the lock's place");
         }
 
-        if (between != Between::Nothing) {
+        if (between == Between::OpenHomeToAll) {
+            QCOMPARE(QProcess::execute(QStringLiteral("chmod"),
+                                       {QStringLiteral("-R"), QStringLiteral("a+rX"), home_}),
+                     0);
+        }
+        const bool kill = between == Between::KillFirst || between == Between::KillFirstWhileItsBrowserRuns;
+        if (kill) {
             if (between == Between::KillFirstWhileItsBrowserRuns) {
                 QVERIFY(firstCopy.child > 0);
             }
@@ -492,6 +540,10 @@ private slots:
             QCOMPARE(secondCopy.held, lockPaths(held));
         }
         QCOMPARE(firstCopy.held, lockPaths(held));
+        keptItsOpenFiles(*secondCopy.process);
+        if (!kill) {
+            keptItsOpenFiles(*firstCopy.process);
+        }
     }
 
     // Without stand-ins the guard finds its places from the user id alone:
