@@ -36,7 +36,17 @@ InstanceGuardPlaces guardPlaces() {
     return places;
 }
 
-#ifndef Q_OS_WIN
+#ifdef Q_OS_WIN
+// Makes the message box topmost as it is activated: Wine leaves MB_TOPMOST
+// out, and nothing else can reach the box while MessageBoxW runs.
+LRESULT CALLBACK keepBoxOnTop(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_ACTIVATE) {
+        ::SetWindowPos(reinterpret_cast<HWND>(wParam), HWND_TOPMOST, 0, 0, 0, 0,
+                       SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+#else
 // The browser launcher is started with our standard output and error, and a
 // launcher that fails prints the address it was given - for a referral, both
 // names, both e-mail addresses and the message - where the desktop session
@@ -81,18 +91,33 @@ SystemPlatform::~SystemPlatform() = default;
 
 void SystemPlatform::showMessage(QWidget* parent, const QString& text, MessageIcon icon) {
     const QString caption = QCoreApplication::translate("Platform", kApplicationTitle);
+    // A box without an owner is kept on top and brought forward: nothing else
+    // keeps it above the windows on screen, among them the topmost promotion
+    // window of a copy already running.
 #ifdef Q_OS_WIN
     // The system's own box, as Windows users know it. Without an owner it
     // still blocks every window of the program (task modal).
     HWND owner = parent != nullptr ? reinterpret_cast<HWND>(parent->window()->winId()) : nullptr;
     const UINT look = MB_OK | (icon == MessageIcon::Error ? MB_ICONERROR : MB_ICONINFORMATION) |
-                      (owner != nullptr ? MB_APPLMODAL : MB_TASKMODAL);
+                      (owner != nullptr ? MB_APPLMODAL : MB_TASKMODAL | MB_TOPMOST | MB_SETFOREGROUND);
+    HHOOK onTop = owner == nullptr
+                      ? ::SetWindowsHookExW(WH_CBT, keepBoxOnTop, nullptr, ::GetCurrentThreadId())
+                      : nullptr;
     ::MessageBoxW(owner, reinterpret_cast<LPCWSTR>(text.utf16()), reinterpret_cast<LPCWSTR>(caption.utf16()),
                   look);
+    if (onTop != nullptr) {
+        ::UnhookWindowsHookEx(onTop);
+    }
 #else
     QMessageBox box(icon == MessageIcon::Error ? QMessageBox::Critical : QMessageBox::Information, caption,
                     text, QMessageBox::Ok, parent);
     box.setWindowModality(Qt::ApplicationModal);
+    if (parent == nullptr) {
+        box.setWindowFlag(Qt::WindowStaysOnTopHint);
+        box.show();
+        box.raise();
+        box.activateWindow();
+    }
     box.exec();
 #endif
 }

@@ -3,7 +3,9 @@
 
 On a private X server, one xclip process owns CLIPBOARD ("kivo-clipboard-
 sentinel") and another owns PRIMARY. The real program is started, both names
-are typed, the reading is asked for with Alt+G and the report tab is clicked.
+are typed, the reading is asked for with Alt+G; the pointer rests on the Life
+Path heading, whose steps tip must read at 4.5 : 1 or more on the screen; and
+the report tab is clicked.
 Then clicks, double and triple clicks, drags, mouse moves and key presses
 (Ctrl+A, Ctrl+C, Ctrl+Insert, Ctrl+X, Shift+arrows, ...) go over the report
 box and the rest of the window. After every round both xclip owners must
@@ -30,7 +32,7 @@ import time
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from xharness import (MESSAGE_TITLE, Program, TestFailure, XServer, check, log,  # noqa: E402
-                      private_runtime_dir, run_script, stop_process, wait_for)
+                      private_runtime_dir, run_script, steps_tip_contrast, stop_process, wait_for)
 CLIENT_HEIGHT = 452
 CLIPBOARD_TEXT = "kivo-clipboard-sentinel"
 PRIMARY_TEXT = "kivo-primary-sentinel"
@@ -201,6 +203,12 @@ def run(executable):
             w.keys("alt+g")
             wait_for_result_page(w)
             check(not x.find_windows(MESSAGE_TITLE, pid=app.pid), "the entries were refused")
+            ratio, tip = steps_tip_contrast(
+                lambda left, top, width, height: x.screen_pixels(w.left + left, w.top + w.menu + top, width, height),
+                lambda px, py: w.move((px, py)))
+            x.screenshot("steps-tip.png")
+            check(ratio >= 4.5, f"the steps tip at {tip} reads at {ratio:.2f} : 1")
+            log(f"the steps tip at {tip} reads at {ratio:.1f} : 1")
             w.click(REPORT_TAB)
             share = wait_for_report(w)
             check(entry_share < 0.5, f"the entry page looks like the report ({entry_share:.2f} white)")

@@ -27,7 +27,9 @@ import ctypes
 import ctypes.util
 import errno
 import os
+import re
 import select
+import subprocess
 import sys
 import time
 
@@ -53,6 +55,34 @@ def check_menu_bar_from_the_left(x, window):
     check(dark, "no text in the menu bar")
     check(min(dark) < 40 and max(dark) < width // 2,
           f"the menu bar's text lies from x {min(dark)} to {max(dark)} of {width}: mirrored")
+
+
+def place(x, window):
+    """A window's x, y, width and height on the screen."""
+    geometry = x.window_geometry(window)
+    return [int(geometry[key]) for key in ("X", "Y", "WIDTH", "HEIGHT")]
+
+
+def check_seen_above(x, box, promotion, shown_before):
+    """The box is above the promotion window: it asks to be kept on top
+    (_NET_WM_STATE_ABOVE), lies above it in the X stacking order (xwininfo
+    lists the root's children top first), and where the two overlap the
+    screen no longer shows what the promotion window showed."""
+    states = subprocess.run(["xprop", "-id", box, "_NET_WM_STATE"], env=x.env(), capture_output=True,
+                            text=True, timeout=x.timeout).stdout
+    check("_NET_WM_STATE_ABOVE" in states, f"the box is not kept on top: {states.strip()}")
+    tree = subprocess.run(["xwininfo", "-root", "-children"], env=x.env(), capture_output=True, text=True,
+                          timeout=x.timeout).stdout
+    order = [int(w, 16) for w in re.findall(r"^\s+(0x[0-9a-f]+)", tree, re.M)]
+    check(order.index(int(box)) < order.index(int(promotion)), "the box lies below the promotion window")
+    (px, py, pw, ph), (bx, by, bw, bh) = place(x, promotion), place(x, box)
+    left, top, right, bottom = max(px, bx), max(py, by), min(px + pw, bx + bw), min(py + ph, by + bh)
+    check(right - left > 100 and bottom - top > 50, "the box hardly overlaps the promotion window")
+    now = x.screen_pixels(left, top, right - left, bottom - top)
+    before = [shown_before[(y - py) * pw + xx - px] for y in range(top, bottom) for xx in range(left, right)]
+    changed = sum(a != b for a, b in zip(now, before)) / len(now)
+    check(changed > 0.5, f"only {changed:.0%} of the overlap changed: the box is hidden")
+    log(f"the box is seen above the promotion window ({changed:.0%} of the overlap is the box's)")
 
 
 def run_refused(executable):
@@ -85,6 +115,16 @@ def run_refused(executable):
             check(x.find_windows(MAIN_TITLE, pid=first.pid) == [main_window],
                   "the first copy's main window is gone or another appeared")
             log("first copy still running with its window")
+
+            x.exit_by_menu(main_window)
+            promotion = x.wait_for_promotion(first, main_window)
+            shown_before = x.screen_pixels(*place(x, promotion))
+            with Program(executable, x, runtime, name="copy over the promotion window") as third:
+                box = x.wait_for_window(MESSAGE_TITLE, pid=third.pid)
+                check_seen_above(x, box, promotion, shown_before)
+                x.screenshot("second-copy-over-promotion.png")
+                x.press_key(box, "Return")
+                third.expect_clean_exit()
 
 
 class InputAsWindowMaps:
@@ -199,7 +239,8 @@ def run_type_ahead(executable):
 
 def main():
     modes = {"refused": run_refused, "type-ahead": run_type_ahead}
-    return run_script(__doc__, ('Xvfb', 'xdotool'), lambda exe, mode: modes[mode](exe), modes=tuple(modes))
+    return run_script(__doc__, ('Xvfb', 'xdotool', 'xprop', 'xwininfo', 'import'),
+                      lambda exe, mode: modes[mode](exe), modes=tuple(modes))
 
 
 if __name__ == "__main__":

@@ -13,6 +13,7 @@ and returns 0 on success; any failure raises TestFailure (or any exception),
 which main_guard() turns into exit status 1 with the reason printed.
 """
 
+import collections
 import contextlib
 import os
 import select
@@ -31,6 +32,13 @@ DEFAULT_TIMEOUT = 20.0
 # boxes, which carry the application title.
 MAIN_TITLE = "^Kivo Love Numerology v1.0$"
 MESSAGE_TITLE = "^Kivo Love Numerology$"
+
+
+# Where the result page's steps tip is called up and shows, in the main
+# window's client area below the menu bar: a point on the Life Path heading,
+# and the result frame (left, top, width, height) below the tab strip.
+STEPS_HEADING = (150, 88)
+RESULT_FRAME = (18, 70, 600, 258)
 
 
 class TestFailure(Exception):
@@ -103,6 +111,41 @@ def stop_process(process):
 def check(condition, message):
     if not condition:
         raise TestFailure(message)
+
+
+def contrast(a, b):
+    """The contrast ratio of two (r, g, b) colours, as WCAG reckons it."""
+    def luminance(rgb):
+        linear = [c / 3294.6 if c <= 10.31 else ((c / 255 + 0.055) / 1.055) ** 2.4 for c in rgb]
+        return 0.2126 * linear[0] + 0.7152 * linear[1] + 0.0722 * linear[2]
+    light, dark = sorted((luminance(a), luminance(b)), reverse=True)
+    return (light + 0.05) / (dark + 0.05)
+
+
+def steps_tip_contrast(shoot, hover):
+    """Rests the pointer on the Life Path heading and finds the steps tip on
+    the screen, as what changed in the result frame. shoot(left, top, width,
+    height) gives the screen's pixels of a client-area rectangle, hover(x, y)
+    moves the pointer there. Returns the contrast of the tip's text (its
+    pixel farthest from the background) against its background (its most
+    common colour), three pixels inside its edges, and the tip's place."""
+    left, top, width, height = RESULT_FRAME
+    before = shoot(left, top, width, height)
+    hover(*STEPS_HEADING)
+    shots = [before]
+
+    def settled():  # changed, and the same in two shots running
+        shots[:] = [shots[-1], shoot(left, top, width, height)]
+        return shots[1] != before and shots[1] == shots[0]
+    wait_for("the steps tip", settled, interval=0.3)
+    changed = [(i % width, i // width, rgb) for i, rgb in enumerate(shots[1]) if rgb != before[i]]
+    x0, x1 = min(x for x, _, _ in changed), max(x for x, _, _ in changed)
+    y0, y1 = min(y for _, y, _ in changed), max(y for _, y, _ in changed)
+    place = (left + x0, top + y0, x1 - x0 + 1, y1 - y0 + 1)
+    inside = collections.Counter(rgb for x, y, rgb in changed if x0 + 3 <= x <= x1 - 3 and y0 + 3 <= y <= y1 - 3)
+    check(sum(inside.values()) > 200, f"the steps tip at {place} is too small")
+    background = inside.most_common(1)[0][0]
+    return max(contrast(rgb, background) for rgb in inside), place
 
 
 @contextlib.contextmanager

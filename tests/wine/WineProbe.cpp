@@ -42,6 +42,9 @@
 //                                          keeps it until killed
 //   kivo_wine_probe foreground             prints the caption and client=WxH
 //                                          of the window in front
+//   kivo_wine_probe at X Y                 prints the caption and class= of
+//                                          the top-level window that is
+//                                          uppermost at that screen point
 //   kivo_wine_probe hold                   keeps a hidden window until it
 //                                          is killed, and so Wine's desktop
 //                                          (explorer.exe): when that ends
@@ -407,6 +410,16 @@ int printForeground() {
     return 0;
 }
 
+int printWindowAt(int x, int y) {
+    HWND window = ::GetAncestor(::WindowFromPoint(POINT{x, y}), GA_ROOT);
+    if (window == nullptr) {
+        std::printf("none\n");
+        return 1;
+    }
+    std::printf("caption=%s\nclass=%s\n", utf8(windowText(window)).c_str(), utf8(classOf(window)).c_str());
+    return 0;
+}
+
 int hold() {
     return keepWindow(::CreateWindowExW(0, L"STATIC", L"kivo_wine_probe hold", 0, 0, 0, 1, 1, nullptr,
                                         nullptr, nullptr, nullptr),
@@ -443,13 +456,15 @@ int main(int argc, char* argv[]) {
         status = cover(std::atoi(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]));
     } else if (command == "foreground" && argc == 2) {
         status = printForeground();
+    } else if (command == "at" && argc == 4) {
+        status = printWindowAt(std::atoi(argv[2]), std::atoi(argv[3]));
     } else if (command == "hold" && argc == 2) {
         status = hold();
     } else if (command == "squat" && argc == 2) {
         status = squat();
     } else {
         std::printf(
-            "usage: kivo_wine_probe [-n] box|press|windows|close|file|manifest|controls|run|squat|hold ...\n");
+            "usage: kivo_wine_probe [-n] box|press|windows|close|file|manifest|controls|run|squat|at|hold ...\n");
     }
     std::fflush(stdout);
     return status;

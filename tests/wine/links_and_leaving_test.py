@@ -2,9 +2,12 @@
 """Under Wine: a click on the main window's forum link (Label14) and the menu
 entry Help > Online Help each hand their https address to the shell
 (ShellExecuteW), which passes it to the browser: here the fake browser of the
-tests' Wine prefix, which writes it down. Then the main window is closed by
-its close box (WM_CLOSE); the exit promotion window comes up, topmost, while
-the program keeps running; closing it ends the program with status 0.
+tests' Wine prefix, which writes it down. A reading is asked for, and the
+steps tip of its Life Path heading must read at 4.5 : 1 or more on the
+screen (Qt's own tooltip came out grey on white here). Then the main window
+is closed by its close box (WM_CLOSE); the exit promotion window comes up,
+topmost, while the program keeps running; closing it ends the program with
+status 0.
 
 usage: links_and_leaving_test.py <wine-run.sh> <probe> <kivo-love-numerology.exe>
                                  <forum address> <online help address>
@@ -19,11 +22,12 @@ import urllib.parse
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from wineharness import (MAIN_CLIENT, MAIN_TITLE, PROMOTION_CLIENT, Program, TestFailure, check,  # noqa: E402
-                         log, run_wine_script)
+                         log, run_wine_script, steps_tip_contrast, wait_for)
 
 # Label14 in the main window's client area below the menu bar (its centre).
 LABEL14_CENTRE = (8 + 624 // 2, 5 + 18 // 2)
 CLIENT_BELOW_MENU = 452
+RESULT_GREY = (96, 100, 108)
 
 
 def site_root_with_slash(address):
@@ -63,6 +67,18 @@ def run(wine, executable, forum, online_help):
             seen = wait_for_address(browser_log.name, online_help)
             check(seen == [forum, online_help], f"the menu entry opened {seen[1:]}")
             log(f"Help > Online Help opened {online_help}")
+
+            wine.xdotool("type", "--delay", "20", "Ann")
+            wine.xdotool("key", "Tab", "Tab", "Tab", "Tab")
+            wine.xdotool("type", "--delay", "20", "Catherine")
+            wine.xdotool("key", "alt+g")
+            wait_for("the result page's grey", lambda: wine.screen_pixels(left + 20, top + menu_height + 300, 1, 1)
+                     == [RESULT_GREY])
+            ratio, tip = steps_tip_contrast(
+                lambda x, y, width, height: wine.screen_pixels(left + x, top + menu_height + y, width, height),
+                lambda x, y: wine.xdotool("mousemove", "--sync", str(left + x), str(top + menu_height + y)))
+            check(ratio >= 4.5, f"the steps tip at {tip} reads at {ratio:.2f} : 1")
+            log(f"the steps tip at {tip} reads at {ratio:.1f} : 1")
 
             status, _ = wine.probe("close", MAIN_TITLE, MAIN_CLIENT)
             check(status == 0, "could not close the main window")

@@ -2,7 +2,9 @@
 """Under Wine: the first copy starts with its window; a second copy shows the
 system's "Application is already running" box (information icon, caption
 "Kivo Love Numerology", one OK button) and no window of its own, and ends
-with status 0 after OK while the first keeps running. Then the first copy is
+with status 0 after OK while the first keeps running. With the first copy's
+topmost promotion window up, the next copy's box is the uppermost window
+where the two overlap, its icon seen on screen. Then the first copy is
 killed: the next one starts at once, as the system let go of the guard. Last,
 another user's mutex under the guard's name (squatted) does not keep the
 program from starting.
@@ -16,8 +18,8 @@ import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from wineharness import (MAIN_CLIENT, MAIN_TITLE, MESSAGE_TITLE, Program, check, log,  # noqa: E402
-                         run_wine_script)
+from wineharness import (MAIN_CLIENT, MAIN_TITLE, MESSAGE_TITLE, PROMOTION_CLIENT, Program, check,  # noqa: E402
+                         log, run_wine_script)
 
 
 def icon_colour(wine, box):
@@ -34,7 +36,7 @@ def icon_colour(wine, box):
 
 def run(wine, executable):
     first = Program(wine, executable, name="first copy")
-    second = third = squatter = fourth = None
+    second = over = third = squatter = fourth = None
     try:
         main_window = wine.wait_for_window(MAIN_TITLE, MAIN_CLIENT)
         check(int(main_window["pid"]) > 0, "the probe gave no process id")
@@ -63,6 +65,27 @@ def run(wine, executable):
         check(first.running(), "the first copy ended")
         check(wine.windows(MAIN_TITLE, wait=False) == [main_window], "the first copy's window is gone or moved")
 
+        check(wine.probe("close", MAIN_TITLE, MAIN_CLIENT)[0] == 0, "could not close the main window")
+        promotion = wine.wait_for_window(MAIN_TITLE, PROMOTION_CLIENT)
+        check(promotion["topmost"] == "1", f"the promotion window is not topmost: {promotion}")
+        over = Program(wine, executable, name="copy over the promotion window")
+        box = wine.message_box(MESSAGE_TITLE)
+        check(box is not None, "the copy over the promotion window shows no message box")
+        x, y, width, height = (int(v) for v in box["icon"].split(","))
+        left, top = (int(v) for v in promotion["origin"].split(","))
+        right, bottom = (a + int(b) for a, b in zip((left, top), PROMOTION_CLIENT.split("x")))
+        check(left <= x and x + width <= right and top <= y and y + height <= bottom,
+              f"the box's icon at {box['icon']} is not over the promotion window {promotion}")
+        _, uppermost = wine.probe("at", str(x + width // 2), str(y + height // 2))
+        check(uppermost == [f"caption={MESSAGE_TITLE}", "class=#32770"],
+              f"the box lies under {uppermost} at its icon")
+        colour = icon_colour(wine, box)
+        check(colour == "blue", f"the box's icon shows {colour} on screen, not the blue information icon")
+        check(wine.probe("press", MESSAGE_TITLE, "OK")[0] == 0, "could not press OK")
+        code = over.wait_for_exit()
+        check(code == 0, f"the copy over the promotion window ended with status {code}: {over.output()}")
+        log("the box came up above the topmost promotion window")
+
         first.kill()
         log("killed the first copy")
         third = Program(wine, executable, name="third copy")
@@ -84,7 +107,7 @@ def run(wine, executable):
         check(wine.message_box(MESSAGE_TITLE, wait=False) is None,
               "another user's mutex of the guard's name is taken for a running copy")
     finally:
-        for copy in (first, second, third, squatter, fourth):
+        for copy in (first, second, over, third, squatter, fourth):
             if copy is not None:
                 copy.terminate()
 

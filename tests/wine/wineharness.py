@@ -17,7 +17,8 @@ import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
 
-from xharness import SKIP_CODE, Process, TestFailure, check, log, main_guard, wait_for  # noqa: E402,F401
+from xharness import (SKIP_CODE, Process, TestFailure, check, log, main_guard, steps_tip_contrast,  # noqa: E402,F401
+                      wait_for)
 
 MAIN_TITLE = "Kivo Love Numerology v1.0"
 MESSAGE_TITLE = "Kivo Love Numerology"

@@ -26,6 +26,9 @@ inline QFont standardFont(bool bold = false) { return makeFont(8.25, bold); }
 void setTextColour(QWidget* widget, const QColor& colour);
 // Fills the widget's background with the colour.
 void setBackground(QWidget* widget, const QColor& colour);
+// How far two colours stand apart, as WCAG reckons it: from 1 to 21, and
+// small text reads well from 4.5.
+double contrastRatio(const QColor& a, const QColor& b);
 
 // "Kivo Love Numerology v1.0": the caption of the program's windows, and the
 // title the About and promotion windows show inside.

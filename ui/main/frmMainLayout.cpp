@@ -12,9 +12,9 @@
 #include "ui/main/DateList.h"
 #include "ui/main/EntryValidation.h"
 #include "ui/main/ReadingReport.h"
+#include "ui/main/StepsTip.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QComboBox>
 #include <QEvent>
 #include <QFrame>
@@ -28,9 +28,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTabBar>
-#include <QToolTip>
-
-#include <algorithm>
 
 namespace {
 
@@ -51,6 +48,7 @@ using kivo::PersonCard;
 using kivo::ReportBox;
 using kivo::setTextColour;
 using kivo::standardFont;
+using kivo::StepsTip;
 using modLoveCompatibility::kPersonCount;
 
 void paintColours(QWidget* widget, const QColor& background, const QColor& text) {
@@ -67,49 +65,6 @@ QFrame* makeFrame(QWidget* parent, const char* name, const QRect& place, const Q
     paintColours(frame, background, Qt::black);
     return frame;
 }
-
-// Shows a result heading's steps as a tooltip in the empty part of its
-// frame, below the short reading. Placed at the pointer, as tooltips are, it
-// would hide the short reading, the very text the steps explain; above the
-// heading it lay over the tab strip, where it swallowed the click of a user
-// moving up to the next tab.
-class StepsBelowReading : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::ToolTip) {
-            return false;
-        }
-        auto* heading = qobject_cast<QWidget*>(watched);
-        QWidget* frame = heading != nullptr ? heading->parentWidget() : nullptr;
-        if (frame == nullptr || heading->toolTip().isEmpty()) {
-            return false;
-        }
-        // The frame's other label is the short reading.
-        const QLabel* reading = nullptr;
-        for (const QLabel* label : frame->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
-            if (label != heading) {
-                reading = label;
-            }
-        }
-        const int textBottom =
-            reading != nullptr
-                ? reading->y() + std::min(reading->height(), reading->heightForWidth(reading->width()))
-                : heading->geometry().bottom();
-        QToolTip::showText(heading->mapToGlobal(QPoint(0, 0)), heading->toolTip(), heading, heading->rect());
-        for (QWidget* tip : QApplication::topLevelWidgets()) {
-            if (tip->inherits("QTipLabel") && tip->isVisible()) {
-                // Under the text with a gap, kept inside the frame when the
-                // reading runs long.
-                const int top = std::max(0, std::min(textBottom + 8, frame->height() - tip->height() - 4));
-                tip->move(frame->mapToGlobal(QPoint(heading->x(), top)));
-            }
-        }
-        return true;
-    }
-};
 
 constexpr int kPictureSide = 196;
 
@@ -301,12 +256,12 @@ void frmMain::createResultPage() {
         frame->setFrameShadow(QFrame::Plain);
         return frame;
     };
-    auto* stepsTip = new StepsBelowReading(this);
+    auto* stepsTip = new StepsTip(this);
     const auto makeHeading = [&](QWidget* frame, std::size_t k) {
         QLabel* label = makeLabel(frame, indexed("lblResult", k), tr("Compatibility Number"), headingPlace,
                                   kivo::makeFont(14.25, true));
         setTextColour(label, kivo::kYellow);
-        label->installEventFilter(stepsTip);
+        stepsTip->watch(label);
         lblResult_[k] = label;
     };
     const auto makeReading = [&](QWidget* frame, std::size_t k) {

@@ -17,7 +17,9 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTextEdit>
+#include <QToolTip>
 
+#include <algorithm>
 #include <cmath>
 
 using kivo::testing::child;
@@ -82,6 +84,23 @@ QColor backgroundSeen(const QImage& window, const QWidget* top, const QWidget* w
         }
     }
     return QColor::fromRgb(most);
+}
+
+// A picture's text against its background, three pixels inside its edges:
+// the pixel that stands out most from the colour seen most.
+double drawnContrast(const QImage& picture) {
+    QHash<QRgb, int> count;
+    for (int y = 3; y < picture.height() - 3; ++y) {
+        for (int x = 3; x < picture.width() - 3; ++x) {
+            ++count[picture.pixel(x, y)];
+        }
+    }
+    const QColor background = QColor::fromRgb(std::max_element(count.cbegin(), count.cend()).key());
+    double most = 1.0;
+    for (auto it = count.cbegin(); it != count.cend(); ++it) {
+        most = std::max(most, contrast(QColor::fromRgb(it.key()), background));
+    }
+    return most;
 }
 
 // Adds every text of the shown window that falls short to `faults`, and
@@ -151,6 +170,45 @@ private slots:
             QVERIFY2(judged.contains(QString::fromLatin1(name)), name);
         }
         QVERIFY(!judged.contains(QStringLiteral("txtMessage")));
+    }
+
+    // The steps tip of a result heading, measured from its picture: in the
+    // system's tooltip colours where they read well, in the program's own
+    // where they do not (Wine's theme writes grey on white).
+    void stepsTipReadsWhateverTheSystemsTooltipColours_data() {
+        QTest::addColumn<QColor>("base");
+        QTest::addColumn<QColor>("text");
+        QTest::addColumn<bool>("systemColoursKept");
+        QTest::newRow("black on pale yellow") << QColor(255, 255, 220) << QColor(Qt::black) << true;
+        QTest::newRow("white on dark blue") << QColor(0, 0, 96) << QColor(Qt::white) << true;
+        QTest::newRow("grey on white") << QColor(Qt::white) << QColor(166, 166, 166) << false;
+    }
+
+    void stepsTipReadsWhateverTheSystemsTooltipColours() {
+        QFETCH(QColor, base);
+        QFETCH(QColor, text);
+        QFETCH(bool, systemColoursKept);
+        const QPalette before = QToolTip::palette();
+        QPalette tips = before;
+        tips.setColor(QPalette::ToolTipBase, base);
+        tips.setColor(QPalette::ToolTipText, text);
+        QToolTip::setPalette(tips);
+        ShownWindow shown;
+        QVERIFY(shown.show());
+        shown.setPerson(0, QStringLiteral("Ann"), 1, 1, 1900);
+        shown.setPerson(1, QStringLiteral("Catherine"), 9, 9, 1998);
+        shown.proceed();
+        QWidget* heading = child(*shown.window, "lblResult", 0);
+        QHelpEvent hover(QEvent::ToolTip, QPoint(4, 4), heading->mapToGlobal(QPoint(4, 4)));
+        QApplication::sendEvent(heading, &hover);
+        QToolTip::setPalette(before);
+
+        auto* tip = shown.window->findChild<QLabel*>(QStringLiteral("stepsTip"));
+        QVERIFY(tip != nullptr && tip->isVisible());
+        const QImage picture = tip->grab().toImage();
+        QVERIFY2(drawnContrast(picture) >= 4.5, qPrintable(QString::number(drawnContrast(picture))));
+        const QColor background = picture.pixelColor(picture.width() / 2, 2);
+        QCOMPARE(background == base, systemColoursKept);
     }
 };
 

@@ -21,7 +21,6 @@
 #include <QStyleFactory>
 #include <QTabBar>
 #include <QTextEdit>
-#include <QToolTip>
 
 using kivo::engineText;
 using kivo::testing::child;
@@ -504,32 +503,29 @@ private slots:
             return QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size());
         };
         // The pointer rests in the middle of the heading; the tip comes up.
-        const auto showTip = [&](QLabel* heading) -> QWidget* {
+        auto* tip = w.findChild<QLabel*>(QStringLiteral("stepsTip"));
+        QVERIFY(tip != nullptr);
+        const auto showTip = [&](QLabel* heading) -> QLabel* {
             const QPoint at = heading->rect().center();
             QHelpEvent hover(QEvent::ToolTip, at, heading->mapToGlobal(at));
             QApplication::sendEvent(heading, &hover);
-            if (!QTest::qWaitFor([] { return QToolTip::isVisible(); })) {
-                return nullptr;
-            }
-            for (QWidget* top : QApplication::topLevelWidgets()) {
-                if (top->inherits("QTipLabel") && top->isVisible()) {
-                    return top;
-                }
-            }
-            return nullptr;
+            return QTest::qWaitFor([&] { return tip->isVisible(); }) ? tip : nullptr;
         };
         for (const std::size_t tab : {0, 1}) {
             QLabel* heading = child<QLabel>(w, "lblResult", 2 * tab);
             QLabel* reading = child<QLabel>(w, "lblResult", 2 * tab + 1);
             const QString where = QStringLiteral("tab %1").arg(tab);
             strip->setCurrentIndex(int(tab));
-            const QWidget* tip = showTip(heading);
-            QVERIFY2(tip != nullptr, qPrintable(where));
-            QCOMPARE(QToolTip::text(), heading->toolTip());
+            QVERIFY2(showTip(heading) != nullptr, qPrintable(where));
+            QCOMPARE(tip->text(), heading->toolTip());
             const QRect readingText(reading->mapToGlobal(QPoint(0, 0)),
                                     QSize(reading->width(), reading->heightForWidth(reading->width())));
             QVERIFY2(!tip->geometry().intersects(readingText), qPrintable(where));
             QVERIFY2(!tip->geometry().intersects(globalRect(heading)), qPrintable(where));
+            // The pointer leaving the heading takes the tip away.
+            QEvent leave(QEvent::Leave);
+            QApplication::sendEvent(heading, &leave);
+            QVERIFY2(!tip->isVisible(), qPrintable(where));
 
             // A click on any tab, the tip still up, lands on the tab: the
             // click goes to whatever lies in front at that point.
@@ -546,8 +542,8 @@ private slots:
                 QTest::mouseClick(hit->window()->windowHandle(), Qt::LeftButton, {},
                                   hit->window()->mapFromGlobal(point));
                 QCOMPARE(strip->currentIndex(), other);
+                QVERIFY2(!tip->isVisible(), qPrintable(where));
             }
-            QToolTip::hideText();
         }
     }
 
