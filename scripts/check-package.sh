@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the .deb from an existing build tree and checks what it holds: the
 # program, its desktop entry and AppStream metadata (both validated), the
-# icons, and the declared run-time dependencies; then the program's
-# hardening.
+# icons, the change log and manual page, and the declared run-time
+# dependencies; then the package as Debian checks one (lintian) and the
+# program's hardening.
 # Usage: scripts/check-package.sh <build-dir>
 set -euo pipefail
 build="$(cd "${1:?usage: check-package.sh <build-dir>}" && pwd)"
@@ -23,7 +24,9 @@ for path in \
     ./usr/share/icons/hicolor/48x48/apps/kivo-love-numerology.png \
     ./usr/share/icons/hicolor/256x256/apps/kivo-love-numerology.png \
     ./usr/share/icons/hicolor/scalable/apps/kivo-love-numerology.svg \
-    ./usr/share/doc/kivo-love-numerology/copyright; do
+    ./usr/share/doc/kivo-love-numerology/copyright \
+    ./usr/share/doc/kivo-love-numerology/changelog.gz \
+    ./usr/share/man/man1/kivo-love-numerology.1.gz; do
   grep -qxF "$path" <<<"$contents" || fail "missing $path"
 done
 
@@ -35,7 +38,7 @@ done
 x="$out/x"
 dpkg-deb -x "$deb" "$x"
 desktop-file-validate "$x/usr/share/applications/kivo-love-numerology.desktop" || fail "desktop file invalid"
-appstreamcli validate --no-net --explain \
+appstreamcli validate --no-net --pedantic --explain \
     "$x/usr/share/metainfo/example.arvella.KivoLoveNumerology.metainfo.xml" || fail "metainfo invalid"
 exec_line="$(grep '^Exec=' "$x/usr/share/applications/kivo-love-numerology.desktop" | cut -d= -f2 | awk '{print $1}')"
 [[ -x "$x/usr/bin/$exec_line" ]] || fail "the desktop entry starts '$exec_line', which the package does not hold"
@@ -43,7 +46,13 @@ copyright="$x/usr/share/doc/kivo-love-numerology/copyright"
 head -1 "$copyright" | grep -qxF "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" ||
   fail "the copyright file is not in Debian's machine-readable format"
 grep -qx "License: Expat" "$copyright" || fail "the copyright file names no Expat (MIT) licence"
+grep -qF "<project_license>MIT</project_license>" "$x/usr/share/metainfo/example.arvella.KivoLoveNumerology.metainfo.xml" ||
+  fail "the AppStream metadata does not give the MIT licence"
 file "$x/usr/bin/kivo-love-numerology" | grep -q ELF || fail "the program is not an executable"
+
+# Every tag lintian shows, pedantic ones included, fails the check; a tag
+# that must stay needs an override with its reason.
+lintian --pedantic --fail-on error,warning,pedantic "$deb" || fail "lintian finds fault with the package"
 
 # Hardening, as Debian builds packages. hardening-check cannot see two of
 # them in this program: every call that _FORTIFY_SOURCE could check is
@@ -73,5 +82,5 @@ print("\n".join(f"{f} lacks {' or '.join(sorted(wanted))}" for f in bad), file=s
 sys.exit(1 if bad or not ours else 0)
 EOF
 
-echo "check-package: $(basename "$deb") holds the program, desktop entry, metainfo and icons, and its" \
-  "program is hardened; Depends: $depends"
+echo "check-package: $(basename "$deb") holds the program, desktop entry, metainfo, icons, change log and" \
+  "manual page, passes lintian, and its program is hardened; Depends: $depends"
