@@ -25,6 +25,25 @@ if(UNIX AND NOT APPLE)
                    ${CMAKE_BINARY_DIR}/generated/copyright @ONLY)
     install(FILES ${CMAKE_BINARY_DIR}/generated/copyright
             DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kivo-love-numerology)
+    # The change log, in Debian's form, and the manual page, compressed as
+    # Debian keeps them: gzip -9n stores no name or time, so the same text
+    # always gives the same file.
+    find_program(KIVO_GZIP gzip REQUIRED)
+    set(_docs ${CMAKE_BINARY_DIR}/generated/docs)
+    set(_gzipped "")
+    foreach(_file changelog kivo-love-numerology.1)
+        add_custom_command(OUTPUT ${_docs}/${_file}.gz
+            COMMAND ${CMAKE_COMMAND} -E make_directory ${_docs}
+            COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/packaging/${_file} ${_docs}/${_file}
+            COMMAND ${KIVO_GZIP} -9nf ${_docs}/${_file}
+            DEPENDS ${PROJECT_SOURCE_DIR}/packaging/${_file}
+            COMMENT "Compressing ${_file}"
+            VERBATIM)
+        list(APPEND _gzipped ${_docs}/${_file}.gz)
+    endforeach()
+    add_custom_target(kivo_package_docs ALL DEPENDS ${_gzipped})
+    install(FILES ${_docs}/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kivo-love-numerology)
+    install(FILES ${_docs}/kivo-love-numerology.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endif()
 
 if(WIN32)
@@ -81,9 +100,19 @@ if(WIN32)
 else()
     set(CPACK_GENERATOR "DEB")
     set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-    set(CPACK_DEBIAN_PACKAGE_SECTION "games")
-    set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-        "Numerological love compatibility of two people\n Type two names and pick two birth dates; the program reduces each date to a\n Life Path number and each name to a Destiny number, pairs the numbers and\n shows a rating, a short reading and a long reading for each pair.")
+    # Debian's menu policy keeps Education for educational and training
+    # software. A reading given for amusement teaches nothing, and the
+    # program is no game either (Section games wants one in /usr/games), so
+    # it goes where the archive puts what fits no other section: misc. Its
+    # manual page is therefore in section 1, user commands, not 6, games.
+    set(CPACK_DEBIAN_PACKAGE_SECTION "misc")
+    # The synopsis is CPACK_PACKAGE_DESCRIPTION_SUMMARY; CPack puts it first
+    # and gives each line below one leading space.
+    string(CONCAT CPACK_DEBIAN_PACKAGE_DESCRIPTION
+        "Type two names and pick two birth dates: the program reduces each date to a\n"
+        "Life Path number and each name to a Destiny number, pairs the two people's\n"
+        "numbers and shows, for each kind of number, a compatibility rating, a short\n"
+        "reading and a long reading. Nothing is stored.")
     # dpkg-shlibdeps finds the Qt and C++ runtime packages the program needs.
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
     # Qt needs a platform plugin to open any window at all.

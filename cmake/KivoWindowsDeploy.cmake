@@ -23,11 +23,12 @@ endforeach()
 
 if(MINGW)
     # The C++ and thread run-times the program and Qt were linked against,
-    # stripped of their debugging sections (libstdc++ shrinks from 23 MB to
-    # 2 MB) into the build folder, and installed from there.
+    # and the stack protector's (cmake/KivoHardening.cmake), stripped of
+    # their debugging sections (libstdc++ shrinks from 23 MB to 2 MB) into
+    # the build folder, and installed from there.
     set(_kivo_runtime_dir ${CMAKE_BINARY_DIR}/mingw-runtime)
     set(_kivo_runtime_dlls "")
-    foreach(_dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
+    foreach(_dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll libssp-0.dll)
         execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${_dll}
                         OUTPUT_VARIABLE _path OUTPUT_STRIP_TRAILING_WHITESPACE)
         if(NOT IS_ABSOLUTE "${_path}" OR NOT EXISTS "${_path}")

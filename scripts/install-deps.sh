@@ -13,7 +13,7 @@ packages=(
   imagemagick
   clang libclang-rt-14-dev
   dbus-x11 at-spi2-core python3-pyatspi gir1.2-atspi-2.0
-  appstream desktop-file-utils file dpkg-dev fakeroot
+  appstream desktop-file-utils file dpkg-dev fakeroot lintian devscripts
   g++-mingw-w64-x86-64-posix wine64 nsis xz-utils osslsigncode openssl
   clang-format shellcheck
 )

@@ -3,6 +3,9 @@
 
 #include <QApplication>
 
+#include <cstdio>
+#include <cstdlib>
+
 namespace {
 
 QtMessageHandler g_qtHandler = nullptr;
@@ -17,6 +20,13 @@ bool g_mainWindowMade = false;
 void filterMessage(QtMsgType type, const QMessageLogContext& context, const QString& message) {
     if (type == QtFatalMsg || !g_mainWindowMade) {
         g_qtHandler(type, context, message);
+    }
+    // A start-up that cannot go on (no display, no platform plugin) is no
+    // crash: it ends with status 1 rather than Qt's abort, which crash
+    // reporters would record. Later fatal messages are faults and still abort.
+    if (type == QtFatalMsg && !g_mainWindowMade) {
+        std::fflush(stderr);
+        std::_Exit(1);
     }
 }
 

@@ -399,7 +399,9 @@ private slots:
         }
         mounted_.clear();
         if (QFileInfo::exists(runtime_)) {
-            ::chown(QFile::encodeName(runtime_).constData(), ::geteuid(), ::getegid());
+            if (::chown(QFile::encodeName(runtime_).constData(), ::geteuid(), ::getegid()) != 0) {
+                qWarning("could not give %s back to this user", qPrintable(runtime_));
+            }
             QFile::setPermissions(runtime_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         }
         base_.reset();

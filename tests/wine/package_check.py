@@ -15,6 +15,7 @@ usage: package_check.py <windows-packages.cmake> <OUT-DIR> <PACKAGE-NAME> <MAX-M
 """
 
 import os
+import re
 import shutil
 import subprocess
 import sys
@@ -35,6 +36,7 @@ EXPECTED = {
     "libstdc++-6.dll",
     "libgcc_s_seh-1.dll",
     "libwinpthread-1.dll",
+    "libssp-0.dll",
 }
 
 
@@ -47,6 +49,23 @@ def imports(objdump, path):
     result = subprocess.run([objdump, "-p", path], capture_output=True, text=True, check=True)
     return [line.split(":", 1)[1].strip() for line in result.stdout.splitlines()
             if line.strip().startswith("DLL Name:")]
+
+
+def check_hardening(objdump, program):
+    """The program loads at a random address anywhere in the 64-bit space,
+    its data cannot be run (the image's DllCharacteristics), and its
+    functions have stack canaries, whose failure routine it imports from
+    GCC's libssp-0.dll."""
+    report = subprocess.run([objdump, "-p", program], capture_output=True, text=True, check=True).stdout
+    flags = int(re.search(r"^DllCharacteristics\s+([0-9a-fA-F]+)$", report, re.MULTILINE).group(1), 16)
+    wanted = {"HIGH_ENTROPY_VA": 0x20, "DYNAMIC_BASE": 0x40, "NX_COMPAT": 0x100}
+    missing = [name for name, bit in wanted.items() if not flags & bit]
+    if missing:
+        fail(f"{program}: DllCharacteristics {flags:#06x} lacks {missing}")
+    ssp = next((block for block in report.split("\n\n") if "DLL Name: libssp-0.dll" in block), "")
+    if not re.search(r"\s__stack_chk_fail$", ssp, re.MULTILINE):
+        fail(f"{program}: no stack protector (no __stack_chk_fail from libssp-0.dll)")
+    print(f"{os.path.basename(program)}: {', '.join(wanted)} and a stack protector")
 
 
 def next_version_signed(config, out, name):
@@ -136,6 +155,7 @@ def main():
             if dll.lower() not in own and dll.lower() not in system and not dll.lower().startswith("api-ms-win-"):
                 fail(f"{file} imports {dll}, which is neither in the folder nor a Windows DLL")
     print("every import is in the folder or Windows' own", flush=True)
+    check_hardening(objdump, os.path.join(folder, "kivo-love-numerology.exe"))
     next_version_signed(config, out, name)
     print("PASSED", flush=True)
     return 0

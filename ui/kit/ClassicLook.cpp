@@ -141,10 +141,17 @@ QPixmap programIconPixmap(const QWidget* box) {
     return programIcon().pixmap(QSize(32, 32), box->devicePixelRatioF());
 }
 
+QPoint placeOnScreen(const QSize& size, const QRect& area) {
+    const QPoint centred = area.center() - QPoint(size.width() / 2, size.height() / 2);
+    // The far edges first, then the near ones, which win where the window
+    // is the larger: its title bar and top-left corner stay reachable.
+    return {std::max(area.left(), std::min(centred.x(), area.x() + area.width() - size.width())),
+            std::max(area.top(), std::min(centred.y(), area.y() + area.height() - size.height()))};
+}
+
 void centreOnScreen(QWidget* window) {
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        window->move(area.center() - QPoint(window->width() / 2, window->height() / 2));
+        window->move(placeOnScreen(window->size(), screen->availableGeometry()));
     }
 }
 

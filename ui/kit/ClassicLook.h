@@ -7,6 +7,9 @@
 #include <QFont>
 #include <QIcon>
 #include <QPixmap>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
 #include <QString>
 
 class QWidget;
@@ -41,7 +44,13 @@ QIcon programIcon();
 // than the 32-pixel one blown up.
 QPixmap programIconPixmap(const QWidget* box);
 
-// Moves a fixed-size window to the middle of the primary screen's free area.
+// Where a window of `size` goes in a screen's free `area`: in the middle,
+// but on a smaller screen moved so that its top-left corner and as much of
+// it as fits are on the screen.
+QPoint placeOnScreen(const QSize& size, const QRect& area);
+
+// Moves a fixed-size window to the middle of the primary screen's free area
+// (placeOnScreen).
 void centreOnScreen(QWidget* window);
 
 // Gives the window's push buttons the keyboard habits of Windows: Enter or

@@ -6,6 +6,7 @@
 #include "app/modHelp.h"
 #include "tests/support/Controls.h"
 #include "tests/support/RecordingPlatform.h"
+#include "ui/kit/ClassicLook.h"
 #include "ui/kit/TextRules.h"
 #include "ui/promo/frmExitPromo.h"
 #include "ui/promo/modTellAFriend.h"
@@ -47,6 +48,8 @@ private slots:
     void textsOfTheWindow();
     void tabReachesTheHiddenMessageLast();
     void messageFieldIsNeverSeen();
+    void keptOnTheScreen_data();
+    void keptOnTheScreen();
 
     void placeholderRules_data();
     void placeholderRules();
@@ -205,6 +208,27 @@ void FrmExitPromoTest::messageFieldIsNeverSeen() {
     focusIn(message);
     QCOMPARE(focusName(), QStringLiteral("txtMessage"));
     QVERIFY(message->visibleRegion().isEmpty());
+}
+
+// Centred in the screen's free area; on a screen smaller than the window,
+// its top-left corner and as much of it as fits are on the screen.
+void FrmExitPromoTest::keptOnTheScreen_data() {
+    QTest::addColumn<QRect>("area");
+    QTest::addColumn<QPoint>("topLeft");
+    QTest::newRow("1920 x 1040") << QRect(0, 0, 1920, 1040) << QPoint(589, 362);
+    QTest::newRow("640 x 480") << QRect(0, 0, 640, 480) << QPoint(0, 82);
+    QTest::newRow("640 x 448 right of another, below a panel")
+        << QRect(1920, 32, 640, 448) << QPoint(1920, 98);
+    QTest::newRow("1024 x 300") << QRect(0, 0, 1024, 300) << QPoint(141, 0);
+    QTest::newRow("smaller both ways") << QRect(-600, 0, 600, 300) << QPoint(-600, 0);
+}
+
+void FrmExitPromoTest::keptOnTheScreen() {
+    QFETCH(QRect, area);
+    QFETCH(QPoint, topLeft);
+    openWindow();
+    QCOMPARE(window_->size(), QSize(741, 315));
+    QCOMPARE(kivo::placeOnScreen(window_->size(), area), topLeft);
 }
 
 void FrmExitPromoTest::placeholderRules_data() {
