@@ -39,6 +39,14 @@ set(_folder ${KIVO_PACKAGE_OUT}/${_name})
 file(REMOVE_RECURSE ${_folder} ${KIVO_PACKAGE_OUT}/${_name}.exe ${KIVO_PACKAGE_OUT}/${_name}.zip)
 file(MAKE_DIRECTORY ${KIVO_PACKAGE_OUT})
 kivo_run("Installing into ${_folder}" ${CMAKE_COMMAND} --install ${KIVO_BUILD_DIR} --prefix ${_folder} --strip)
+# The texts as Windows' own editors expect them: CRLF line endings (the
+# repository keeps LF).
+foreach(_text LICENSE.txt THIRD-PARTY-NOTICES.txt)
+    file(READ ${_folder}/${_text} _content)
+    string(REPLACE "\r\n" "\n" _content "${_content}")
+    string(REPLACE "\n" "\r\n" _content "${_content}")
+    file(WRITE ${_folder}/${_text} "${_content}")
+endforeach()
 
 set(_sign "")
 if(KIVO_SIGN_PKCS12)

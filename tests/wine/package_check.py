@@ -6,7 +6,8 @@ the program's folder: it lists it, finds exactly the files below, every DLL
 that a program file of it imports either in the folder or among Windows' own
 (the Wine prefix's system32), every DLL named in the third-party notices,
 for each component of other authors found compiled into a DLL its notice
-with its licence, and an installer of at most MAX-MB megabytes. Then it makes the next version's
+with its licence, Windows line endings in LICENSE.txt and the notices, and
+an installer of at most MAX-MB megabytes. Then it makes the next version's
 installer of the same files into OUT-DIR/next, signed with a throwaway
 certificate made here (OUT-DIR/next/signer.pem), for the upgrade tests, and
 checks the signatures of that installer and of the program in it.
@@ -119,6 +120,19 @@ def check_bundled_notices(folder, dlls, text):
     print(f"the notices cover all {found} components of other authors found in the DLLs")
 
 
+def check_windows_texts(folder, source):
+    """The texts we ship for Windows have Windows line endings, and are the
+    repository's (which keeps Unix ones) otherwise unchanged."""
+    for shipped, original in (("LICENSE.txt", "LICENSE"), ("THIRD-PARTY-NOTICES.txt", "packaging/THIRD-PARTY-NOTICES.txt")):
+        with open(os.path.join(folder, shipped), "rb") as data:
+            text = data.read()
+        with open(os.path.join(source, original), "rb") as data:
+            wanted = data.read()
+        if text.count(b"\n") != text.count(b"\r\n") or text.replace(b"\r\n", b"\n") != wanted:
+            fail(f"{shipped} is not {original} with Windows line endings")
+    print("LICENSE.txt and THIRD-PARTY-NOTICES.txt have Windows line endings")
+
+
 def next_version_signed(config, out, name):
     """The next patch version's installer, signed; returns its path."""
     version = name.split("-")[-2]
@@ -194,6 +208,7 @@ def main():
             fail(f"the third-party notices lack {licence!r}")
 
     check_bundled_notices(folder, sorted(f for f in found if f.endswith(".dll")), text)
+    check_windows_texts(folder, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", ".."))
 
     own = {os.path.basename(f).lower() for f in found}
     # The runner makes the Wine prefix, and with it Windows' own DLLs.
