@@ -1,0 +1,184 @@
+#!/usr/bin/env python3
+"""Under Wine, the installer's folder: a folder holding the user's own files
+(LICENSE.txt, platforms\\notes.txt and more, in C:\\users\\Public\\Documents)
+gets a folder "Kivo Love Numerology" of its own inside it, silently (/D=)
+and by hand, where the folder page says so first, and each of the user's
+files is byte for byte the same after the install and after the uninstall.
+A folder of 250 characters is refused before anything is written: silently
+with status 6, by hand on the folder page, which says how long it may be;
+so, silently with status 7, is a folder whose own "Kivo Love Numerology"
+holds the user's files too.
+By hand, the Welcome and Finish pages name the version, and the desktop page
+says what the shortcut is and what Install does next.
+
+usage: folder_test.py <wine-run.sh> <probe> <installer> <wine-prefix>
+"""
+
+import os
+import shutil
+import sys
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+from wineharness import (FOLDER_TAKEN, FOLDER_TOO_LONG, NAME, UNINSTALL_KEY, Machine, check, files_under, log,  # noqa: E402
+                         run_wine_script, setup_title, wait_for)
+
+TITLE = setup_title("1.0.0")
+# The user's own files, some named as ours.
+USER_FILES = {"LICENSE.txt": b"My own licence, not Kivo's.\r\n", "platforms/notes.txt": b"notes\r\n",
+              "Kivo.txt": b"a letter\r\n", "styles/qwindowsvistastyle.dll": b"not a DLL"}
+LONG_FOLDER = "C:\\" + "\\".join(["x" * 48] * 4 + ["x" * 51])  # 250 characters
+
+
+def user_folder(machine):
+    folder = os.path.join(machine.prefix, "drive_c", "users", "Public", "Documents")
+    for name, data in USER_FILES.items():
+        os.makedirs(os.path.dirname(os.path.join(folder, name)), exist_ok=True)
+        with open(os.path.join(folder, name), "wb") as file:
+            file.write(data)
+    return folder
+
+
+def users_files_kept(machine, folder, before, when):
+    now = {f: h for f, h in Machine.hashes(folder).items() if not f.startswith(NAME + "/")}
+    check(now == before, f"{when}, the user's files changed:\nbefore {before}\nafter  {now}")
+
+
+def installed_inside(machine, folder, installer):
+    """Installed in a folder of its own in the user's, and registered so;
+    then uninstalled, leaving the user's folder as it was."""
+    ours = os.path.join(folder, NAME)
+    shipped = files_under(os.path.splitext(installer)[0]) | {"Uninstall.exe"}
+    check(files_under(ours) == shipped, f"installed into {ours}: {sorted(files_under(ours))}")
+    values = machine.registry(UNINSTALL_KEY)[UNINSTALL_KEY.replace("HKLM", "HKEY_LOCAL_MACHINE")]
+    check(values["InstallLocation"][1] == machine.windows_path(ours), f"registered {values['InstallLocation']}")
+    check(machine.uninstall() == 0, "uninstalling failed")
+    wait_for("removing our folder", lambda: not os.path.exists(ours), timeout=60, interval=0.5)
+
+
+def foreign_folder_silently(wine, machine, installer):
+    folder = user_folder(machine)
+    before = Machine.hashes(folder)
+    status = machine.install(installer, "/S", "/D=" + machine.windows_path(folder))
+    check(status == 0, f"the silent install ended with status {status}")
+    users_files_kept(machine, folder, before, "after a silent install")
+    installed_inside(machine, folder, installer)
+    users_files_kept(machine, folder, before, "after the uninstall")
+    log(f"silently, /D={machine.windows_path(folder)} installed into {NAME} inside it; the user's files were kept")
+
+
+def refused_silently(wine, machine, installer):
+    """A folder too long, and one whose folder of our own holds the user's
+    files too, are refused, and nothing is written."""
+    folder = user_folder(machine)
+    os.makedirs(os.path.join(folder, NAME))
+    with open(os.path.join(folder, NAME, "mine.txt"), "wb") as file:
+        file.write(b"the user's own")
+    before, files = machine.state(), Machine.hashes(folder)
+    for what, chosen, wanted in (("a 250-character folder", LONG_FOLDER, FOLDER_TOO_LONG),
+                                 (f"a folder whose {NAME} holds other files", machine.windows_path(folder),
+                                  FOLDER_TAKEN)):
+        status = machine.install(installer, "/S", "/D=" + chosen)
+        check(status == wanted, f"the silent install into {what} ended with status {status}")
+        check(machine.state() == before and Machine.hashes(folder) == files
+              and not os.path.exists(os.path.join(machine.prefix, "drive_c", "x" * 48)),
+              f"the install refused for {what} wrote something")
+        log(f"silently, {what} was refused with status {status}; nothing was written")
+    shutil.rmtree(os.path.join(folder, NAME))
+
+
+def foreign_folder_by_hand(wine, machine, installer):
+    folder = user_folder(machine)
+    before = Machine.hashes(folder)
+    setup = machine.start(installer, "/D=" + machine.windows_path(folder))
+    try:
+        wait_for("the Welcome page", lambda: "Welcome to Kivo Love Numerology 1.0.0 Setup" in machine.page_texts(TITLE),
+                 timeout=60, interval=0.5)
+        check(any(t.startswith("Setup will guide you through the installation of Kivo Love Numerology 1.0.0.")
+                  for t in machine.page_texts(TITLE)), f"the Welcome page's texts: {machine.page_texts(TITLE)}")
+        for button, next_page in (("&Next >", "I &Agree"), ("I &Agree", "B&rowse...")):
+            machine.click_button(button, TITLE)
+            wait_for(f"the page with {next_page}", lambda: next_page in machine.page_texts(TITLE), timeout=30,
+                     interval=0.5)
+        machine.click_button("&Next >", TITLE)
+        box = wine.message_box(TITLE)
+        ours = machine.windows_path(os.path.join(folder, NAME))
+        check(box is not None and "holds other files" in box["text"] and ours in box["text"],
+              f"the folder page said {box}")
+        check(wine.probe("press", TITLE, "OK")[0] == 0, "could not press OK")
+        wait_for("the Start-menu page", lambda: any("Start Menu folder" in t for t in machine.page_texts(TITLE)),
+                 timeout=30, interval=0.5)
+        machine.click_button("&Next >", TITLE)
+        wait_for("the desktop page", lambda: "&Install" in machine.page_texts(TITLE), timeout=30, interval=0.5)
+        texts = machine.page_texts(TITLE)
+        check(any("The Start menu gets a shortcut" in t for t in texts)
+              and f"Click Install to install Kivo Love Numerology 1.0.0 in {ours}." in texts,
+              f"the desktop page's texts: {texts}")
+        machine.click_button("&Install", TITLE)
+        wait_for("the Finish page", lambda: "Completing Kivo Love Numerology 1.0.0 Setup" in machine.page_texts(TITLE),
+                 timeout=120, interval=0.5)
+        check(any(t.startswith("Kivo Love Numerology 1.0.0 has been installed") for t in machine.page_texts(TITLE)),
+              f"the Finish page's texts: {machine.page_texts(TITLE)}")
+        machine.click_button(f"Run {NAME}", TITLE)  # off: nothing is started
+        machine.click_button("&Finish", TITLE)
+        check(setup.wait(timeout=60) == 0, "the installer did not end with status 0")
+    finally:
+        if setup.poll() is None:
+            setup.kill()
+    users_files_kept(machine, folder, before, "after an install by hand")
+    installed_inside(machine, folder, installer)
+    users_files_kept(machine, folder, before, "after the uninstall")
+    log("by hand: the folder page said it installs into a folder of its own; the pages named 1.0.0; the user's "
+        "files were kept")
+
+
+def long_folder_by_hand(wine, machine, installer):
+    before = machine.state()
+    setup = machine.start(installer, "/D=" + LONG_FOLDER)
+    try:
+        wait_for("the Welcome page", lambda: "&Next >" in machine.page_texts(TITLE), timeout=60, interval=0.5)
+        for button, next_page in (("&Next >", "I &Agree"), ("I &Agree", "B&rowse...")):
+            machine.click_button(button, TITLE)
+            wait_for(f"the page with {next_page}", lambda: next_page in machine.page_texts(TITLE), timeout=30,
+                     interval=0.5)
+        machine.click_button("&Next >", TITLE)
+        box = wine.message_box(TITLE)
+        check(box is not None and "is 250 characters long" in box["text"] and "at most 229 characters" in box["text"],
+              f"the folder page said {box}")
+        check(wine.probe("press", TITLE, "OK")[0] == 0, "could not press OK")
+        wait_for("the folder page again", lambda: "B&rowse..." in machine.page_texts(TITLE), timeout=30, interval=0.5)
+        machine.click_button("Cancel", TITLE)
+        check(wine.probe("press", TITLE, "&Yes")[0] == 0, "no question whether to quit")
+        setup.wait(timeout=60)
+    finally:
+        if setup.poll() is None:
+            setup.kill()
+    check(machine.state() == before and not os.path.exists(os.path.join(machine.prefix, "drive_c", "x" * 48)),
+          "the refused install wrote something")
+    log("by hand, the folder page refused a 250-character folder, saying it may be 229 characters long")
+
+
+def run(wine, installer, prefix):
+    machine = Machine(wine, prefix)
+    machine.clean()
+    documents = os.path.join(prefix, "drive_c", "users", "Public", "Documents")
+    kept = {}
+    for name in files_under(documents):
+        with open(os.path.join(documents, name), "rb") as file:
+            kept[name] = file.read()
+    try:
+        foreign_folder_silently(wine, machine, installer)
+        refused_silently(wine, machine, installer)
+        long_folder_by_hand(wine, machine, installer)
+        foreign_folder_by_hand(wine, machine, installer)
+    finally:
+        shutil.rmtree(documents, ignore_errors=True)
+        os.makedirs(documents)
+        for name, data in kept.items():
+            os.makedirs(os.path.dirname(os.path.join(documents, name)), exist_ok=True)
+            with open(os.path.join(documents, name), "wb") as file:
+                file.write(data)
+
+
+if __name__ == "__main__":
+    sys.exit(run_wine_script(__doc__, run, extra_args=1))
