@@ -46,7 +46,9 @@
 ; of the folder, removes only its own folder's files of ours, and says so.
 ;
 ; One installer or uninstaller at a time: a second one says "Setup is
-; already running."
+; already running." The pictures come in one size per display scaling
+; (100, 125, 150 and 200 %; render.sh), chosen by the display's DPI and
+; shown unscaled.
 ;
 ; Exit codes besides NSIS's own (0 done, 1 cancelled, 2 aborted):
 ;   3  a newer version is installed (silent, or the user declined)
@@ -116,10 +118,13 @@ Var ConfirmText    ; uninstaller: what it removes
 !define MUI_UNICON "${ICON}"
 !define MUI_HEADERIMAGE
 !define MUI_HEADERIMAGE_RIGHT
-!define MUI_HEADERIMAGE_BITMAP "${ART}\header.bmp"
-!define MUI_HEADERIMAGE_UNBITMAP "${ART}\header.bmp"
-!define MUI_WELCOMEFINISHPAGE_BITMAP "${ART}\welcome.bmp"
-!define MUI_UNWELCOMEFINISHPAGE_BITMAP "${ART}\welcome.bmp"
+; Shown unscaled: SharpPictures puts the display's own size in their place.
+!define MUI_HEADERIMAGE_BITMAP "${ART}\header-100.bmp"
+!define MUI_HEADERIMAGE_UNBITMAP "${ART}\header-100.bmp"
+!define MUI_WELCOMEFINISHPAGE_BITMAP "${ART}\welcome-100.bmp"
+!define MUI_WELCOMEFINISHPAGE_BITMAP_STRETCH NoStretchNoCropNoAlign
+!define MUI_CUSTOMFUNCTION_GUIINIT SharpPictures
+!define MUI_CUSTOMFUNCTION_UNGUIINIT un.SharpPictures
 !define MUI_ABORTWARNING
 !define MUI_UNABORTWARNING
 
@@ -208,12 +213,65 @@ VIAddVersionKey /LANG=${LANG_ENGLISH} "LegalCopyright" "Copyright (c) 2026 ${PUB
     ${Loop}
 !macroend
 
+; The pictures for one scaling: the header's into $PLUGINSDIR, with its
+; size in $7 x $8; the welcome page's where MUI keeps its own.
+!macro KIVO_PICTURES UN PERCENT
+    File "/oname=$PLUGINSDIR\kivo-header.bmp" "${ART}\header-${PERCENT}.bmp"
+    !define /math KIVO_HEADER_WIDTH 150 * ${PERCENT}
+    !define /math KIVO_HEADER_HEIGHT 57 * ${PERCENT}
+    IntOp $7 ${KIVO_HEADER_WIDTH} + 50
+    IntOp $7 $7 / 100
+    IntOp $8 ${KIVO_HEADER_HEIGHT} + 50
+    IntOp $8 $8 / 100
+    !undef KIVO_HEADER_WIDTH
+    !undef KIVO_HEADER_HEIGHT
+    !if "${UN}" == ""
+        File "/oname=$PLUGINSDIR\modern-wizard.bmp" "${ART}\welcome-${PERCENT}.bmp"
+    !endif
+!macroend
+
 !macro KIVO_SHARED UN
     !if "${UN}" == ""
         !define /redef KIVO_VERB "replaced"
     !else
         !define /redef KIVO_VERB "removed"
     !endif
+
+    ; The pictures at the display's scaling, shown unscaled: the side
+    ; picture replaces MUI's copy before a page loads it; the header picture
+    ; goes at the right of the header, centred in the place MUI made for it.
+    Function ${UN}SharpPictures
+        System::Call 'user32::GetDC(p 0) p .r1'
+        System::Call 'gdi32::GetDeviceCaps(p r1, i 88) i .r0' ; LOGPIXELSX
+        System::Call 'user32::ReleaseDC(p 0, p r1)'
+        ${If} $0 >= 192
+            !insertmacro KIVO_PICTURES "${UN}" 200
+        ${ElseIf} $0 >= 144
+            !insertmacro KIVO_PICTURES "${UN}" 150
+        ${ElseIf} $0 >= 120
+            !insertmacro KIVO_PICTURES "${UN}" 125
+        ${Else}
+            !insertmacro KIVO_PICTURES "${UN}" 100
+        ${EndIf}
+        GetDlgItem $1 $HWNDPARENT 1046
+        System::Call '*(i, i, i, i) p .r2'
+        System::Call 'user32::GetWindowRect(p r1, p r2)'
+        System::Call 'user32::MapWindowPoints(p 0, p $HWNDPARENT, p r2, i 2)'
+        System::Call '*$2(i .r3, i .r4, i .r5, i .r6)'
+        System::Free $2
+        System::Call 'user32::LoadImageW(p 0, w "$PLUGINSDIR\kivo-header.bmp", i 0, i 0, i 0, i 0x10) p .r0'
+        SendMessage $1 ${STM_SETIMAGE} 0 $0 $0
+        System::Call 'gdi32::DeleteObject(p r0)' ; MUI's picture
+        IntOp $3 $5 - $7 ; right-aligned
+        IntOp $6 $6 - $4
+        ${If} $8 > $6 ; no taller than the header: its edge stays in sight
+            StrCpy $8 $6
+        ${EndIf}
+        IntOp $6 $6 - $8
+        IntOp $6 $6 / 2
+        IntOp $4 $4 + $6 ; centred
+        System::Call 'user32::SetWindowPos(p r1, p 0, i r3, i r4, i r7, i r8, i 0x14)'
+    FunctionEnd
 
     ; Can $INSTDIR\$0 be replaced or removed? A file held open by a program
     ; goes into $R0; one that cannot be written for another reason into $R1,

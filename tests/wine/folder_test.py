@@ -8,14 +8,16 @@ A folder of 250 characters is refused before anything is written: silently
 with status 6, by hand on the folder page, which says how long it may be;
 so, silently with status 7, is a folder whose own "Kivo Love Numerology"
 holds the user's files too.
-By hand, the Welcome and Finish pages name the version, and the desktop page
-says what the shortcut is and what Install does next.
+By hand at 150 % scaling, the Welcome and Finish pages name the version, the
+side picture is the 150 % one shown unscaled, and the desktop page says what
+the shortcut is and what Install does next.
 
-usage: folder_test.py <wine-run.sh> <probe> <installer> <wine-prefix>
+usage: folder_test.py <wine-run.sh> <probe> <installer> <wine-prefix> <installer pictures folder>
 """
 
 import os
 import shutil
+import subprocess
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
@@ -87,7 +89,23 @@ def refused_silently(wine, machine, installer):
     shutil.rmtree(os.path.join(folder, NAME))
 
 
-def foreign_folder_by_hand(wine, machine, installer):
+def welcome_picture(wine, machine, pictures):
+    """The side picture on the screen is the 150 % bitmap's top, pixel for pixel."""
+    _, lines = wine.probe("controls", TITLE)
+    controls = [(kind, [int(v) for v in place.split(",")])
+                for kind, place, _ in (line.split("\t") for line in lines if line.count("\t") == 2)]
+    page = next(place for kind, place in controls if kind == "#32770")
+    # The picture: at the page's top left, less than half its width.
+    x, y, width, height = next(place for kind, place in controls
+                               if kind == "Static" and place[:2] == page[:2] and place[2] < page[2] // 2)
+    height = min(height, page[3])
+    wanted = subprocess.run(["convert", os.path.join(pictures, "welcome-150.bmp"), "-crop", f"{width}x{height}+0+0",
+                             "-depth", "8", "rgb:-"], capture_output=True, timeout=30).stdout
+    shown = bytes(v for pixel in wine.screen_pixels(x, y, width, height) for v in pixel)
+    check(width == 246 and shown == wanted, f"the side picture ({width}x{height}) is not welcome-150.bmp unscaled")
+
+
+def foreign_folder_by_hand(wine, machine, installer, pictures):
     folder = user_folder(machine)
     before = Machine.hashes(folder)
     setup = machine.start(installer, "/D=" + machine.windows_path(folder))
@@ -96,6 +114,7 @@ def foreign_folder_by_hand(wine, machine, installer):
                  timeout=60, interval=0.5)
         check(any(t.startswith("Setup will guide you through the installation of Kivo Love Numerology 1.0.0.")
                   for t in machine.page_texts(TITLE)), f"the Welcome page's texts: {machine.page_texts(TITLE)}")
+        welcome_picture(wine, machine, pictures)
         for button, next_page in (("&Next >", "I &Agree"), ("I &Agree", "B&rowse...")):
             machine.click_button(button, TITLE)
             wait_for(f"the page with {next_page}", lambda: next_page in machine.page_texts(TITLE), timeout=30,
@@ -128,8 +147,8 @@ def foreign_folder_by_hand(wine, machine, installer):
     users_files_kept(machine, folder, before, "after an install by hand")
     installed_inside(machine, folder, installer)
     users_files_kept(machine, folder, before, "after the uninstall")
-    log("by hand: the folder page said it installs into a folder of its own; the pages named 1.0.0; the user's "
-        "files were kept")
+    log("by hand, at 150 %: the folder page said it installs into a folder of its own; the pages named 1.0.0 and "
+        "showed the 150 % picture unscaled; the user's files were kept")
 
 
 def long_folder_by_hand(wine, machine, installer):
@@ -158,7 +177,7 @@ def long_folder_by_hand(wine, machine, installer):
     log("by hand, the folder page refused a 250-character folder, saying it may be 229 characters long")
 
 
-def run(wine, installer, prefix):
+def run(wine, installer, prefix, pictures):
     machine = Machine(wine, prefix)
     machine.clean()
     documents = os.path.join(prefix, "drive_c", "users", "Public", "Documents")
@@ -170,7 +189,8 @@ def run(wine, installer, prefix):
         foreign_folder_silently(wine, machine, installer)
         refused_silently(wine, machine, installer)
         long_folder_by_hand(wine, machine, installer)
-        foreign_folder_by_hand(wine, machine, installer)
+        with machine.scaling(144):
+            foreign_folder_by_hand(wine, machine, installer, pictures)
     finally:
         shutil.rmtree(documents, ignore_errors=True)
         os.makedirs(documents)
@@ -181,4 +201,4 @@ def run(wine, installer, prefix):
 
 
 if __name__ == "__main__":
-    sys.exit(run_wine_script(__doc__, run, extra_args=1))
+    sys.exit(run_wine_script(__doc__, run, extra_args=2))

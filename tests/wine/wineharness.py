@@ -7,6 +7,7 @@ and types from the X side. A script gets, in order: the build's wine-run.sh,
 the probe, the program to test, then what it needs itself.
 """
 
+import contextlib
 import hashlib
 import os
 import re
@@ -101,6 +102,7 @@ NAME = "Kivo Love Numerology"
 UNINSTALL_TITLE = f"{NAME} Uninstall"
 UNINSTALL_KEY = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Kivo Love Numerology"
 VENDOR_KEY = r"HKLM\Software\Arvella Softwares"
+DESKTOP_KEY = r"HKCU\Control Panel\Desktop"
 # The installer's exit codes of its own (packaging/windows/installer.nsi).
 NEWER_INSTALLED, RUNNING, CANNOT_REPLACE, FOLDER_TOO_LONG, FOLDER_TAKEN, SETUP_RUNNING = 3, 4, 5, 6, 7, 8
 
@@ -210,10 +212,20 @@ class Machine:
     def reg(self, *args):
         return subprocess.run([self.wine.runner, "reg", *args], capture_output=True, timeout=60).returncode
 
+    @contextlib.contextmanager
+    def scaling(self, dpi):
+        """Windows programs started meanwhile see a display of dpi (96 is 100 %)."""
+        self.reg("add", DESKTOP_KEY, "/v", "LogPixels", "/t", "REG_DWORD", "/d", str(dpi), "/f")
+        try:
+            yield
+        finally:
+            self.reg("delete", DESKTOP_KEY, "/v", "LogPixels", "/f")
+
     def clean(self):
         """Nothing of ours, as on a new machine (after an earlier run that failed)."""
         for key in (UNINSTALL_KEY, VENDOR_KEY):
             self.reg("delete", key, "/f")
+        self.reg("delete", DESKTOP_KEY, "/v", "LogPixels", "/f")
         shutil.rmtree(self.folder, ignore_errors=True)
         for shortcut in reversed(self.shortcuts()):
             (shutil.rmtree if os.path.isdir(shortcut) else os.remove)(shortcut)
