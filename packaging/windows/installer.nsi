@@ -522,11 +522,14 @@ Function FolderPageLeave
     Call ChooseFolder
     ${If} $R9 == "long"
         StrLen $1 $INSTDIR
-        MessageBox MB_OK|MB_ICONEXCLAMATION "The path of the folder$\r$\n$INSTDIR$\r$\nis $1 characters long. It may be at most ${KIVO_MAX_FOLDER} characters long, so that Windows can reach every file of ${NAME}.$\r$\n$\r$\nChoose a folder with a shorter path."
+        ${If} $R8 != ""
+            StrCpy $R8 " (with the folder $\"${NAME}$\" that Setup makes inside the one chosen, which holds other files)"
+        ${EndIf}
+        MessageBox MB_OK|MB_ICONEXCLAMATION "The path of the folder$R8 is $1 characters long. It may be at most ${KIVO_MAX_FOLDER} characters long, so that Windows can reach every file of ${NAME}.$\r$\n$\r$\nChoose a folder with a shorter path."
     ${ElseIf} $R9 == "taken"
         MessageBox MB_OK|MB_ICONEXCLAMATION "$R7 holds other files, and so does the folder $\"${NAME}$\" inside it, or it is not a folder.$\r$\n$\r$\nChoose an empty or a new folder."
     ${ElseIf} $R8 != ""
-        MessageBox MB_OKCANCEL|MB_ICONINFORMATION "$R8 holds other files, which Setup leaves alone: it will install ${NAME} in a folder of its own inside it,$\r$\n$INSTDIR" \
+        MessageBox MB_OKCANCEL|MB_ICONINFORMATION "$R8 holds other files, which Setup leaves alone: it will install ${NAME} in a folder of its own inside it:$\r$\n$\r$\n$INSTDIR" \
             IDOK done
         StrCpy $R9 "cancelled"
     ${EndIf}
