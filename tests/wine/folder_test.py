@@ -105,39 +105,38 @@ def welcome_picture(wine, machine, pictures):
     check(width == 246 and shown == wanted, f"the side picture ({width}x{height}) is not welcome-150.bmp unscaled")
 
 
+def page_says(machine, button, *texts):
+    """Clicks the button, if any, then waits for a page showing the texts."""
+    if button:
+        machine.click_button(button, TITLE)
+    wait_for(f"a page saying {texts}", lambda: all(any(t in shown for shown in machine.page_texts(TITLE))
+                                                    for t in texts), timeout=60, interval=0.3)
+
+
+def folder_page_box(wine, machine):
+    """From the Welcome page to Next on the folder page: what the box says."""
+    page_says(machine, "&Next >", "I &Agree")
+    page_says(machine, "I &Agree", "B&rowse...")
+    machine.click_button("&Next >", TITLE)
+    return wine.message_box(TITLE) or {"text": ""}
+
+
 def foreign_folder_by_hand(wine, machine, installer, pictures):
     folder = user_folder(machine)
-    before = Machine.hashes(folder)
+    before, ours = Machine.hashes(folder), machine.windows_path(os.path.join(folder, NAME))
     setup = machine.start(installer, "/D=" + machine.windows_path(folder))
     try:
-        wait_for("the Welcome page", lambda: "Welcome to Kivo Love Numerology 1.0.0 Setup" in machine.page_texts(TITLE),
-                 timeout=60, interval=0.5)
-        check(any(t.startswith("Setup will guide you through the installation of Kivo Love Numerology 1.0.0.")
-                  for t in machine.page_texts(TITLE)), f"the Welcome page's texts: {machine.page_texts(TITLE)}")
+        page_says(machine, None, "Welcome to Kivo Love Numerology 1.0.0 Setup",
+                  "Setup will guide you through the installation of Kivo Love Numerology 1.0.0.")
         welcome_picture(wine, machine, pictures)
-        for button, next_page in (("&Next >", "I &Agree"), ("I &Agree", "B&rowse...")):
-            machine.click_button(button, TITLE)
-            wait_for(f"the page with {next_page}", lambda: next_page in machine.page_texts(TITLE), timeout=30,
-                     interval=0.5)
-        machine.click_button("&Next >", TITLE)
-        box = wine.message_box(TITLE)
-        ours = machine.windows_path(os.path.join(folder, NAME))
-        check(box is not None and "holds other files" in box["text"] and ours in box["text"],
-              f"the folder page said {box}")
+        box = folder_page_box(wine, machine)
+        check("holds other files" in box["text"] and ours in box["text"], f"the folder page said {box}")
         check(wine.probe("press", TITLE, "OK")[0] == 0, "could not press OK")
-        wait_for("the Start-menu page", lambda: any("Start Menu folder" in t for t in machine.page_texts(TITLE)),
-                 timeout=30, interval=0.5)
-        machine.click_button("&Next >", TITLE)
-        wait_for("the desktop page", lambda: "&Install" in machine.page_texts(TITLE), timeout=30, interval=0.5)
-        texts = machine.page_texts(TITLE)
-        check(any("The Start menu gets a shortcut" in t for t in texts)
-              and f"Click Install to install Kivo Love Numerology 1.0.0 in {ours}." in texts,
-              f"the desktop page's texts: {texts}")
-        machine.click_button("&Install", TITLE)
-        wait_for("the Finish page", lambda: "Completing Kivo Love Numerology 1.0.0 Setup" in machine.page_texts(TITLE),
-                 timeout=120, interval=0.5)
-        check(any(t.startswith("Kivo Love Numerology 1.0.0 has been installed") for t in machine.page_texts(TITLE)),
-              f"the Finish page's texts: {machine.page_texts(TITLE)}")
+        page_says(machine, None, "Start Menu folder")
+        page_says(machine, "&Next >", "The Start menu gets a shortcut",
+                  f"Click Install to install Kivo Love Numerology 1.0.0 in {ours}.")
+        page_says(machine, "&Install", "Completing Kivo Love Numerology 1.0.0 Setup",
+                  "Kivo Love Numerology 1.0.0 has been installed")
         machine.click_button(f"Run {NAME}", TITLE)  # off: nothing is started
         machine.click_button("&Finish", TITLE)
         check(setup.wait(timeout=60) == 0, "the installer did not end with status 0")
@@ -155,17 +154,12 @@ def long_folder_by_hand(wine, machine, installer):
     before = machine.state()
     setup = machine.start(installer, "/D=" + LONG_FOLDER)
     try:
-        wait_for("the Welcome page", lambda: "&Next >" in machine.page_texts(TITLE), timeout=60, interval=0.5)
-        for button, next_page in (("&Next >", "I &Agree"), ("I &Agree", "B&rowse...")):
-            machine.click_button(button, TITLE)
-            wait_for(f"the page with {next_page}", lambda: next_page in machine.page_texts(TITLE), timeout=30,
-                     interval=0.5)
-        machine.click_button("&Next >", TITLE)
-        box = wine.message_box(TITLE)
-        check(box is not None and "is 250 characters long" in box["text"] and "at most 229 characters" in box["text"],
+        page_says(machine, None, "&Next >")
+        box = folder_page_box(wine, machine)
+        check("is 250 characters long" in box["text"] and "at most 229 characters" in box["text"],
               f"the folder page said {box}")
         check(wine.probe("press", TITLE, "OK")[0] == 0, "could not press OK")
-        wait_for("the folder page again", lambda: "B&rowse..." in machine.page_texts(TITLE), timeout=30, interval=0.5)
+        page_says(machine, None, "B&rowse...")
         machine.click_button("Cancel", TITLE)
         check(wine.probe("press", TITLE, "&Yes")[0] == 0, "no question whether to quit")
         setup.wait(timeout=60)
@@ -181,10 +175,6 @@ def run(wine, installer, prefix, pictures):
     machine = Machine(wine, prefix)
     machine.clean()
     documents = os.path.join(prefix, "drive_c", "users", "Public", "Documents")
-    kept = {}
-    for name in files_under(documents):
-        with open(os.path.join(documents, name), "rb") as file:
-            kept[name] = file.read()
     try:
         foreign_folder_silently(wine, machine, installer)
         refused_silently(wine, machine, installer)
@@ -192,12 +182,9 @@ def run(wine, installer, prefix, pictures):
         with machine.scaling(144):
             foreign_folder_by_hand(wine, machine, installer, pictures)
     finally:
+        # Empty, as Wine makes it.
         shutil.rmtree(documents, ignore_errors=True)
         os.makedirs(documents)
-        for name, data in kept.items():
-            os.makedirs(os.path.dirname(os.path.join(documents, name)), exist_ok=True)
-            with open(os.path.join(documents, name), "wb") as file:
-                file.write(data)
 
 
 if __name__ == "__main__":
