@@ -5,7 +5,9 @@ OUT-DIR/portable for the tests that run the program from there, and checks
 the program's folder: it lists it, finds exactly the files below, every DLL
 that a program file of it imports either in the folder or among Windows' own
 (the Wine prefix's system32), every DLL named in the third-party notices,
-and an installer of at most MAX-MB megabytes. Then it makes the next version's
+for each component of other authors found compiled into a DLL its notice
+with its licence, Windows line endings in LICENSE.txt and the notices, and
+an installer of at most MAX-MB megabytes. Then it makes the next version's
 installer of the same files into OUT-DIR/next, signed with a throwaway
 certificate made here (OUT-DIR/next/signer.pem), for the upgrade tests, and
 checks the signatures of that installer and of the program in it.
@@ -17,6 +19,7 @@ usage: package_check.py <windows-packages.cmake> <OUT-DIR> <PACKAGE-NAME> <MAX-M
 import os
 import re
 import shutil
+import struct
 import subprocess
 import sys
 import zipfile
@@ -38,6 +41,40 @@ EXPECTED = {
     "libwinpthread-1.dll",
     "libssp-0.dll",
 }
+
+
+# Code of other authors that Qt compiles into its libraries: a byte string
+# it leaves in a DLL, the name of its notice (section 6 of the notices) and
+# a line of its licence. Where Qt's own exported code is the only trace
+# (the class that carries the code), its name stands for it.
+BUNDLED = (
+    (b"Jean-loup Gailly and Mark Adler", "Data Compression Library (zlib)", "This software is provided 'as-is'"),
+    (b"this version of PCRE2 does not have", "PCRE2,", "THE BASIC LIBRARY FUNCTIONS"),
+    (b"(little endian + unaligned)", "PCRE2 - Stack-less Just-In-Time Compiler", "Redistribution and use in source"),
+    (struct.pack("<Q", 0xFA8FD5A0081C0288), "Efficient Binary-Decimal and Decimal-Binary Conversion Routines",
+     "Redistribution and use in source"),
+    (b"QCborStreamReader", "TinyCBOR", "Permission is hereby granted"),
+    (b"OutInBounce", "Easing Equations by Robert Penner", "Redistribution and use in source"),
+    (b"Blake2b_160", "BLAKE2", "Statement of Purpose"),
+    (b"Keccak_224", "SHA-3 - brg_endian", "The redistribution and use of this software"),
+    (b"Keccak_224", "SHA-3 - Keccak", "Statement of Purpose"),
+    (b"Sha384", "SHA-384 and SHA-512", "Redistribution and use in source"),
+    (b"uespemos", "SipHash Algorithm", "Statement of Purpose"),
+    (b"unicodeVersion", "Unicode Character Database", "UNICODE, INC. LICENSE AGREEMENT"),
+    (b"Africa/Abidjan", "Unicode Common Locale Data Repository", "UNICODE, INC. LICENSE AGREEMENT"),
+    (b"FREETYPE_PROPERTIES", "Freetype 2,", "The FreeType Project LICENSE"),
+    (b"ENDPROPERTIES\0_XFREE86_GLYPH_RANGES", "Freetype 2 - Bitmap Distribution Format", "Permission is hereby granted"),
+    (b"\0pcf\0", "Freetype 2 - Portable Compiled Format", "Permission is hereby granted"),
+    (b"QRasterPaintEngine", "Anti-aliasing rasterizer from FreeType 2", "The FreeType Project LICENSE"),
+    (b"HB_SHAPER_LIST", "HarfBuzz-NG", "Permission is hereby granted, without written agreement"),
+    (b"libpng version 1.", "LibPNG", "PNG Reference Library License"),
+    (b"Unsupported abi_version.", "MD4C", "Permission is hereby granted"),
+    (b"smoothScaled", "Smooth Scaling Algorithm", "Redistribution and use in source"),
+    (b"7QRegion", "X Server helper", "Permission is hereby granted"),
+    (b"AEacute\0Aacute\0Abreve", "Adobe Glyph List For New Fonts", "Redistribution and use in source"),
+    (b"sRGB IEC61966", "sRGB color profile icc file", "may be copied,"),
+    (b"WarmFlame", "WebGradients", "Permission is hereby granted"),
+)
 
 
 def fail(message):
@@ -66,6 +103,52 @@ def check_hardening(objdump, program):
     if not re.search(r"\s__stack_chk_fail$", ssp, re.MULTILINE):
         fail(f"{program}: no stack protector (no __stack_chk_fail from libssp-0.dll)")
     print(f"{os.path.basename(program)}: {', '.join(wanted)} and a stack protector")
+
+
+def notice_sections(text):
+    """{heading: text} of the numbered notices of section 6; a licence given
+    under another notice ("the text given under 6.N above") is taken from it."""
+    parts = re.split(r"^(6\.\d+ .*)$", text, flags=re.MULTILINE)
+    sections = dict(zip(parts[1::2], parts[2::2]))
+    by_number = {heading.split()[0]: body for heading, body in sections.items()}
+    return {heading: body + by_number.get((re.findall(r"given under (6\.\d+) above", body) or ["-"])[0], "")
+            for heading, body in sections.items()}
+
+
+def check_bundled_notices(folder, dlls, text):
+    """Every component of BUNDLED found in a shipped DLL has its notice with
+    its licence text."""
+    sections = notice_sections(text)
+    contents = {}
+    for dll in dlls:
+        with open(os.path.join(folder, dll), "rb") as data:
+            contents[dll] = data.read()
+    found = 0
+    for signature, name, licence in BUNDLED:
+        inside = [dll for dll, data in contents.items() if signature in data]
+        if not inside:
+            continue
+        found += 1
+        notices = [body for heading, body in sections.items() if name in heading]
+        if len(notices) != 1 or licence not in notices[0]:
+            fail(f"{', '.join(inside)} holds {name} ({signature!r}) but the notices have not one notice of it "
+                 f"with {licence!r}: {len(notices)}")
+    if found < len(BUNDLED) // 2:
+        fail(f"only {found} of the {len(BUNDLED)} bundled components found in {dlls}: are the signatures stale?")
+    print(f"the notices cover all {found} components of other authors found in the DLLs")
+
+
+def check_windows_texts(folder, source):
+    """The texts we ship for Windows have Windows line endings, and are the
+    repository's (which keeps Unix ones) otherwise unchanged."""
+    for shipped, original in (("LICENSE.txt", "LICENSE"), ("THIRD-PARTY-NOTICES.txt", "packaging/THIRD-PARTY-NOTICES.txt")):
+        with open(os.path.join(folder, shipped), "rb") as data:
+            text = data.read()
+        with open(os.path.join(source, original), "rb") as data:
+            wanted = data.read()
+        if text.count(b"\n") != text.count(b"\r\n") or text.replace(b"\r\n", b"\n") != wanted:
+            fail(f"{shipped} is not {original} with Windows line endings")
+    print("LICENSE.txt and THIRD-PARTY-NOTICES.txt have Windows line endings")
 
 
 def next_version_signed(config, out, name):
@@ -141,6 +224,9 @@ def main():
                     "apt-get source qt6-base=6.4.2", "scripts/build-qt-windows.sh"):
         if licence not in text:
             fail(f"the third-party notices lack {licence!r}")
+
+    check_bundled_notices(folder, sorted(f for f in found if f.endswith(".dll")), text)
+    check_windows_texts(folder, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", ".."))
 
     own = {os.path.basename(f).lower() for f in found}
     # The runner makes the Wine prefix, and with it Windows' own DLLs.

@@ -15,10 +15,8 @@ import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from wineharness import (MAIN_CLIENT, MAIN_TITLE, NAME, RUNNING, Machine, Program, check, log,  # noqa: E402
-                         run_wine_script, wait_for)
-
-UNINSTALL_TITLE = f"{NAME} Uninstall"
+from wineharness import (MAIN_CLIENT, MAIN_TITLE, NAME, RUNNING, UNINSTALL_TITLE, Machine, Program, check,  # noqa: E402
+                         log, run_wine_script, wait_for)
 
 
 def run(wine, installer, next_installer, prefix):
@@ -46,6 +44,7 @@ def run(wine, installer, next_installer, prefix):
         check(box["buttons"] in ("&Retry,Cancel", "Retry,Cancel"), f"the uninstaller offered {box['buttons']}")
         check(wine.probe("press", UNINSTALL_TITLE, "Cancel")[0] == 0, "could not press Cancel")
         uninstaller.wait(timeout=60)
+        machine.wait_for_uninstaller()
         check(machine.state() == installed, "Cancel in the uninstaller changed the install")
         log(f"the uninstaller said {box['text']!r} with {box['buttons']}; Cancel changed nothing")
     finally:

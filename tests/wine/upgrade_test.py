@@ -1,8 +1,11 @@
 #!/usr/bin/env python3
 """Under Wine, over an installed 1.0.0: the next version's installer (the
 same files, made by the package check with a throwaway certificate) started
-by hand on a German Windows speaks English only, carries our branding, shows
-our licence on its licence page, and Cancel on a later page leaves the old
+by hand on a German Windows speaks English only, names its version in its
+title, Welcome page and branding, says it upgrades from 1.0.0 to 1.0.1,
+shows our licence on its licence page, keeps any other installer or
+uninstaller of ours out while it runs ("Setup is already running.", silently
+status 8, nothing changed), and Cancel on a later page leaves the old
 install exactly as it was; run silently, it replaces every
 file and keeps one Add/Remove entry, and the program and uninstaller it
 installs carry valid signatures; the 1.0.0 installer, silent, then refuses
@@ -18,8 +21,8 @@ import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from wineharness import (NEWER_INSTALLED, SETUP_TITLE, UNINSTALL_KEY, Machine, TestFailure, check,  # noqa: E402
-                         log, run_wine_script, wait_for)
+from wineharness import (NEWER_INSTALLED, SETUP_RUNNING, UNINSTALL_KEY, Machine, TestFailure, check,  # noqa: E402
+                         log, run_wine_script, setup_title, wait_for)
 
 
 def words(text):
@@ -32,32 +35,59 @@ def verify_signature(path, certificate):
     check(result.returncode == 0, f"the signature of {path} does not verify:\n{result.stdout}{result.stderr}")
 
 
-def cancel_half_way(wine, machine, installer, licence):
-    """Starts the installer by hand, reads its licence page, goes on to the
-    Start-menu page and cancels there."""
+def one_at_a_time(wine, machine, installer, before):
+    """While an installer runs, another installer or the uninstaller, silent
+    or by hand, is refused and changes nothing."""
+    for what, status in (("a silent install", lambda: machine.install(installer, "/S")),
+                         ("the quiet uninstall", machine.uninstall)):
+        check(status() == SETUP_RUNNING and machine.state() == before, f"{what} ran beside the installer")
+    second = machine.start(installer)
+    try:
+        box = wine.message_box(setup_title("1.0.0"))
+        check(box is not None and box["text"] == "Setup is already running.", f"a second installer said {box}")
+        check(wine.probe("press", setup_title("1.0.0"), "OK")[0] == 0, "could not press OK")
+        check(second.wait(timeout=60) == SETUP_RUNNING, "the second installer did not end with status 8")
+    finally:
+        if second.poll() is None:
+            second.kill()
+    log("beside a running installer, another one says \"Setup is already running.\" and ends with status 8")
+
+
+def cancel_half_way(wine, machine, next_installer, installer, licence):
+    """Starts the installer by hand, reads its Welcome and licence pages, goes
+    on to the Start-menu page and cancels there."""
     before = machine.state()
+    title = setup_title("1.0.1")
     german = dict(os.environ, LANG="de_DE.UTF-8", LC_ALL="de_DE.UTF-8")
-    setup = subprocess.Popen([wine.runner, installer], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+    setup = subprocess.Popen([wine.runner, next_installer], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
                              env=german)
     try:
-        wait_for("the welcome page", lambda: any("Welcome to" in t for t in machine.page_texts()),
+        # The title names the version: the probe finds the window by it.
+        wait_for("the welcome page", lambda: any("Welcome to" in t for t in machine.page_texts(title)),
                  timeout=60, interval=0.5)
-        machine.click_button("&Next >")
-        wait_for("the licence page", lambda: "I &Agree" in " ".join(machine.page_texts()), timeout=30, interval=0.5)
-        texts = machine.page_texts()
+        texts = machine.page_texts(title)
+        check("Welcome to Kivo Love Numerology 1.0.1 Setup" in texts
+              and any(t.startswith("Setup will upgrade Kivo Love Numerology from version 1.0.0, which is installed "
+                                   "on this computer, to version 1.0.1.") for t in texts),
+              f"the Welcome page's texts: {texts}")
+        machine.click_button("&Next >", title)
+        wait_for("the licence page", lambda: "I &Agree" in " ".join(machine.page_texts(title)), timeout=30,
+                 interval=0.5)
+        texts = machine.page_texts(title)
         shown = [t for t in texts if t.startswith("MIT License")]
         check(len(shown) == 1 and words(shown[0]) == words(licence), f"the licence page shows {shown}")
         check("Please review the license terms before installing Kivo Love Numerology." in texts
-              and "Kivo Love Numerology 1.0" in texts and not any("Nullsoft" in t for t in texts),
+              and "Kivo Love Numerology 1.0.1" in texts and not any("Nullsoft" in t for t in texts),
               f"the licence page's texts: {texts}")
-        machine.click_button("I &Agree")
+        one_at_a_time(wine, machine, installer, before)
+        machine.click_button("I &Agree", title)
         # An upgrade stays in the installed folder: the Start-menu page next.
-        wait_for("the Start-menu page", lambda: any("Start Menu folder" in t for t in machine.page_texts()),
+        wait_for("the Start-menu page", lambda: any("Start Menu folder" in t for t in machine.page_texts(title)),
                  timeout=60, interval=0.5)
         check(machine.state() == before, "the installer changed something before the last page")
-        machine.click_button("Cancel")
+        machine.click_button("Cancel", title)
         # The system's own buttons speak the system's language.
-        check(wine.probe("press", SETUP_TITLE, "&Ja")[0] == 0, "no question whether to quit")
+        check(wine.probe("press", title, "&Ja")[0] == 0, "no question whether to quit")
         check(setup.wait(timeout=60) != 0, "a cancelled installer ended with status 0")
     finally:
         if setup.poll() is None:
@@ -65,7 +95,7 @@ def cancel_half_way(wine, machine, installer, licence):
             raise TestFailure("the installer did not end when cancelled")
     after = machine.state()
     check(after == before, f"Cancel changed the install:\nbefore {before}\nafter  {after}")
-    log("in English on a German system, with our branding and licence; Cancel on the Start-menu page "
+    log("in English on a German system, with the version, our branding and licence; Cancel on the Start-menu page "
         "left the old install as it was")
 
 
@@ -76,7 +106,7 @@ def run(wine, installer, next_installer, prefix, licence_file, certificate):
         licence = licence.read()
     check(machine.install(installer, "/S") == 0, "installing 1.0.0 failed")
 
-    cancel_half_way(wine, machine, next_installer, licence)
+    cancel_half_way(wine, machine, next_installer, installer, licence)
 
     # A damaged program file shows whether the upgrade really replaces it.
     with open(machine.program, "r+b") as program:

@@ -7,6 +7,7 @@ and types from the X side. A script gets, in order: the build's wine-run.sh,
 the probe, the program to test, then what it needs itself.
 """
 
+import contextlib
 import hashlib
 import os
 import re
@@ -47,11 +48,19 @@ class Wine:
         return [dict(field.split("=", 1) for field in line.split()) for line in lines if line.startswith("pid=")]
 
     def message_box(self, caption, wait=True):
-        """The system message box so captioned, as a dict, or None."""
+        """The system message box so captioned, as a dict, or None; a text of
+        several lines keeps them."""
         status, lines = self.probe("box", caption, wait=wait)
         if status != 0:
             return None
-        return dict(line.split("=", 1) for line in lines if "=" in line)
+        box, key = {}, None
+        for line in lines:
+            name, _, value = line.partition("=")
+            if name in ("boxes", "text", "icon", "buttons"):
+                key, box[name] = name, value
+            elif key:
+                box[key] += "\n" + line
+        return box
 
     def wait_for_window(self, caption, client, timeout=30):
         deadline = time.monotonic() + timeout
@@ -68,10 +77,17 @@ class Wine:
         check(result.returncode == 0, f"xdotool {' '.join(args)} failed: {result.stderr.strip()}")
         return result.stdout
 
+    def move_mouse(self, x, y):
+        """Moves the pointer to (x, y) of the screen; --sync would wait for a
+        move that never comes when it is there already (the next page's
+        button in the place of the last one's)."""
+        if self.xdotool("getmouselocation", "--shell").splitlines()[:2] != [f"X={x}", f"Y={y}"]:
+            self.xdotool("mousemove", "--sync", str(x), str(y))
+
     def click(self, window, x, y):
         """Clicks at (x, y) of a window's client area, as a mouse does."""
         left, top = (int(v) for v in window["origin"].split(","))
-        self.xdotool("mousemove", "--sync", str(left + x), str(top + y))
+        self.move_mouse(left + x, top + y)
         self.xdotool("click", "1")
 
     def screen_pixels(self, x, y, width, height):
@@ -84,11 +100,17 @@ class Wine:
 
 
 NAME = "Kivo Love Numerology"
-SETUP_TITLE = "Kivo Love Numerology Setup"
+UNINSTALL_TITLE = f"{NAME} Uninstall"
 UNINSTALL_KEY = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Kivo Love Numerology"
 VENDOR_KEY = r"HKLM\Software\Arvella Softwares"
+DESKTOP_KEY = r"HKCU\Control Panel\Desktop"
 # The installer's exit codes of its own (packaging/windows/installer.nsi).
-NEWER_INSTALLED, RUNNING = 3, 4
+NEWER_INSTALLED, RUNNING, CANNOT_REPLACE, FOLDER_TOO_LONG, FOLDER_TAKEN, SETUP_RUNNING = 3, 4, 5, 6, 7, 8
+
+
+def setup_title(version):
+    """The installer window's title, and its message boxes' caption."""
+    return f"{NAME} {version} Setup"
 
 
 def files_under(folder):
@@ -151,34 +173,77 @@ class Machine:
         return result.returncode
 
     def install(self, installer, *args):
+        """Runs an installer; an installer's /D=, unquoted, comes last."""
         return self.run(" ".join([f'"Z:{installer}"'.replace("/", "\\"), *args]))
+
+    def start(self, program, *args):
+        """Starts a program (an installer, by hand), given by its Linux or
+        Windows path; the process is the program's and ends with its status.
+        No argument may hold a space: Wine would quote it, and /D= must not be."""
+        return subprocess.Popen([self.wine.runner, program, *args], stdout=subprocess.DEVNULL,
+                                stderr=subprocess.DEVNULL)
+
+    def wait_for_uninstaller(self):
+        """Waits until no uninstaller runs here: one started without _?= runs
+        as a copy in the temporary folder (~nsuN.tmp) after its starter ends,
+        and keeps other installers out until it ends too."""
+        prefix = f"WINEPREFIX={self.prefix}".encode() + b"\0"
+
+        def running():
+            for pid in filter(str.isdigit, os.listdir("/proc")):
+                try:
+                    with open(f"/proc/{pid}/cmdline", "rb") as cmdline, open(f"/proc/{pid}/environ", "rb") as env:
+                        if re.search(rb"\\~nsu\w*\.tmp\\", cmdline.read()) and prefix in env.read():
+                            return True
+                except OSError:
+                    pass
+            return False
+
+        wait_for("the uninstaller to end", lambda: not running(), timeout=60, interval=0.2)
+
+    def windows_path(self, path):
+        """The Windows path (C:\\...) of a path inside the prefix's drive C."""
+        return "C:\\" + os.path.relpath(path, os.path.join(self.prefix, "drive_c")).replace("/", "\\")
 
     def uninstall(self, quiet=True):
         """Runs the registered (quiet) uninstall string; returns its status."""
         values = self.registry(UNINSTALL_KEY)[UNINSTALL_KEY.replace("HKLM", "HKEY_LOCAL_MACHINE")]
         return self.run(values["QuietUninstallString" if quiet else "UninstallString"][1])
 
+    def reg(self, *args):
+        return subprocess.run([self.wine.runner, "reg", *args], capture_output=True, timeout=60).returncode
+
+    @contextlib.contextmanager
+    def scaling(self, dpi):
+        """Windows programs started meanwhile see a display of dpi (96 is 100 %)."""
+        self.reg("add", DESKTOP_KEY, "/v", "LogPixels", "/t", "REG_DWORD", "/d", str(dpi), "/f")
+        try:
+            yield
+        finally:
+            self.reg("delete", DESKTOP_KEY, "/v", "LogPixels", "/f")
+
     def clean(self):
         """Nothing of ours, as on a new machine (after an earlier run that failed)."""
         for key in (UNINSTALL_KEY, VENDOR_KEY):
-            subprocess.run([self.wine.runner, "reg", "delete", key, "/f"], capture_output=True, timeout=60)
+            self.reg("delete", key, "/f")
+        self.reg("delete", DESKTOP_KEY, "/v", "LogPixels", "/f")
         shutil.rmtree(self.folder, ignore_errors=True)
         for shortcut in reversed(self.shortcuts()):
             (shutil.rmtree if os.path.isdir(shortcut) else os.remove)(shortcut)
 
-    def click_button(self, label, title=SETUP_TITLE):
+    def click_button(self, label, title):
         """Clicks, with the mouse, a button of the installer's window."""
         _, lines = self.wine.probe("controls", title)
         for line in lines:
             kind, place, text = (line.split("\t") + ["", ""])[:3]
             if kind == "Button" and text == label:
                 x, y, width, height = (int(v) for v in place.split(","))
-                self.wine.xdotool("mousemove", "--sync", str(x + width // 2), str(y + height // 2))
+                self.wine.move_mouse(x + width // 2, y + height // 2)
                 self.wine.xdotool("click", "1")
                 return
         raise TestFailure(f"no button {label!r} in the window {title!r}: {lines}")
 
-    def page_texts(self, title=SETUP_TITLE):
+    def page_texts(self, title):
         _, lines = self.wine.probe("controls", title)
         return [line.split("\t")[2].replace("\\n", "\n") for line in lines if line.count("\t") == 2]
 
