@@ -3,7 +3,15 @@
 # sanitizers, which bring their own checks and clash with these.
 # scripts/check-package.sh (hardening-check, readelf) fails when one is lost
 # from the packaged program, tests/wine/package_check.py on Windows.
-if(KIVO_SANITIZERS OR MSVC)
+if(KIVO_SANITIZERS)
+    return()
+endif()
+
+if(MSVC)
+    # MSVC has canaries (/GS), dynamic base and NX by default; Control Flow
+    # Guard and the CET shadow-stack mark it gives on request.
+    add_compile_options(/guard:cf)
+    add_link_options(/guard:cf /CETCOMPAT)
     return()
 endif()
 
