@@ -4,7 +4,6 @@
 #include <QWidget>
 
 #include <chrono>
-#include <cstdlib>
 #include <utility>
 
 #ifdef Q_OS_WIN
@@ -21,20 +20,6 @@
 namespace kivo::platform {
 
 namespace {
-
-InstanceGuardPlaces guardPlaces() {
-    InstanceGuardPlaces places;
-#ifdef KIVO_TEST_INSTANCE_FOLDER
-    // Test builds only: the end-to-end tests give each run of the real
-    // program a guard of its own, so that runs side by side, or a copy the
-    // user has open, never meet.
-    if (const char* folder = std::getenv("KIVO_TEST_INSTANCE_FOLDER"); folder != nullptr && *folder != '\0') {
-        places.runtimeFolder = folder;
-        places.home = folder;
-    }
-#endif
-    return places;
-}
 
 #ifdef Q_OS_WIN
 // Makes the message box topmost as it is activated: Wine leaves MB_TOPMOST
@@ -85,7 +70,6 @@ private:
 
 }  // namespace
 
-SystemPlatform::SystemPlatform() : guard_(guardPlaces()) {}
 SystemPlatform::SystemPlatform(InstanceGuardPlaces guardPlaces) : guard_(std::move(guardPlaces)) {}
 SystemPlatform::~SystemPlatform() = default;
 

@@ -1,0 +1,52 @@
+#include "app/program/RunMain.h"
+
+#include "app/program/Startup.h"
+#include "app/program/Translation.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+QtMessageHandler g_qtHandler = nullptr;
+bool g_mainWindowMade = false;
+
+// The program keeps no log, and Qt's own warnings can carry what the user
+// typed: a browser that cannot be started is reported with the whole
+// referral address, names and e-mail addresses included. Nothing is typed
+// before the main window exists, so until then Qt's messages go out as Qt
+// writes them: a start-up that fails (no display, no platform plugin) says
+// why. After that only the fatal ones do, which end the program.
+void filterMessage(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtFatalMsg || !g_mainWindowMade) {
+        g_qtHandler(type, context, message);
+    }
+    // A start-up that cannot go on (no display, no platform plugin) is no
+    // crash: it ends with status 1 rather than Qt's abort, which crash
+    // reporters would record. Later fatal messages are faults and still abort.
+    if (type == QtFatalMsg && !g_mainWindowMade) {
+        std::fflush(stderr);
+        std::_Exit(1);
+    }
+}
+
+}  // namespace
+
+namespace kivo {
+
+int runMain(int argc, char* argv[]) {
+    g_qtHandler = qInstallMessageHandler(&filterMessage);
+    // The program takes no arguments, and Qt would read its own options from
+    // them (-reverse, -stylesheet FILE, -platform NAME): Qt gets the
+    // program's name alone.
+    static char fallbackName[] = "kivo-love-numerology";
+    char* qtArgv[] = {argc > 0 && argv[0] != nullptr ? argv[0] : fallbackName, nullptr};
+    int qtArgc = 1;
+    QApplication app(qtArgc, qtArgv);
+    installTranslation();
+    return runProgram(app, [] { g_mainWindowMade = true; });
+}
+
+}  // namespace kivo
