@@ -13,19 +13,14 @@ namespace {
 QtMessageHandler g_qtHandler = nullptr;
 bool g_mainWindowMade = false;
 
-// The program keeps no log, and Qt's own warnings can carry what the user
-// typed: a browser that cannot be started is reported with the whole
-// referral address, names and e-mail addresses included. Nothing is typed
-// before the main window exists, so until then Qt's messages go out as Qt
-// writes them: a start-up that fails (no display, no platform plugin) says
-// why. After that only the fatal ones do, which end the program.
-void filterMessage(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (type == QtFatalMsg || !g_mainWindowMade) {
-        g_qtHandler(type, context, message);
-    }
-    // A start-up that cannot go on (no display, no platform plugin) is no
-    // crash: it ends with status 1 rather than Qt's abort, which crash
-    // reporters would record. Later fatal messages are faults and still abort.
+// Qt's messages go out as Qt writes them: none carries what the user typed
+// except those about starting the browser, which SystemPlatform::openUrl
+// silences together with the browser's own output. A start-up that cannot
+// go on (no display, no platform plugin) is no crash: it says why and ends
+// with status 1 rather than Qt's abort, which crash reporters would record.
+// Later fatal messages are faults and still abort.
+void handleQtMessage(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    g_qtHandler(type, context, message);
     if (type == QtFatalMsg && !g_mainWindowMade) {
         std::fflush(stderr);
         std::_Exit(1);
@@ -37,7 +32,7 @@ void filterMessage(QtMsgType type, const QMessageLogContext& context, const QStr
 namespace kivo {
 
 int runMain(int argc, char* argv[]) {
-    g_qtHandler = qInstallMessageHandler(&filterMessage);
+    g_qtHandler = qInstallMessageHandler(&handleQtMessage);
     // The program takes no arguments, and Qt would read its own options from
     // them (-reverse, -stylesheet FILE, -platform NAME): Qt gets the
     // program's name alone.
