@@ -74,6 +74,8 @@ private slots:
     void messageFieldIsNeverSeen();
     void keptOnTheScreen_data();
     void keptOnTheScreen();
+    void labelsFitTheirBoxesAtTheirDesignSize_data();
+    void labelsFitTheirBoxesAtTheirDesignSize();
 
     void placeholderRules_data();
     void placeholderRules();
@@ -255,6 +257,48 @@ void FrmExitPromoTest::keptOnTheScreen() {
     openWindow();
     QCOMPARE(window_->size(), QSize(741, 315));
     QCOMPARE(kivo::placeOnScreen(window_->size(), area), topLeft);
+}
+
+// Each label shows its whole text in its box: word-wrapped, the height of
+// its lines at its width; on one line, the line's width and height. A label
+// whose text fits at the size it was drawn with keeps that size; one that
+// does not (a wider replacement font) is made smaller, but only as far as
+// it must.
+void FrmExitPromoTest::labelsFitTheirBoxesAtTheirDesignSize_data() {
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<int>("designPixels");  // at 96 dots per inch
+    QTest::addColumn<float>("draw");        // picks the appeal of Label2
+    QTest::newRow("Label1, the title, 18 pt") << "Label1" << 24 << 0.0F;
+    for (int i = 0; i < 4; ++i) {
+        QTest::addRow("Label2, appeal %d, 9.75 pt", i) << "Label2" << 13 << static_cast<float>(i) / 4.0F;
+    }
+    QTest::newRow("Label3, the catalogue, 9 pt") << "Label3" << 12 << 0.0F;
+    QTest::newRow("lblGoToHome, 9 pt") << "lblGoToHome" << 12 << 0.0F;
+}
+
+void FrmExitPromoTest::labelsFitTheirBoxesAtTheirDesignSize() {
+    QFETCH(QString, label);
+    QFETCH(int, designPixels);
+    QFETCH(float, draw);
+    openWindow(draw);
+    const QLabel* box = child<QLabel>(*window_, label);
+    const auto fitsAt = [box](int pixels) {
+        QFont font = box->font();
+        font.setPixelSize(pixels);
+        const QRect room = box->contentsRect();
+        const int flags = int(box->alignment()) | (box->wordWrap() ? Qt::TextWordWrap : 0);
+        const QRect text =
+            QFontMetrics(font).boundingRect(QRect(0, 0, room.width(), 10000), flags, box->text());
+        return text.width() <= room.width() && text.height() <= room.height();
+    };
+    const int pixels = box->font().pixelSize();
+    QVERIFY2(fitsAt(pixels), qPrintable(QStringLiteral("clipped at %1 px").arg(pixels)));
+    if (fitsAt(designPixels)) {
+        QCOMPARE(pixels, designPixels);
+    } else {
+        QVERIFY2(pixels < designPixels && !fitsAt(pixels + 1),
+                 qPrintable(QStringLiteral("%1 px, drawn with %2 px").arg(pixels).arg(designPixels)));
+    }
 }
 
 void FrmExitPromoTest::placeholderRules_data() {
