@@ -130,7 +130,7 @@ void checkStepsEndAtTheHeadingNumbers(const frmMain& w) {
 
 }  // namespace
 
-class frmMainTest : public QObject {
+class FrmMainTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -709,5 +709,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(frmMainTest)
-#include "frmMainTest.moc"
+QTEST_MAIN(FrmMainTest)
+#include "FrmMainTest.moc"
