@@ -8,6 +8,7 @@
 #include "tests/support/RecordingPlatform.h"
 #include "ui/kit/ClassicLook.h"
 #include "ui/kit/TextRules.h"
+#include "ui/promo/ReferralAddress.h"
 #include "ui/promo/frmExitPromo.h"
 #include "ui/promo/modTellAFriend.h"
 
@@ -579,7 +580,7 @@ void FrmExitPromoTest::submitSendsTrimmedValuesAndTheDefaultMessage() {
     QCOMPARE(query.queryItemValue(QStringLiteral("taf5"), QUrl::FullyDecoded),
              QStringLiteral("bob@home.example"));
     QCOMPARE(query.queryItemValue(QStringLiteral("taf6"), QUrl::FullyDecoded),
-             modHelp::productHomeAddress().toString());
+             modTellAFriend::productHomeAddress().toString());
     // The fields are left as they were.
     QCOMPARE(child<QLineEdit>(*window_, "txtName")->text(), QStringLiteral("  Ann & Lee "));
     QCOMPARE(messageText(*window_), QStringLiteral("Your Message\n"));
