@@ -26,8 +26,6 @@ QUrl softwaresPageAddress() { return pageAt(kivo::endpoints::kMakerSite, "/arvel
 QUrl donatePageAddress() { return pageAt(kivo::endpoints::kHelpSite, "/donate.html"); }
 QUrl fullBrandPageAddress() { return pageAt(kivo::endpoints::kHelpSite, "/fully-branded.html"); }
 QUrl coBrandPageAddress() { return pageAt(kivo::endpoints::kHelpSite, "/co-brand.html"); }
-QUrl tellAFriendPageAddress() { return pageAt(kivo::endpoints::kMakerSite, "/tavik-refer-a-friend.php"); }
-QUrl productHomeAddress() { return pageAt(kivo::endpoints::kProductSite, "/"); }
 
 QString makerSiteDisplayName() { return homePageAddress().host(); }
 

@@ -22,10 +22,6 @@ QUrl softwaresPageAddress();
 QUrl donatePageAddress();
 QUrl fullBrandPageAddress();
 QUrl coBrandPageAddress();
-// The refer-a-friend submission page on the maker's site, without a query.
-QUrl tellAFriendPageAddress();
-// The root of the program's own site, "scheme://host/".
-QUrl productHomeAddress();
 
 // The maker's site as people read it in a caption, e.g. "www.example.example".
 QString makerSiteDisplayName();

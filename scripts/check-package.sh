@@ -49,6 +49,11 @@ grep -qx "License: Expat" "$copyright" || fail "the copyright file names no Expa
 grep -qF "<project_license>MIT</project_license>" "$x/usr/share/metainfo/example.arvella.KivoLoveNumerology.metainfo.xml" ||
   fail "the AppStream metadata does not give the MIT licence"
 file "$x/usr/bin/kivo-love-numerology" | grep -q ELF || fail "the program is not an executable"
+# The tests give their copy of the program a guard folder of their own
+# through this variable; the program that ships must not even know its name.
+if grep -qaF KIVO_TEST_INSTANCE_FOLDER "$x/usr/bin/kivo-love-numerology"; then
+  fail "the program reads KIVO_TEST_INSTANCE_FOLDER, a variable of the tests"
+fi
 
 # Every tag lintian shows, pedantic ones included, fails the check; a tag
 # that must stay needs an override with its reason.
@@ -83,4 +88,4 @@ sys.exit(1 if bad or not ours else 0)
 EOF
 
 echo "check-package: $(basename "$deb") holds the program, desktop entry, metainfo, icons, change log and" \
-  "manual page, passes lintian, and its program is hardened; Depends: $depends"
+  "manual page, passes lintian, and its program is hardened and free of test hooks; Depends: $depends"

@@ -4,7 +4,6 @@
 #include <QWidget>
 
 #include <chrono>
-#include <cstdlib>
 #include <utility>
 
 #ifdef Q_OS_WIN
@@ -22,20 +21,6 @@ namespace kivo::platform {
 
 namespace {
 
-InstanceGuardPlaces guardPlaces() {
-    InstanceGuardPlaces places;
-#ifdef KIVO_TEST_INSTANCE_FOLDER
-    // Test builds only: the end-to-end tests give each run of the real
-    // program a guard of its own, so that runs side by side, or a copy the
-    // user has open, never meet.
-    if (const char* folder = std::getenv("KIVO_TEST_INSTANCE_FOLDER"); folder != nullptr && *folder != '\0') {
-        places.runtimeFolder = folder;
-        places.home = folder;
-    }
-#endif
-    return places;
-}
-
 #ifdef Q_OS_WIN
 // Makes the message box topmost as it is activated: Wine leaves MB_TOPMOST
 // out, and nothing else can reach the box while MessageBoxW runs.
@@ -47,10 +32,16 @@ LRESULT CALLBACK keepBoxOnTop(int code, WPARAM wParam, LPARAM lParam) {
     return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
 #else
-// The browser launcher is started with our standard output and error, and a
-// launcher that fails prints the address it was given - for a referral, both
-// names, both e-mail addresses and the message - where the desktop session
-// keeps it in its journal. While one is started, both lead nowhere.
+// What keeps the user's entries out of any output, on its own. The program
+// keeps no log, yet an address handed to the browser reaches the output in
+// two ways, both while the browser is started: the launcher inherits our
+// standard output and error and, failing, prints the address it was given -
+// for a referral both names, both e-mail addresses and the message - where
+// the desktop session keeps it in its journal; and Qt itself warns, with
+// the whole address, that it found no browser or could not start one,
+// written to our standard error before QDesktopServices::openUrl returns.
+// No filter of Qt's messages can reach the launcher's output: while a
+// browser is started both streams lead nowhere.
 class QuietOutput {
 public:
     QuietOutput() {
@@ -85,7 +76,6 @@ private:
 
 }  // namespace
 
-SystemPlatform::SystemPlatform() : guard_(guardPlaces()) {}
 SystemPlatform::SystemPlatform(InstanceGuardPlaces guardPlaces) : guard_(std::move(guardPlaces)) {}
 SystemPlatform::~SystemPlatform() = default;
 

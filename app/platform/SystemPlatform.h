@@ -11,9 +11,9 @@ namespace kivo::platform {
 // where the platform has it.
 class SystemPlatform final : public Platform {
 public:
-    SystemPlatform();
-    // Tests put the single-instance guard's locks in folders of their own.
-    explicit SystemPlatform(InstanceGuardPlaces guardPlaces);
+    // The guard's locks in the user's own folders; tests give folders of
+    // their own.
+    explicit SystemPlatform(InstanceGuardPlaces guardPlaces = {});
     ~SystemPlatform() override;
 
     void showMessage(QWidget* parent, const QString& text, MessageIcon icon) override;

@@ -1,9 +1,9 @@
 // The program's whole run, as main() does it, with a user played by timers:
 // start, one reading, close the main window, leave the promotion window. The
 // real platform is in place (lock file, message boxes), so nothing of ours is
-// skipped; the caller points XDG_RUNTIME_DIR and KIVO_TEST_INSTANCE_FOLDER at
-// a folder of its own. Run by LeakTest.cpp under LeakSanitizer, which reports
-// at exit whatever the run left behind, and by hand under valgrind's memcheck.
+// skipped; the caller points XDG_RUNTIME_DIR and KIVO_TEST_INSTANCE_FOLDER
+// (the guard's folder, tests/support/PrivateGuard.h) at a folder of its own. Run by LeakTest.cpp under
+// LeakSanitizer, which reports at exit whatever the run left behind, and by hand under valgrind's memcheck.
 //
 //   leak_run             the run above; exit status 0 when every step was seen
 //   leak_run canary      the same, plus a main window and an object of ours
@@ -16,6 +16,7 @@
 
 #include "app/program/Startup.h"
 #include "tests/support/Controls.h"
+#include "tests/support/PrivateGuard.h"
 #include "ui/main/frmMain.h"
 #include "ui/promo/frmExitPromo.h"
 
@@ -78,6 +79,7 @@ void playTheUser() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    kivo::testing::installPrivateGuard();
     QApplication app(argc, argv);
     if (argc > 1 && std::strcmp(argv[1], "canary") == 0) {
         // Owned by nobody and never deleted: the fault the caller must catch.

@@ -36,7 +36,8 @@ struct ShownWindow {
         child<QLineEdit>(*window, "txtName", i)->setText(name);
         child<QComboBox>(*window, "cboDate", i)->setCurrentIndex(day - 1);
         child<QComboBox>(*window, "cboMonth", i)->setCurrentIndex(month - 1);
-        child<QComboBox>(*window, "cboYear", i)->setCurrentIndex(year - frmMain::kFirstYear);
+        auto* years = child<QComboBox>(*window, "cboYear", i);
+        years->setCurrentIndex(years->findText(QString::number(year)));
     }
 
     // Clicks the proceed button.

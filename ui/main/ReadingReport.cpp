@@ -135,7 +135,7 @@ void insertRun(QTextCursor& cursor, const QString& text, bool emphasis, int line
 
 }  // namespace
 
-void ComposeReport(QTextEdit& box, const modLoveCompatibility::CalculationState& state) {
+void writeReport(QTextEdit& box, const modLoveCompatibility::CalculationState& state) {
     box.clear();
     QTextCursor cursor = box.textCursor();
     insertRun(cursor,

@@ -33,6 +33,6 @@ protected:
 // seven lines (Life Path heading, rating, reading, an empty line, Destiny
 // heading, rating, reading), headings and ratings bold, readings plain, and
 // no line break after the last reading.
-void ComposeReport(QTextEdit& box, const modLoveCompatibility::CalculationState& state);
+void writeReport(QTextEdit& box, const modLoveCompatibility::CalculationState& state);
 
 }  // namespace kivo

@@ -178,7 +178,7 @@ void frmMain::TS_Click() {
     }
 }
 
-void frmMain::ComposeReport() { kivo::ComposeReport(*RTB_, modLoveCompatibility::state()); }
+void frmMain::ComposeReport() { kivo::writeReport(*RTB_, modLoveCompatibility::state()); }
 
 void frmMain::bringBrandLabelForward(BrandLabel label) {
     (label == BrandLabel::FullBrand ? lblFullBrand_ : lblCobrand_)->raise();

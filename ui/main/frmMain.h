@@ -39,10 +39,6 @@ class LinkLabel;
 class frmMain : public QMainWindow {
     Q_OBJECT
 public:
-    // The years the year lists offer.
-    static constexpr int kFirstYear = 1900;
-    static constexpr int kLastYear = 2050;
-
     // Builds the menus and the entry page, then runs Form_Load; the result
     // page gets its controls on the first proceed.
     explicit frmMain(QWidget* parent = nullptr);
@@ -62,6 +58,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The years the year lists offer.
+    static constexpr int kFirstYear = 1900;
+    static constexpr int kLastYear = 2050;
+
     void cmdProceed_Click();
     void cmdBack_Click();
     void mnuCalculate_Click();

@@ -1,5 +1,7 @@
 #include "ui/promo/ReferralAddress.h"
 
+#include "kivo_endpoints.h"
+
 #include <QUrlQuery>
 
 namespace modTellAFriend {
@@ -19,6 +21,15 @@ QString queryComponent(const QString& value) {
 }
 
 }  // namespace
+
+QUrl tellAFriendPageAddress() {
+    return QUrl(QString::fromUtf8(kivo::endpoints::kMakerSite) + QStringLiteral("/tavik-refer-a-friend.php"),
+                QUrl::StrictMode);
+}
+
+QUrl productHomeAddress() {
+    return QUrl(QString::fromUtf8(kivo::endpoints::kProductSite) + QStringLiteral("/"), QUrl::StrictMode);
+}
 
 QString composeReferralAddress(const QUrl& page, const QUrl& home, const ReferralValues& values) {
     QUrlQuery query;

@@ -28,6 +28,12 @@ public:
     // it non-modal, with no owner. The window deletes itself when it closes.
     static frmExitPromo* showExitPromotion();
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
     // The appeals for the forum site, numbered 0 to 3.
     static constexpr int kSupportTextCount = 4;
     static QString supportText(int number);
@@ -36,12 +42,6 @@ public:
     // form hands it on.
     QString txtMessageText() const;
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void changeEvent(QEvent* event) override;
-
-private:
     void createControls();
     void setTabOrder();
 

@@ -62,7 +62,7 @@ void SubmitReferral() {
     }
 
     strTafAddress =
-        composeReferralAddress(modHelp::tellAFriendPageAddress(), modHelp::productHomeAddress(),
+        composeReferralAddress(tellAFriendPageAddress(), productHomeAddress(),
                                {strTafName, strTafEmail, strTafMessage, strTafFriendName, strTafFriendEmail});
     modHelp::OpenTellAFriendURL();
 }

@@ -57,7 +57,7 @@ private slots:
 
         kivo::ReportBox box;
         box.setPlainText(QStringLiteral("an earlier report\nthat must go"));
-        kivo::ComposeReport(box, state);
+        kivo::writeReport(box, state);
 
         const auto weight = [](const QString& text, int bold) { return text.isEmpty() ? -1 : bold; };
         const QList<ReportLine> expected{
@@ -111,7 +111,7 @@ private slots:
         state.strDestinyRating = "Compatible";
         state.strDestinyReading = "Talk more.";
         kivo::ReportBox box;
-        kivo::ComposeReport(box, state);
+        kivo::writeReport(box, state);
         const QString all = box.toPlainText();
 
         QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(&box);

@@ -1,6 +1,6 @@
 // Every way of leaving the exit promotion window ends the program once, with
 // status 0 and no message. Each way runs as its own process
-// (kivo_promo_leaving): EndApplication acts once per process and for good.
+// (kivo_leaving_scenarios): EndApplication acts once per process and for good.
 
 #include "tests/support/ScenarioProcess.h"
 
@@ -19,7 +19,7 @@ private slots:
     void leavingEndsTheProgramOnce() {
         QFETCH(QString, scenario);
         const kivo::testing::ScenarioRun run =
-            kivo::testing::runScenario(QStringLiteral(KIVO_PROMO_LEAVING), {scenario}, 15000);
+            kivo::testing::runScenario(QStringLiteral(KIVO_LEAVING_SCENARIOS), {scenario}, 15000);
         QVERIFY(run.finished);
         QCOMPARE(run.exitStatus, QProcess::NormalExit);
         QCOMPARE(run.exitCode, 0);

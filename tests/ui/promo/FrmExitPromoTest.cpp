@@ -8,6 +8,7 @@
 #include "tests/support/RecordingPlatform.h"
 #include "ui/kit/ClassicLook.h"
 #include "ui/kit/TextRules.h"
+#include "ui/promo/ReferralAddress.h"
 #include "ui/promo/frmExitPromo.h"
 #include "ui/promo/modTellAFriend.h"
 
@@ -20,6 +21,7 @@
 #include <QUrlQuery>
 #include <QtTest>
 
+#include <array>
 #include <memory>
 
 namespace {
@@ -32,6 +34,29 @@ using kivo::testing::RecordingPlatform;
 using kivo::testing::windowOf;
 
 const QString kSpaceRefused = QStringLiteral("Email Address Cannot Contain Space");
+
+// How each of the four appeals for the forum site begins; %1 is the site.
+const std::array<QString, 4> kSupportTextStarts{
+    QStringLiteral("Arvella Softwares can be created and maintained only with your support."),
+    QStringLiteral("Please visit %1 regularly"), QStringLiteral("%1 is a free online discussion forum"),
+    QStringLiteral("%1 needs your help.")};
+
+// The appeal a fresh window shows when its first random number is `draw`.
+QString supportTextDrawn(RecordingPlatform& platform, float draw) {
+    platform.randomValues = {draw};
+    const frmExitPromo window;
+    return child<QLabel>(window, "Label2")->text();
+}
+
+bool isSupportText(const QString& text, int number) {
+    return text.startsWith(
+        kSupportTextStarts.at(static_cast<std::size_t>(number)).arg(modHelp::makerSiteDisplayName()));
+}
+
+// The message field's text as the user would read it, line breaks and all.
+QString messageText(const QWidget& window) {
+    return child<QPlainTextEdit>(window, "txtMessage")->toPlainText();
+}
 
 }  // namespace
 
@@ -50,6 +75,8 @@ private slots:
     void messageFieldIsNeverSeen();
     void keptOnTheScreen_data();
     void keptOnTheScreen();
+    void labelsFitTheirBoxesAtTheirDesignSize_data();
+    void labelsFitTheirBoxesAtTheirDesignSize();
 
     void placeholderRules_data();
     void placeholderRules();
@@ -145,13 +172,14 @@ void FrmExitPromoTest::supportTextFollowsTheDraw() {
     QFETCH(int, text);
     openWindow(draw);
     QCOMPARE(platform_->seedCount, 1);
-    QCOMPARE(child<QLabel>(*window_, "Label2")->text(), frmExitPromo::supportText(text));
+    const QString shown = child<QLabel>(*window_, "Label2")->text();
+    QVERIFY2(isSupportText(shown, text), qPrintable(shown));
 
     // Every load seeds afresh and draws again.
     platform_->randomValues = {0.5F};
     frmExitPromo second;
     QCOMPARE(platform_->seedCount, 2);
-    QCOMPARE(child<QLabel>(second, "Label2")->text(), frmExitPromo::supportText(2));
+    QVERIFY(isSupportText(child<QLabel>(second, "Label2")->text(), 2));
 }
 
 void FrmExitPromoTest::textsOfTheWindow() {
@@ -162,8 +190,9 @@ void FrmExitPromoTest::textsOfTheWindow() {
     // Four different appeals, each naming the forum site; only the second
     // lacks a closing full stop.
     QSet<QString> distinct;
-    for (int i = 0; i < frmExitPromo::kSupportTextCount; ++i) {
-        const QString text = frmExitPromo::supportText(i);
+    for (int i = 0; i < 4; ++i) {
+        const QString text = supportTextDrawn(*platform_, static_cast<float>(i) / 4.0F);
+        QVERIFY2(isSupportText(text, i), qPrintable(text));
         distinct.insert(text);
         QVERIFY2(text.contains(site), qPrintable(text));
         QCOMPARE(text.endsWith(QLatin1Char('.')), i != 1);
@@ -229,6 +258,48 @@ void FrmExitPromoTest::keptOnTheScreen() {
     openWindow();
     QCOMPARE(window_->size(), QSize(741, 315));
     QCOMPARE(kivo::placeOnScreen(window_->size(), area), topLeft);
+}
+
+// Each label shows its whole text in its box: word-wrapped, the height of
+// its lines at its width; on one line, the line's width and height. A label
+// whose text fits at the size it was drawn with keeps that size; one that
+// does not (a wider replacement font) is made smaller, but only as far as
+// it must.
+void FrmExitPromoTest::labelsFitTheirBoxesAtTheirDesignSize_data() {
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<int>("designPixels");  // at 96 dots per inch
+    QTest::addColumn<float>("draw");        // picks the appeal of Label2
+    QTest::newRow("Label1, the title, 18 pt") << "Label1" << 24 << 0.0F;
+    for (int i = 0; i < 4; ++i) {
+        QTest::addRow("Label2, appeal %d, 9.75 pt", i) << "Label2" << 13 << static_cast<float>(i) / 4.0F;
+    }
+    QTest::newRow("Label3, the catalogue, 9 pt") << "Label3" << 12 << 0.0F;
+    QTest::newRow("lblGoToHome, 9 pt") << "lblGoToHome" << 12 << 0.0F;
+}
+
+void FrmExitPromoTest::labelsFitTheirBoxesAtTheirDesignSize() {
+    QFETCH(QString, label);
+    QFETCH(int, designPixels);
+    QFETCH(float, draw);
+    openWindow(draw);
+    const QLabel* box = child<QLabel>(*window_, label);
+    const auto fitsAt = [box](int pixels) {
+        QFont font = box->font();
+        font.setPixelSize(pixels);
+        const QRect room = box->contentsRect();
+        const int flags = int(box->alignment()) | (box->wordWrap() ? Qt::TextWordWrap : 0);
+        const QRect text =
+            QFontMetrics(font).boundingRect(QRect(0, 0, room.width(), 10000), flags, box->text());
+        return text.width() <= room.width() && text.height() <= room.height();
+    };
+    const int pixels = box->font().pixelSize();
+    QVERIFY2(fitsAt(pixels), qPrintable(QStringLiteral("clipped at %1 px").arg(pixels)));
+    if (fitsAt(designPixels)) {
+        QCOMPARE(pixels, designPixels);
+    } else {
+        QVERIFY2(pixels < designPixels && !fitsAt(pixels + 1),
+                 qPrintable(QStringLiteral("%1 px, drawn with %2 px").arg(pixels).arg(designPixels)));
+    }
 }
 
 void FrmExitPromoTest::placeholderRules_data() {
@@ -332,29 +403,35 @@ void FrmExitPromoTest::fieldsHoldARealNameOrAddressAndNoMore() {
 void FrmExitPromoTest::messageFieldKeepsItsLineBreak() {
     openWindow();
     auto* message = child<QPlainTextEdit>(*window_, "txtMessage");
-    QCOMPARE(window_->txtMessageText(), QStringLiteral("Your Message\r\n"));
+    QCOMPARE(messageText(*window_), QStringLiteral("Your Message\n"));
 
     // Its first text differs from the prompt, so the focus leaves it alone.
     focusIn(message);
-    QCOMPARE(window_->txtMessageText(), QStringLiteral("Your Message\r\n"));
+    QCOMPARE(messageText(*window_), QStringLiteral("Your Message\n"));
     focusOut();
-    QCOMPARE(window_->txtMessageText(), QStringLiteral("Your Message\r\n"));
+    QCOMPARE(messageText(*window_), QStringLiteral("Your Message\n"));
 
     // Emptied and left: the prompt without the line break, cleared on return.
     focusIn(message);
     message->clear();
     focusOut();
-    QCOMPARE(window_->txtMessageText(), QStringLiteral("Your Message"));
+    QCOMPARE(messageText(*window_), QStringLiteral("Your Message"));
     focusIn(message);
-    QCOMPARE(window_->txtMessageText(), QString());
+    QCOMPARE(messageText(*window_), QString());
 
-    // Typed line breaks read back as CR LF; Tab leaves the field.
+    // Typed line breaks are sent as CR LF; Tab leaves the field.
     QTest::keyClicks(message, QStringLiteral("Hi"));
     QTest::keyClick(message, Qt::Key_Return);
     QTest::keyClicks(message, QStringLiteral("there"));
     QTest::keyClick(message, Qt::Key_Tab);
-    QCOMPARE(window_->txtMessageText(), QStringLiteral("Hi\r\nthere"));
     QCOMPARE(focusName(), QStringLiteral("cmdClose"));
+    fill(QStringLiteral("Ann"), QStringLiteral("ann@home.example"), QStringLiteral("Bob"),
+         QStringLiteral("bob@home.example"));
+    QTest::mouseClick(child<QPushButton>(*window_, "cmdSubmit"), Qt::LeftButton);
+    QCOMPARE(platform_->openedUrls.size(), 1);
+    QCOMPARE(QUrlQuery(platform_->openedUrls.constFirst())
+                 .queryItemValue(QStringLiteral("taf3"), QUrl::FullyDecoded),
+             QStringLiteral("Hi\r\nthere"));
 }
 
 void FrmExitPromoTest::emailFieldsRefuseSpaces_data() {
@@ -503,10 +580,10 @@ void FrmExitPromoTest::submitSendsTrimmedValuesAndTheDefaultMessage() {
     QCOMPARE(query.queryItemValue(QStringLiteral("taf5"), QUrl::FullyDecoded),
              QStringLiteral("bob@home.example"));
     QCOMPARE(query.queryItemValue(QStringLiteral("taf6"), QUrl::FullyDecoded),
-             modHelp::productHomeAddress().toString());
+             modTellAFriend::productHomeAddress().toString());
     // The fields are left as they were.
     QCOMPARE(child<QLineEdit>(*window_, "txtName")->text(), QStringLiteral("  Ann & Lee "));
-    QCOMPARE(window_->txtMessageText(), QStringLiteral("Your Message\r\n"));
+    QCOMPARE(messageText(*window_), QStringLiteral("Your Message\n"));
 }
 
 QTEST_MAIN(FrmExitPromoTest)

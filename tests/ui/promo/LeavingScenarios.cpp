@@ -41,7 +41,7 @@ protected:
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     if (argc < 2) {
-        std::printf("usage: kivo_promo_leaving exit-button|close-box|end-routine\n");
+        std::printf("usage: kivo_leaving_scenarios exit-button|close-box|end-routine\n");
         return 2;
     }
     const char* scenario = argv[1];

@@ -58,13 +58,13 @@ void verifyOpenedAddress(const RecordingPlatform& platform, const QStringList& v
     const QUrl opened(modTellAFriend::strTafAddress, QUrl::TolerantMode);
     QVERIFY2(opened.isValid(), qPrintable(opened.errorString()));
     QCOMPARE(opened.scheme(), QStringLiteral("https"));
-    QCOMPARE(opened.host(), modHelp::tellAFriendPageAddress().host());
+    QCOMPARE(opened.host(), modTellAFriend::tellAFriendPageAddress().host());
     QCOMPARE(opened.path(), QStringLiteral("/tavik-refer-a-friend.php"));
     QVERIFY(!opened.hasFragment());
     QCOMPARE(opened.toString(QUrl::FullyEncoded), modTellAFriend::strTafAddress);
 
     QStringList expected = values;
-    expected.append(modHelp::productHomeAddress().toString());
+    expected.append(modTellAFriend::productHomeAddress().toString());
 
     const QList<std::pair<QString, QString>> items = QUrlQuery(opened).queryItems(QUrl::FullyDecoded);
     QCOMPARE(items.size(), 6);
@@ -200,7 +200,7 @@ void ModTellAFriendTest::addressCarriesValuesUnchanged() {
     }
     QCOMPARE(modTellAFriend::strTafAddress,
              modTellAFriend::composeReferralAddress(
-                 modHelp::tellAFriendPageAddress(), modHelp::productHomeAddress(),
+                 modTellAFriend::tellAFriendPageAddress(), modTellAFriend::productHomeAddress(),
                  {values.at(0), values.at(1), values.at(2), values.at(3), values.at(4)}));
 }
 
@@ -227,7 +227,7 @@ void ModTellAFriendTest::emptyValuesKeepTheirEqualsSign() {
     // rather than a bare key. The form never sends one, but the composer
     // must not depend on that.
     const QString address = modTellAFriend::composeReferralAddress(
-        modHelp::tellAFriendPageAddress(), modHelp::productHomeAddress(),
+        modTellAFriend::tellAFriendPageAddress(), modTellAFriend::productHomeAddress(),
         {QString(), QStringLiteral(""), QStringLiteral("m"), QString(), QString()});
     const QString query = QUrl(address).query(QUrl::FullyEncoded);
     QVERIFY2(query.startsWith(QStringLiteral("taf1=&taf2=&taf3=m&taf4=&taf5=&taf6=")), qPrintable(query));

@@ -130,7 +130,7 @@ void checkStepsEndAtTheHeadingNumbers(const frmMain& w) {
 
 }  // namespace
 
-class frmMainTest : public QObject {
+class FrmMainTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -439,6 +439,16 @@ private slots:
         auto* box = child<QTextEdit>(w, "RTB");
         QCOMPARE(reportLines(*box->document()), expected);
 
+        // A screen reader finds the report by its name, can move there and
+        // reads it whole.
+        QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(box);
+        QVERIFY(reader->state().focusable);
+        QCOMPARE(reader->role(), QAccessible::EditableText);
+        QCOMPARE(reader->text(QAccessible::Name), QStringLiteral("Love compatibility report"));
+        QAccessibleTextInterface* text = reader->textInterface();
+        QVERIFY(text != nullptr);
+        QCOMPARE(text->text(0, text->characterCount()), box->toPlainText());
+
         // Again, through the hidden File entry: the same labels, one report.
         const QString report = box->toHtml();
         child<QAction>(w, "mnuCalculate")->trigger();
@@ -550,14 +560,17 @@ private slots:
     void tabsRaiseTheirOwnFrame_data() {
         QTest::addColumn<int>("tab");
         QTest::addColumn<QString>("frame");
-        QTest::newRow("life path") << 0 << "fraLifePath";
-        QTest::newRow("destiny") << 1 << "fraDestiny";
-        QTest::newRow("report") << 2 << "fraLoveCompatibility";
+        QTest::addColumn<QStringList>("tabWalk");  // where Tab goes from the strip
+        QTest::newRow("life path") << 0 << "fraLifePath" << QStringList{"cmdBack", "TS"};
+        QTest::newRow("destiny") << 1 << "fraDestiny" << QStringList{"cmdBack", "TS"};
+        // The keyboard reaches the reading, not only the mouse.
+        QTest::newRow("report") << 2 << "fraLoveCompatibility" << QStringList{"RTB", "cmdBack", "TS"};
     }
 
     void tabsRaiseTheirOwnFrame() {
         QFETCH(int, tab);
         QFETCH(QString, frame);
+        QFETCH(QStringList, tabWalk);
         ShownWindow shown;
         QVERIFY(shown.show());
         enterAnnAndCatherine(shown);
@@ -567,6 +580,14 @@ private slots:
         QTest::mouseClick(strip, Qt::LeftButton, {}, strip->tabRect(tab).center());
         QCOMPARE(frontResultFrame(*shown.window), frame);
         QCOMPARE(frontPage(*shown.window), QStringLiteral("fraResult"));
+
+        strip->setFocus(Qt::TabFocusReason);
+        QStringList walked;
+        for (qsizetype k = 0; k < tabWalk.size(); ++k) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            walked.append(focusName());
+        }
+        QCOMPARE(walked, tabWalk);
     }
 
     void backResetsTheUserAndTheListsOnlyAndKeepsTheResults() {
@@ -688,5 +709,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(frmMainTest)
-#include "frmMainTest.moc"
+QTEST_MAIN(FrmMainTest)
+#include "FrmMainTest.moc"
