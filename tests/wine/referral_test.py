@@ -3,7 +3,7 @@
 A click into a field of the inactive promotion window: another window is in
 front (a topmost window of the probe's), the click goes straight into "Your
 Name", and what is typed there replaces the placeholder: the address the
-browser gets says taf1=Ann, not "Your NameAnn".
+browser gets says taf1=Zelda, not "Your NameZelda".
 
 Then the longest address: e-mail addresses padded with characters that are
 percent-encoded make the address exactly as long as the program opens
@@ -12,6 +12,9 @@ browser gets it and the program runs on. One character more: the address is
 not opened, our own message box (caption "Kivo Love Numerology") says why,
 and after OK the program runs on. Wine's ShellExecuteW itself faults on
 addresses of about a thousand characters.
+
+Nothing of the referral, neither a value typed nor an address, shows in
+what the program writes.
 """
 
 import os
@@ -31,6 +34,9 @@ EMAIL = (8 + 240 + 112, 216 + 24 + 9)
 FRIEND_NAME = (8 + 6 + 112, 216 + 48 + 9)
 FRIEND_EMAIL = (8 + 240 + 112, 216 + 48 + 9)
 SUBMIT = (8 + 128 + 112, 216 + 72 + 9)
+# What is typed: the name, the e-mail address, the message, the friend's
+# name and e-mail address, in the order of the address's taf1 to taf5.
+TYPED = ("Zelda", "zelda@x.org", "Quillon lake at noon", "Orson", "orson@x.org")
 
 
 def encoded(text):
@@ -73,7 +79,10 @@ def padded_email(length):
 
 def test_referral(wine, program, launch):
     with tempfile.NamedTemporaryFile(prefix="kivo-browser-", suffix=".log") as browser_log:
-        app = launch(program, env={"KIVO_FAKE_BROWSER_LOG": browser_log.name})
+        # Qt's messages go to standard error, where the test reads them, not
+        # to the debugger. (Wine hands a QT_ variable to Windows programs by
+        # its name with WINE before it.)
+        app = launch(program, env={"KIVO_FAKE_BROWSER_LOG": browser_log.name, "WINEQT_FORCE_STDERR_LOGGING": "1"})
         wine.wait_for_window(MAIN_TITLE, MAIN_CLIENT)
         status, _ = wine.probe("close", MAIN_TITLE, MAIN_CLIENT)
         assert status == 0, "could not close the main window"
@@ -89,22 +98,28 @@ def test_referral(wine, program, launch):
         _, front = wine.probe("foreground")
         assert "caption=kivo_wine_probe cover" in front, f"the covering window is not in front: {front}"
 
+        name, email, message, friend_name, friend_email = TYPED
         wine.click(promotion, *NAME)
-        wine.xdotool("type", "--delay", "20", "Ann")
+        wine.xdotool("type", "--delay", "20", name)
         _, front = wine.probe("foreground")
         assert f"client={PROMOTION_CLIENT}" in front, f"the click did not activate the form: {front}"
-        fill(wine, promotion, EMAIL, "ann@x.org")
-        fill(wine, promotion, FRIEND_NAME, "Bob")
-        fill(wine, promotion, FRIEND_EMAIL, "bob@x.org")
+        fill(wine, promotion, EMAIL, email)
+        fill(wine, promotion, FRIEND_NAME, friend_name)
+        # The message field lies outside the frame's visible part: Tab leads
+        # there from the friend's name.
+        wine.xdotool("key", "Tab", "ctrl+a")
+        wine.xdotool("type", "--delay", "10", message)
+        fill(wine, promotion, FRIEND_EMAIL, friend_email)
         wine.click(promotion, *SUBMIT)
         first = wait_for_addresses(browser_log.name, 1)[0]
-        name = urllib.parse.parse_qs(urllib.parse.urlsplit(first).query).get("taf1")
-        assert name == ["Ann"], f"the form sent the name {name}: {first}"
-        log("typed into the placeholder field of the inactive window, the form sent taf1=Ann")
+        sent = urllib.parse.parse_qs(urllib.parse.urlsplit(first).query)
+        assert [sent.get(f"taf{i}") for i in range(1, 6)] == [[value] for value in TYPED], \
+            f"the form sent {first}"
+        log(f"typed into the placeholder field of the inactive window, the form sent taf1={name}")
 
         # The same form with the sender's address padded to the longest.
-        email = padded_email(LONGEST_ADDRESS - len(first) + len(encoded("ann@x.org")))
-        fill(wine, promotion, EMAIL, email)
+        longest_email = padded_email(LONGEST_ADDRESS - len(first) + len(encoded(email)))
+        fill(wine, promotion, EMAIL, longest_email)
         wine.click(promotion, *SUBMIT)
         longest = wait_for_addresses(browser_log.name, 2)[1]
         assert len(longest) == LONGEST_ADDRESS, f"the address is {len(longest)} characters long: {longest}"
@@ -132,3 +147,12 @@ def test_referral(wine, program, launch):
         assert status == 0, "could not close the exit promotion window"
         code = app.wait_for_exit()
         assert code == 0, f"the program ended with status {code}: {app.output()}"
+
+        # The address as opened, and each value typed, plain and as the
+        # address carries it.
+        values = TYPED + (longest_email, longest_email + "a")
+        referral = dict.fromkeys(addresses(browser_log.name) + list(values) + [encoded(v) for v in values])
+        output = app.output()
+        shown = [text for text in referral if text in output]
+        assert not shown, f"the program wrote what the referral carries ({shown}):\n{output}"
+        log(f"its {len(output)} characters of output hold nothing of the referral")
