@@ -2,7 +2,7 @@
 # project: the release, bench, test and Windows builds. Not under the
 # sanitizers, which bring their own checks and clash with these.
 # scripts/check-package.sh (hardening-check, readelf) fails when one is lost
-# from the packaged program, tests/wine/package_check.py on Windows.
+# from the packaged program, tests/wine/package_test.py on Windows.
 if(KIVO_SANITIZERS)
     return()
 endif()

@@ -2,7 +2,7 @@
 # plugins it loads, and the compiler's run-time libraries. Explicit rules
 # rather than Qt's deployment script: they work the same for a cross build
 # from Linux (where Qt has no windeployqt) and for MSVC, with every Qt 6.
-# tests/wine/package_check.py checks the result against the program's
+# tests/wine/package_test.py checks the result against the program's
 # imports, and the installer's test against the DLLs it really loads.
 
 foreach(_module Core Gui Widgets)

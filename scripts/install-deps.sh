@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-tools-dev qt6-l10n-tools
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
-  xvfb xauth xdotool x11-utils xclip
+  python3-pytest xvfb xauth xdotool x11-utils xclip
   imagemagick
   clang libclang-rt-14-dev
   dbus-x11 at-spi2-core python3-pyatspi gir1.2-atspi-2.0

@@ -35,10 +35,10 @@ import sys
 import tempfile
 import time
 
-# A benchmark run leaves no compiled copy of the harness in the source tree.
+# A benchmark run leaves no compiled copy of the tests' X support in the source tree.
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tests", "e2e"))
-from xharness import XServer, private_runtime_dir, require_tools, stop_process  # noqa: E402
+from xsupport import XServer, private_runtime_dir, stop_process  # noqa: E402
 
 # Ours against the text floor.
 INSTRUCTION_TARGET = 1.13
@@ -188,7 +188,10 @@ def main():
     if args.profile_runs < (1 if args.check else 0):
         parser.error("--check needs at least one profile run")
 
-    require_tools("Xvfb", "dbus-daemon")
+    missing = [tool for tool in ("Xvfb", "dbus-daemon") if shutil.which(tool) is None]
+    if missing:
+        print(f"{', '.join(missing)} not installed (scripts/install-deps.sh installs them)", file=sys.stderr)
+        return 2
     if args.profile_runs and shutil.which("valgrind") is None:
         print("valgrind is needed for the instruction counts; install it or pass --profile-runs 0",
               file=sys.stderr)

@@ -1,4 +1,3 @@
-#!/usr/bin/env python3
 """End to end: one whole reading through the accessibility bus alone, as a
 screen reader would do it.
 
@@ -16,22 +15,22 @@ Ann, 22 November 1963, and Catherine, 9 September 1998:
   Destiny    A1 N5 N5 = 11 -> 2                 and   C3 A1 T2 H8 E5 R9 I9 N5 E5 = 47 -> 11 -> 2
 
 Without Xvfb, dbus-daemon, the AT-SPI bus launcher or pyatspi the test
-reports itself skipped (exit status 77), never passed.
-
-usage: atspi_reading_test.py <path to kivo-love-numerology>
+is skipped, never passed.
 """
 
 import os
 import shutil
 import subprocess
 import sys
-import time
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import pytest
 
-import xharness  # noqa: E402
-from xharness import (Program, TestFailure, XServer, check, log, main_guard,  # noqa: E402
-                      private_runtime_dir, read_line, skip, stop_process)
+import xsupport
+from xsupport import log, read_line, stop_process
+
+# pyatspi's own calls into the deprecated parts of the AT-SPI library.
+pytestmark = [pytest.mark.tools("Xvfb", "dbus-daemon"),
+              pytest.mark.filterwarnings("ignore::DeprecationWarning:pyatspi")]
 
 MAIN_TITLE = "Kivo Love Numerology v1.0"
 PROCEED = "Get Our Love Numerology Reading"
@@ -70,13 +69,10 @@ def find_bus_launcher():
     return next((p for p in BUS_LAUNCHER_PLACES if os.access(p, os.X_OK)), None)
 
 
-def require_accessibility_tools():
-    """Returns the AT-SPI bus launcher; skips the test when anything is missing."""
+@pytest.fixture
+def bus_launcher():
+    """The AT-SPI bus launcher; skips the test when it or pyatspi is missing."""
     missing = []
-    if shutil.which("Xvfb") is None:
-        missing.append("Xvfb (package xvfb)")
-    if shutil.which("dbus-daemon") is None:
-        missing.append("dbus-daemon (package dbus-daemon)")
     launcher = find_bus_launcher()
     if launcher is None:
         missing.append("at-spi-bus-launcher (package at-spi2-core)")
@@ -88,7 +84,7 @@ def require_accessibility_tools():
     except (ImportError, ValueError) as error:
         missing.append(f"pyatspi for {sys.executable} ({error}; packages python3-pyatspi, gir1.2-atspi-2.0)")
     if missing:
-        skip("the AT-SPI reading test needs " + ", ".join(missing))
+        pytest.skip("the AT-SPI reading test needs " + ", ".join(missing))
     return launcher
 
 
@@ -112,8 +108,8 @@ class SessionBus:
         stop_process(self.process)
 
 
-def wait_for(what, probe, timeout=TIMEOUT):
-    """The harness's wait, letting the AT-SPI library take in the events the
+def wait_until(what, probe, timeout=TIMEOUT):
+    """The shared wait, letting the AT-SPI library take in the events the
     program sent before each look. The tree may change under a walk, so its
     errors count as "not yet"."""
     from gi.repository import GLib
@@ -123,8 +119,8 @@ def wait_for(what, probe, timeout=TIMEOUT):
             pass
         return probe()
 
-    return xharness.wait_for(what, fresh, timeout, interval=POLL,
-                             retry_on=(GLib.Error, RuntimeError, NotImplementedError))
+    return xsupport.wait_until(what, fresh, timeout, interval=POLL,
+                               retry_on=(GLib.Error, RuntimeError, NotImplementedError))
 
 
 def wait_for_accessibility_bus(session_address):
@@ -141,7 +137,7 @@ def wait_for_accessibility_bus(session_address):
                               GLib.VariantType.new("(s)"), Gio.DBusCallFlags.NO_AUTO_START, 1000, None)
         return reply.unpack()[0]
 
-    found = wait_for("the AT-SPI bus launcher to own org.a11y.Bus", address)
+    found = wait_until("the AT-SPI bus launcher to own org.a11y.Bus", address)
     log(f"AT-SPI bus at {found}")
     bus.close_sync(None)
 
@@ -177,7 +173,7 @@ def by_role(root, role):
 
 
 def one(nodes, what):
-    check(len(nodes) == 1, f"expected one {what}, found {len(nodes)}")
+    assert len(nodes) == 1, f"expected one {what}, found {len(nodes)}"
     return nodes[0]
 
 
@@ -190,8 +186,8 @@ def press(button):
     actions = button.queryAction()
     names = [actions.getName(i) for i in range(actions.nActions)]
     index = next((i for i, n in enumerate(names) if n.lower() in ("press", "click")), None)
-    check(index is not None, f"button {button.name!r} offers no press action, only {names}")
-    check(actions.doAction(index), f"the press action of {button.name!r} was refused")
+    assert index is not None, f"button {button.name!r} offers no press action, only {names}"
+    assert actions.doAction(index), f"the press action of {button.name!r} was refused"
 
 
 def find_program_application(pyatspi, Atspi, pid):
@@ -210,16 +206,16 @@ def read_through_accessibility(pid):
     # A hung program fails the test in seconds, not after D-Bus's 25.
     Atspi.set_timeout(5000, 15000)
 
-    app = wait_for("the program on the AT-SPI bus", lambda: find_program_application(pyatspi, Atspi, pid))
+    app = wait_until("the program on the AT-SPI bus", lambda: find_program_application(pyatspi, Atspi, pid))
     # No cache: every name and text is read fresh from the program.
     app.set_cache_mask(Atspi.Cache.NONE)
-    frame = wait_for(f"the frame {MAIN_TITLE!r}",
-                     lambda: next((f for f in by_role(app, "frame") if f.name == MAIN_TITLE), None))
+    frame = wait_until(f"the frame {MAIN_TITLE!r}",
+                       lambda: next((f for f in by_role(app, "frame") if f.name == MAIN_TITLE), None))
     log(f"found the frame {MAIN_TITLE!r} of {app.name!r}")
     try:
         run_reading(frame)
-    except TestFailure as failure:
-        raise TestFailure(f"{failure}\nthe program's tree:\n{outline(frame)}") from None
+    except AssertionError as failure:
+        raise AssertionError(f"{failure}\nthe program's tree:\n{outline(frame)}") from None
 
 
 def run_reading(frame):
@@ -229,26 +225,27 @@ def run_reading(frame):
         combos = {n.name: n for n in by_role(frame, "combo box") if n.name in DATES}
         return (texts, combos) if len(texts) == len(NAMES) and len(combos) == len(DATES) else None
 
-    fields, lists = wait_for(f"inputs named {sorted(NAMES) + sorted(DATES)}", inputs)
+    fields, lists = wait_until(f"inputs named {sorted(NAMES) + sorted(DATES)}", inputs)
+
     def check_buttons(captions):
         buttons = {n.name for n in by_role(frame, "push button")}
         for caption in captions:
-            check(caption in buttons, f"no button {caption!r} among {sorted(buttons)}")
-        check(not any("&" in b for b in buttons), f"a button caption still shows its access-key marker: {buttons}")
+            assert caption in buttons, f"no button {caption!r} among {sorted(buttons)}"
+        assert not any("&" in b for b in buttons), f"a button caption still shows its access-key marker: {buttons}"
         return buttons
 
     buttons = check_buttons([PROCEED])
-    check(not [n for n in by_role(frame, "label") if n.name.startswith(LIFE_PATH_HEADING)],
-          "a Life Path heading shows a result before anything was entered")
+    assert not [n for n in by_role(frame, "label") if n.name.startswith(LIFE_PATH_HEADING)], \
+        "a Life Path heading shows a result before anything was entered"
     log(f"inputs by name: {sorted(fields) + sorted(lists)}; buttons: {sorted(buttons)}")
 
     for name, value in NAMES.items():
         field = fields[name]
-        check(field.queryEditableText().setTextContents(value), f"{name!r} refused its text")
-        check(text_of(field) == value, f"{name!r} holds {text_of(field)!r} instead of {value!r}")
+        assert field.queryEditableText().setTextContents(value), f"{name!r} refused its text"
+        assert text_of(field) == value, f"{name!r} holds {text_of(field)!r} instead of {value!r}"
     for name, (number, entry) in DATES.items():
         lists[name].queryValue().currentValue = float(number)
-        wait_for(f"{name!r} to show {entry!r}", lambda node=lists[name], entry=entry: node.description == entry)
+        wait_until(f"{name!r} to show {entry!r}", lambda node=lists[name], entry=entry: node.description == entry)
     log("both people entered: Ann 22 November 1963, Catherine 9 September 1998")
 
     press(one([n for n in by_role(frame, "push button") if n.name == PROCEED], f"button {PROCEED!r}"))
@@ -259,76 +256,62 @@ def run_reading(frame):
         destiny = [n for n in labels if n.name.startswith(DESTINY_HEADING)]
         return (life[0], destiny[0]) if len(life) == 1 and len(destiny) == 1 else None
 
-    life, destiny = wait_for("both result headings", headings)
+    life, destiny = wait_until("both result headings", headings)
     log(f"headings: {life.name!r}, {destiny.name!r}")
     # The result page's controls come with the first result.
     check_buttons([PROCEED, BACK])
-    check(life.name == EXPECTED_LIFE_PATH, f"Life Path heading {life.name!r}, expected {EXPECTED_LIFE_PATH!r}")
-    check(destiny.name == EXPECTED_DESTINY, f"Destiny heading {destiny.name!r}, expected {EXPECTED_DESTINY!r}")
-    check(life.description == EXPECTED_LIFE_PATH_STEPS,
-          f"Life Path steps {life.description!r}, expected {EXPECTED_LIFE_PATH_STEPS!r}")
-    check(destiny.description == EXPECTED_DESTINY_STEPS,
-          f"Destiny steps {destiny.description!r}, expected {EXPECTED_DESTINY_STEPS!r}")
+    assert life.name == EXPECTED_LIFE_PATH, f"Life Path heading {life.name!r}, expected {EXPECTED_LIFE_PATH!r}"
+    assert destiny.name == EXPECTED_DESTINY, f"Destiny heading {destiny.name!r}, expected {EXPECTED_DESTINY!r}"
+    assert life.description == EXPECTED_LIFE_PATH_STEPS, \
+        f"Life Path steps {life.description!r}, expected {EXPECTED_LIFE_PATH_STEPS!r}"
+    assert destiny.description == EXPECTED_DESTINY_STEPS, \
+        f"Destiny steps {destiny.description!r}, expected {EXPECTED_DESTINY_STEPS!r}"
 
     # Each heading shares its frame with its short reading.
     for heading in (life, destiny):
         others = [n.name for n in by_role(heading.parent, "label") if n.name != heading.name]
-        check(len(others) == 1 and len(others[0]) > len("Reading"),
-              f"no short reading next to {heading.name!r}: {others}")
+        assert len(others) == 1 and len(others[0]) > len("Reading"), \
+            f"no short reading next to {heading.name!r}: {others}"
     report = one([n for n in by_role(frame, "text") if n.name == REPORT], f"report {REPORT!r}")
     content = text_of(report)
-    check(content.startswith("Your Love Numerology Reading Based on Life Path Number\n")
-          and "\nYour Love Numerology Reading Based on Destiny Number\n" in content,
-          f"the report reads {content[:200]!r}")
+    assert (content.startswith("Your Love Numerology Reading Based on Life Path Number\n")
+            and "\nYour Love Numerology Reading Based on Destiny Number\n" in content), \
+        f"the report reads {content[:200]!r}"
     try:
         report.queryEditableText()
-        check(False, "the read-only report offers AT-SPI a way to edit it")
     except NotImplementedError:
         pass
+    else:
+        raise AssertionError("the read-only report offers AT-SPI a way to edit it")
     log(f"short readings and the report ({len(content)} characters) are readable; the report is not editable")
 
 
-def run(executable, launcher):
-    with XServer() as x, private_runtime_dir() as runtime:
-        base_env = x.env(XDG_RUNTIME_DIR=runtime)
-        base_env.pop("AT_SPI_BUS_ADDRESS", None)
-        bus = SessionBus(runtime, base_env)
-        a11y = None
-        app = None
-        try:
-            # The program, the launcher and this script's AT-SPI library all
-            # find the accessibility bus through this session and display.
-            os.environ.update(DISPLAY=x.display, DBUS_SESSION_BUS_ADDRESS=bus.address, XDG_RUNTIME_DIR=runtime,
-                              QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
-            os.environ.pop("AT_SPI_BUS_ADDRESS", None)
-            os.environ.pop("WAYLAND_DISPLAY", None)
-            a11y = subprocess.Popen([launcher, "--launch-immediately"], env=dict(os.environ),
-                                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-            wait_for_accessibility_bus(bus.address)
-
-            app = Program(executable, x, runtime)
-            read_through_accessibility(app.pid)
-            x.screenshot("atspi-reading.png")
-            check(app.running(), f"the program ended during the reading: {app.output()}")
-        finally:
-            if app is not None:
-                app.terminate()
-            stop_process(a11y)
-            bus.stop()
-        log("program ended")
+@pytest.fixture
+def accessibility_bus(bus_launcher, xserver, runtime_dir, monkeypatch):
+    """A private session bus and the AT-SPI bus on it, which the program, the
+    launcher and this test's AT-SPI library all find through the session and
+    the display in the environment."""
+    base_env = xserver.env(XDG_RUNTIME_DIR=runtime_dir)
+    base_env.pop("AT_SPI_BUS_ADDRESS", None)
+    bus = SessionBus(runtime_dir, base_env)
+    a11y = None
+    try:
+        for name, value in dict(DISPLAY=xserver.display, DBUS_SESSION_BUS_ADDRESS=bus.address,
+                                XDG_RUNTIME_DIR=runtime_dir, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1").items():
+            monkeypatch.setenv(name, value)
+        monkeypatch.delenv("AT_SPI_BUS_ADDRESS", raising=False)
+        monkeypatch.delenv("WAYLAND_DISPLAY", raising=False)
+        a11y = subprocess.Popen([bus_launcher, "--launch-immediately"], env=dict(os.environ),
+                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        wait_for_accessibility_bus(bus.address)
+        yield
+    finally:
+        stop_process(a11y)
+        bus.stop()
 
 
-def main():
-    if len(sys.argv) != 2:
-        print(__doc__)
-        return 2
-    executable = os.path.abspath(sys.argv[1])
-    launcher = require_accessibility_tools()
-    started = time.monotonic()
-    status = main_guard(lambda: run(executable, launcher))
-    log(f"took {time.monotonic() - started:.1f} s")
-    return status
-
-
-if __name__ == "__main__":
-    sys.exit(main())
+def test_reading(accessibility_bus, xserver, launch):
+    app = launch()
+    read_through_accessibility(app.pid)
+    xserver.screenshot("atspi-reading.png")
+    assert app.running(), f"the program ended during the reading: {app.output()}"

@@ -1,4 +1,3 @@
-#!/usr/bin/env python3
 """End to end: the program leaves the X selections alone.
 
 On a private X server, one xclip process owns CLIPBOARD ("kivo-clipboard-
@@ -20,19 +19,16 @@ tab strip are found from the window's size: the menu bar is what the window
 has above the 640 x 452 client area. The link labels and the Back button are
 left out: they open a browser or leave the result page, which is not what
 this test is about.
-
-usage: clipboard_test.py <path to kivo-love-numerology>
 """
 
-import os
 import subprocess
-import sys
 import time
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import pytest
 
-from xharness import (MESSAGE_TITLE, Program, TestFailure, XServer, check, log,  # noqa: E402
-                      private_runtime_dir, run_script, steps_tip_contrast, stop_process, wait_for)
+from xsupport import MESSAGE_TITLE, log, steps_tip_contrast, stop_process, wait_until
+
+pytestmark = pytest.mark.tools("Xvfb", "xdotool", "xclip", "import")
 CLIENT_HEIGHT = 452
 CLIPBOARD_TEXT = "kivo-clipboard-sentinel"
 PRIMARY_TEXT = "kivo-primary-sentinel"
@@ -61,7 +57,7 @@ class SelectionOwner:
                                         stderr=subprocess.DEVNULL)
         self.process.stdin.write(text.encode())
         self.process.stdin.close()
-        wait_for(f"xclip to own {selection}", lambda: self.read() == text, interval=0.05)
+        wait_until(f"xclip to own {selection}", lambda: self.read() == text, interval=0.05)
         log(f"xclip (pid {self.process.pid}) owns {selection}: {text!r}")
 
     def read(self):
@@ -70,9 +66,9 @@ class SelectionOwner:
         return result.stdout.decode(errors="replace") if result.returncode == 0 else None
 
     def check_kept(self, after):
-        check(self.process.poll() is None, f"the {self.selection} selection was taken over after {after}")
+        assert self.process.poll() is None, f"the {self.selection} selection was taken over after {after}"
         text = self.read()
-        check(text == self.text, f"{self.selection} reads {text!r} after {after}, not {self.text!r}")
+        assert text == self.text, f"{self.selection} reads {text!r} after {after}, not {self.text!r}"
 
     def stop(self):
         stop_process(self.process)
@@ -88,7 +84,7 @@ class Window:
         self.left = int(geometry["X"])
         self.top = int(geometry["Y"])
         self.menu = int(geometry["HEIGHT"]) - CLIENT_HEIGHT
-        check(0 < self.menu < 80, f"unexpected window height {geometry['HEIGHT']}")
+        assert 0 < self.menu < 80, f"unexpected window height {geometry['HEIGHT']}"
 
     def at(self, place):
         px, py = place
@@ -96,7 +92,7 @@ class Window:
 
     def run(self, *args):
         result = self.x.xdotool(*args)
-        check(result.returncode == 0, f"xdotool {' '.join(args)} failed: {result.stderr.strip()}")
+        assert result.returncode == 0, f"xdotool {' '.join(args)} failed: {result.stderr.strip()}"
 
     def move(self, place):
         self.run("mousemove", "--sync", *self.at(place))
@@ -120,7 +116,7 @@ class Window:
         """The window's pixels as (width, RGB bytes)."""
         shot = subprocess.run(["import", "-window", self.id, "-depth", "8", "ppm:-"], env=self.x.env(),
                               capture_output=True, timeout=30)
-        check(shot.returncode == 0, f"import failed: {shot.stderr.decode(errors='replace')}")
+        assert shot.returncode == 0, f"import failed: {shot.stderr.decode(errors='replace')}"
         data = shot.stdout
         fields, at = [], 0
         while len(fields) < 4:  # P6 width height maxval, separated by white space
@@ -131,7 +127,7 @@ class Window:
                 end += 1
             fields.append(data[at:end])
             at = end
-        check(fields[0] == b"P6" and fields[3] == b"255", f"unexpected picture header {fields}")
+        assert fields[0] == b"P6" and fields[3] == b"255", f"unexpected picture header {fields}"
         return int(fields[1]), data[at + 1:]
 
     def pixel(self, place):
@@ -163,8 +159,8 @@ def wait_for_look(window, what, measure, good, screenshot):
         return good(seen[-1])
 
     try:
-        wait_for(what, looks_right, interval=0.2, detail=lambda: f"last seen {seen[-1]}")
-    except TestFailure:
+        wait_until(what, looks_right, interval=0.2, detail=lambda: f"last seen {seen[-1]}")
+    except AssertionError:
         window.x.screenshot(screenshot)
         raise
     return seen[-1]
@@ -183,106 +179,103 @@ def wait_for_report(window):
                          lambda share: share > 0.6, "clipboard-no-report.png")
 
 
-def run(executable):
-    with XServer() as x, private_runtime_dir() as runtime:
-        clipboard = SelectionOwner(x, "clipboard", CLIPBOARD_TEXT)
-        primary = SelectionOwner(x, "primary", PRIMARY_TEXT)
-        app = Program(executable, x, runtime)
-        try:
-            main_window = x.wait_for_main_window(app)
-            w = Window(x, main_window)
-            x.xdotool("windowfocus", "--sync", main_window)
-            log(f"main window {main_window} at {w.left},{w.top}, menu bar {w.menu} px")
-            entry_share = w.white_share(REPORT_INSIDE)
-
-            # The user's name field has the focus; four Tabs lead past the
-            # user's date lists to the partner's name.
-            w.run("type", "--delay", "40", "Ann")
-            w.keys("Tab", "Tab", "Tab", "Tab")
-            w.run("type", "--delay", "40", "Catherine")
-            w.keys("alt+g")
-            wait_for_result_page(w)
-            check(not x.find_windows(MESSAGE_TITLE, pid=app.pid), "the entries were refused")
-            ratio, tip = steps_tip_contrast(
-                lambda left, top, width, height: x.screen_pixels(w.left + left, w.top + w.menu + top, width, height),
-                lambda px, py: w.move((px, py)))
-            x.screenshot("steps-tip.png")
-            check(ratio >= 4.5, f"the steps tip at {tip} reads at {ratio:.2f} : 1")
-            log(f"the steps tip at {tip} reads at {ratio:.1f} : 1")
-            w.click(REPORT_TAB)
-            share = wait_for_report(w)
-            check(entry_share < 0.5, f"the entry page looks like the report ({entry_share:.2f} white)")
-            log(f"report shown ({share:.2f} of its box white, entry page {entry_share:.2f})")
-            for owner in (clipboard, primary):
-                owner.check_kept("typing the names and asking for the reading")
-
-            left, top, right, bottom = REPORT_INSIDE
-            rounds = [
-                ("drags over the report box", lambda: (
-                    w.drag((left, top), (right, bottom)),
-                    w.drag((right, top + 20), (left, top + 20)),
-                    w.drag((left + 10, bottom - 10), (right - 10, top + 10)))),
-                ("double and triple clicks in the report box", lambda: (
-                    w.click((300, 150), repeat=2),
-                    w.click((200, 200), repeat=3))),
-                ("middle and right clicks in the report box", lambda: (
-                    w.click((300, 180), button=2),
-                    w.click((300, 180), button=3),
-                    w.keys("Escape"))),
-                ("keys in the report box", lambda: (
-                    w.click((300, 150)),
-                    w.keys("ctrl+a", "ctrl+c", "ctrl+Insert", "ctrl+x", "shift+Delete",
-                           "shift+Down", "shift+Down", "shift+End", "ctrl+shift+End", "ctrl+c",
-                           "Page_Down", "Home", "ctrl+a", "ctrl+c"))),
-                ("a select-all drag then Ctrl+C", lambda: (
-                    w.drag((left, top), (right, bottom)),
-                    w.keys("ctrl+c", "ctrl+Insert"))),
-                ("mouse moves over the whole window", lambda: [
-                    w.move((px, py)) for py in range(40, 380, 30) for px in (12, 200, 400, 620)]),
-                ("clicks, drags and keys on the rest of the window", lambda: (
-                    w.click(PAGE_MARGIN),
-                    w.keys("ctrl+a", "ctrl+c"),
-                    w.click(RESULT_FRAME_EDGE),
-                    w.drag(PAGE_MARGIN, (right, bottom)),
-                    w.click(FIRST_TAB),
-                    w.keys("ctrl+a", "ctrl+c", "ctrl+Insert"),
-                    w.drag((40, 150), (590, 250)),
-                    w.keys("ctrl+c"),
-                    w.click(REPORT_TAB))),
-            ]
-            for name, act in rounds:
-                act()
-                time.sleep(0.5)
-                check(app.running(), f"the program ended during {name}: {app.output()}")
-                check(not x.find_windows(MESSAGE_TITLE, pid=app.pid), f"a message box appeared during {name}")
-                for owner in (clipboard, primary):
-                    owner.check_kept(name)
-                log(f"both selections kept after {name}")
-
-            wait_for_report(w)
-            log("the report is still in front")
-
-            # Out the ordinary way: File > Exit, then leave the promotion
-            # window. In the sanitizer build a leak report would make the
-            # exit status non-zero.
-            x.exit_by_menu(main_window)
-            promotion = x.wait_for_promotion(app, main_window)
-            for owner in (clipboard, primary):
-                owner.check_kept("closing the main window")
-            x.press_key(promotion, "alt+x")
-            app.expect_clean_exit()
-            for owner in (clipboard, primary):
-                owner.check_kept("the program's end")
-            log("both selections kept to the end")
-        finally:
-            app.terminate()
-            clipboard.stop()
-            primary.stop()
+@pytest.fixture
+def selections(xserver):
+    """xclip owning CLIPBOARD and PRIMARY, for as long as the test."""
+    owners = [SelectionOwner(xserver, "clipboard", CLIPBOARD_TEXT)]
+    try:
+        owners.append(SelectionOwner(xserver, "primary", PRIMARY_TEXT))
+        yield owners
+    finally:
+        for owner in owners:
+            owner.stop()
 
 
-def main():
-    return run_script(__doc__, ('Xvfb', 'xdotool', 'xclip', 'import'), run)
+def test_selections_kept(xserver, launch, selections):
+    x = xserver
+    app = launch()
+    main_window = x.wait_for_main_window(app)
+    w = Window(x, main_window)
+    x.xdotool("windowfocus", "--sync", main_window)
+    log(f"main window {main_window} at {w.left},{w.top}, menu bar {w.menu} px")
+    entry_share = w.white_share(REPORT_INSIDE)
 
+    # The user's name field has the focus; four Tabs lead past the
+    # user's date lists to the partner's name.
+    w.run("type", "--delay", "40", "Ann")
+    w.keys("Tab", "Tab", "Tab", "Tab")
+    w.run("type", "--delay", "40", "Catherine")
+    w.keys("alt+g")
+    wait_for_result_page(w)
+    assert not x.find_windows(MESSAGE_TITLE, pid=app.pid), "the entries were refused"
+    ratio, tip = steps_tip_contrast(
+        lambda left, top, width, height: x.screen_pixels(w.left + left, w.top + w.menu + top, width, height),
+        lambda px, py: w.move((px, py)))
+    x.screenshot("steps-tip.png")
+    assert ratio >= 4.5, f"the steps tip at {tip} reads at {ratio:.2f} : 1"
+    log(f"the steps tip at {tip} reads at {ratio:.1f} : 1")
+    w.click(REPORT_TAB)
+    share = wait_for_report(w)
+    assert entry_share < 0.5, f"the entry page looks like the report ({entry_share:.2f} white)"
+    log(f"report shown ({share:.2f} of its box white, entry page {entry_share:.2f})")
+    for owner in selections:
+        owner.check_kept("typing the names and asking for the reading")
 
-if __name__ == "__main__":
-    sys.exit(main())
+    left, top, right, bottom = REPORT_INSIDE
+    rounds = [
+        ("drags over the report box", lambda: (
+            w.drag((left, top), (right, bottom)),
+            w.drag((right, top + 20), (left, top + 20)),
+            w.drag((left + 10, bottom - 10), (right - 10, top + 10)))),
+        ("double and triple clicks in the report box", lambda: (
+            w.click((300, 150), repeat=2),
+            w.click((200, 200), repeat=3))),
+        ("middle and right clicks in the report box", lambda: (
+            w.click((300, 180), button=2),
+            w.click((300, 180), button=3),
+            w.keys("Escape"))),
+        ("keys in the report box", lambda: (
+            w.click((300, 150)),
+            w.keys("ctrl+a", "ctrl+c", "ctrl+Insert", "ctrl+x", "shift+Delete",
+                   "shift+Down", "shift+Down", "shift+End", "ctrl+shift+End", "ctrl+c",
+                   "Page_Down", "Home", "ctrl+a", "ctrl+c"))),
+        ("a select-all drag then Ctrl+C", lambda: (
+            w.drag((left, top), (right, bottom)),
+            w.keys("ctrl+c", "ctrl+Insert"))),
+        ("mouse moves over the whole window", lambda: [
+            w.move((px, py)) for py in range(40, 380, 30) for px in (12, 200, 400, 620)]),
+        ("clicks, drags and keys on the rest of the window", lambda: (
+            w.click(PAGE_MARGIN),
+            w.keys("ctrl+a", "ctrl+c"),
+            w.click(RESULT_FRAME_EDGE),
+            w.drag(PAGE_MARGIN, (right, bottom)),
+            w.click(FIRST_TAB),
+            w.keys("ctrl+a", "ctrl+c", "ctrl+Insert"),
+            w.drag((40, 150), (590, 250)),
+            w.keys("ctrl+c"),
+            w.click(REPORT_TAB))),
+    ]
+    for name, act in rounds:
+        act()
+        time.sleep(0.5)
+        assert app.running(), f"the program ended during {name}: {app.output()}"
+        assert not x.find_windows(MESSAGE_TITLE, pid=app.pid), f"a message box appeared during {name}"
+        for owner in selections:
+            owner.check_kept(name)
+        log(f"both selections kept after {name}")
+
+    wait_for_report(w)
+    log("the report is still in front")
+
+    # Out the ordinary way: File > Exit, then leave the promotion
+    # window. In the sanitizer build a leak report would make the
+    # exit status non-zero.
+    x.exit_by_menu(main_window)
+    promotion = x.wait_for_promotion(app, main_window)
+    for owner in selections:
+        owner.check_kept("closing the main window")
+    x.press_key(promotion, "alt+x")
+    app.expect_clean_exit()
+    for owner in selections:
+        owner.check_kept("the program's end")
+    log("both selections kept to the end")

@@ -1,4 +1,3 @@
-#!/usr/bin/env python3
 """End to end: closing the main window brings up the exit promotion window,
 and leaving that window ends the program with status 0.
 
@@ -8,24 +7,22 @@ it, and checks that the process exits with status 0. The promotion window
 asks to stay above other windows (_NET_WM_STATE_ABOVE), so the browser
 windows its links open do not cover it.
 
-    via close-box   both windows are closed by their close box, i.e. the
-                    WM_DELETE_WINDOW message a window manager sends
-    via keyboard    the main window by File > Exit (Alt+F, X), the promotion
-                    window by its Exit button's access key (Alt+X)
-
-usage: exit_promotion_test.py <path to kivo-love-numerology> close-box|keyboard
+    close-box   both windows are closed by their close box, i.e. the
+                WM_DELETE_WINDOW message a window manager sends
+    keyboard    the main window by File > Exit (Alt+F, X), the promotion
+                window by its Exit button's access key (Alt+X)
 """
 
 import ctypes
 import ctypes.util
-import os
 import subprocess
-import sys
 import time
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import pytest
 
-from xharness import (Program, XServer, check, log, private_runtime_dir, run_script)  # noqa: E402
+from xsupport import log
+
+pytestmark = pytest.mark.tools("Xvfb", "xdotool", "xprop")
 
 PROMOTION_SIZE = "741x315"
 
@@ -47,7 +44,7 @@ def press_close_box(display, window):
     instead, which no user can do.) Xvfb runs no window manager, so we send it
     ourselves through Xlib."""
     name = ctypes.util.find_library("X11")
-    check(name, "libX11 not found")
+    assert name, "libX11 not found"
     x11 = ctypes.CDLL(name)
     x11.XOpenDisplay.restype = ctypes.c_void_p
     x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
@@ -59,7 +56,7 @@ def press_close_box(display, window):
     x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
 
     dpy = x11.XOpenDisplay(display.encode())
-    check(dpy, f"cannot open display {display}")
+    assert dpy, f"cannot open display {display}"
     try:
         event = _Event()
         event.xclient.type = 33  # ClientMessage
@@ -68,7 +65,7 @@ def press_close_box(display, window):
         event.xclient.format = 32
         event.xclient.data[0] = x11.XInternAtom(dpy, b"WM_DELETE_WINDOW", 0)
         event.xclient.data[1] = 0  # CurrentTime
-        check(x11.XSendEvent(dpy, int(window), 0, 0, ctypes.byref(event)) != 0, "XSendEvent failed")
+        assert x11.XSendEvent(dpy, int(window), 0, 0, ctypes.byref(event)) != 0, "XSendEvent failed"
         x11.XFlush(dpy)
     finally:
         x11.XCloseDisplay(dpy)
@@ -80,38 +77,31 @@ def window_states(x, window):
     return result.stdout
 
 
-def run(executable, via):
-    with XServer() as x, private_runtime_dir() as runtime:
-        with Program(executable, x, runtime) as app:
-            main_window = x.wait_for_main_window(app)
-            if via == "close-box":
-                press_close_box(x.display, main_window)
-            else:
-                x.exit_by_menu(main_window)
+@pytest.mark.parametrize("via", ["close-box", "keyboard"])
+def test_exit_promotion(xserver, launch, via):
+    x = xserver
+    app = launch()
+    main_window = x.wait_for_main_window(app)
+    if via == "close-box":
+        press_close_box(x.display, main_window)
+    else:
+        x.exit_by_menu(main_window)
 
-            promotion = x.wait_for_promotion(app, main_window)
-            geometry = x.window_geometry(promotion)
-            size = f"{geometry.get('WIDTH')}x{geometry.get('HEIGHT')}"
-            check(size == PROMOTION_SIZE, f"the promotion window is {size}, not {PROMOTION_SIZE}")
-            states = window_states(x, promotion)
-            check("_NET_WM_STATE_ABOVE" in states, f"the promotion window is not kept on top: {states}")
-            log(f"promotion window {promotion} is up, {size}, kept on top")
-            x.screenshot(f"exit-promotion-{via}.png")
+    promotion = x.wait_for_promotion(app, main_window)
+    geometry = x.window_geometry(promotion)
+    size = f"{geometry.get('WIDTH')}x{geometry.get('HEIGHT')}"
+    assert size == PROMOTION_SIZE, f"the promotion window is {size}, not {PROMOTION_SIZE}"
+    states = window_states(x, promotion)
+    assert "_NET_WM_STATE_ABOVE" in states, f"the promotion window is not kept on top: {states}"
+    log(f"promotion window {promotion} is up, {size}, kept on top")
+    x.screenshot(f"exit-promotion-{via}.png")
 
-            # The program does not end with the main window.
-            time.sleep(0.5)
-            check(app.running(), f"the program ended while the promotion window was open: {app.output()}")
+    # The program does not end with the main window.
+    time.sleep(0.5)
+    assert app.running(), f"the program ended while the promotion window was open: {app.output()}"
 
-            if via == "close-box":
-                press_close_box(x.display, promotion)
-            else:
-                x.press_key(promotion, "alt+x")
-            app.expect_clean_exit()
-
-
-def main():
-    return run_script(__doc__, ('Xvfb', 'xdotool', 'xprop'), run, modes=('close-box', 'keyboard'))
-
-
-if __name__ == "__main__":
-    sys.exit(main())
+    if via == "close-box":
+        press_close_box(x.display, promotion)
+    else:
+        x.press_key(promotion, "alt+x")
+    app.expect_clean_exit()

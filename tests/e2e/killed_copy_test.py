@@ -1,4 +1,3 @@
-#!/usr/bin/env python3
 """End to end: the single-instance guard survives kill -9 of the running copy.
 
 Starts the real program on a private X server, waits for its main window,
@@ -7,19 +6,17 @@ starts the next copy: its main window must appear, with no "already running"
 message box, and it must hold the lock now. Twice in a row, so a lock taken
 over from a killed copy is itself taken over the same way. Who holds the
 lock is read from the kernel's list of file locks, /proc/locks.
-
-usage: killed_copy_test.py <path to kivo-love-numerology>
 """
 
 import os
 import signal
-import sys
 import time
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import pytest
 
-from xharness import (MESSAGE_TITLE, Program, XServer, check, log, private_runtime_dir,  # noqa: E402
-                      run_script)
+from xsupport import MESSAGE_TITLE, log
+
+pytestmark = pytest.mark.tools("Xvfb", "xdotool")
 LOCK_NAME = "kivo-love-numerology.lock"
 ROUNDS = 2
 
@@ -39,44 +36,27 @@ def lock_owner(path):
     return None
 
 
-def start_and_wait(executable, x, runtime, name):
-    app = Program(executable, x, runtime, name=name)
-    x.wait_for_main_window(app)
-    return app
+def test_killed_copy_lock_taken_over(xserver, runtime_dir, launch):
+    x = xserver
+    lock = os.path.join(runtime_dir, LOCK_NAME)
+    running = launch(name="copy 1")
+    x.wait_for_main_window(running)
+    for n in range(2, ROUNDS + 2):
+        assert lock_owner(lock) == running.pid, \
+            f"the lock names {lock_owner(lock)}, not the running copy {running.pid}"
+        os.kill(running.pid, signal.SIGKILL)
+        status = running.wait_for_exit()
+        assert status == -signal.SIGKILL, f"the copy ended with {status}, not by SIGKILL"
+        assert os.path.exists(lock), "the killed copy's lock file is gone; nothing was tested"
+        assert lock_owner(lock) is None, f"the lock is still held, by {lock_owner(lock)}"
+        log(f"killed {running.name}; its lock file is left behind, no longer locked")
 
-
-def run(executable):
-    with XServer() as x, private_runtime_dir() as runtime:
-        lock = os.path.join(runtime, LOCK_NAME)
-        running = start_and_wait(executable, x, runtime, "copy 1")
-        try:
-            for n in range(2, ROUNDS + 2):
-                check(lock_owner(lock) == running.pid,
-                      f"the lock names {lock_owner(lock)}, not the running copy {running.pid}")
-                os.kill(running.pid, signal.SIGKILL)
-                status = running.wait_for_exit()
-                check(status == -signal.SIGKILL, f"the copy ended with {status}, not by SIGKILL")
-                check(os.path.exists(lock), "the killed copy's lock file is gone; nothing was tested")
-                check(lock_owner(lock) is None, f"the lock is still held, by {lock_owner(lock)}")
-                log(f"killed {running.name}; its lock file is left behind, no longer locked")
-
-                running = start_and_wait(executable, x, runtime, f"copy {n}")
-                # A refusal would show its box instead of, not beside, the
-                # main window; give a late one the chance to appear anyway.
-                time.sleep(0.5)
-                check(running.running(), f"{running.name} ended: {running.output()}")
-                check(not x.find_windows(MESSAGE_TITLE, pid=running.pid),
-                      f"{running.name} says another copy is running")
-                check(lock_owner(lock) == running.pid,
-                      f"{running.name} runs without owning the lock ({lock_owner(lock)})")
-                log(f"{running.name} took over the lock")
-        finally:
-            running.terminate()
-
-
-def main():
-    return run_script(__doc__, ('Xvfb', 'xdotool'), run)
-
-
-if __name__ == "__main__":
-    sys.exit(main())
+        running = launch(name=f"copy {n}")
+        x.wait_for_main_window(running)
+        # A refusal would show its box instead of, not beside, the
+        # main window; give a late one the chance to appear anyway.
+        time.sleep(0.5)
+        assert running.running(), f"{running.name} ended: {running.output()}"
+        assert not x.find_windows(MESSAGE_TITLE, pid=running.pid), f"{running.name} says another copy is running"
+        assert lock_owner(lock) == running.pid, f"{running.name} runs without owning the lock ({lock_owner(lock)})"
+        log(f"{running.name} took over the lock")

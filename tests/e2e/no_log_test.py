@@ -1,4 +1,3 @@
-#!/usr/bin/env python3
 """End to end: nothing the user types reaches the program's standard output
 or standard error, not even when no web browser can be started.
 
@@ -17,21 +16,17 @@ Nothing the program wrote may hold a name or an address that was typed.
                     been typed, and a start-up that fails says why; with no X
                     display the program prints Qt's reason and ends with
                     status 1
-
-usage: no_log_test.py <path to kivo-love-numerology> no-browser|browser-fails|recorded|no-display
 """
 
 import os
-import shutil
-import sys
-import tempfile
 import time
 import urllib.parse
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import pytest
 
-from xharness import (MESSAGE_TITLE, Process, Program, XServer, check, log,  # noqa: E402
-                      private_runtime_dir, run_script, wait_for)
+from xsupport import MESSAGE_TITLE, Process, log, wait_until
+
+pytestmark = pytest.mark.tools("Xvfb", "xdotool")
 
 # The form's fields in their Tab order from the Exit button, each with the
 # number of Tab presses that reach it from the field before, and what we type.
@@ -72,65 +67,53 @@ def recorded_address(record):
         with open(record, encoding="utf-8") as f:
             lines = f.read().splitlines()
         return urllib.parse.unquote(lines[0]) if lines else None
-    return wait_for("the browser to be asked to open the referral address", first_line, timeout=10.0)
+    return wait_until("the browser to be asked to open the referral address", first_line, timeout=10.0)
 
 
-def run_without_display(executable):
-    with private_runtime_dir() as runtime:
-        env = dict(os.environ, QT_QPA_PLATFORM="xcb", XDG_RUNTIME_DIR=runtime, KIVO_TEST_INSTANCE_FOLDER=runtime)
-        for variable in ("DISPLAY", "WAYLAND_DISPLAY"):
-            env.pop(variable, None)
-        app = Process([executable], env, "the program without a display")
-        status = app.wait_for_exit()
-        output = app.output()
+def test_no_display_says_why(program, runtime_dir):
+    env = dict(os.environ, QT_QPA_PLATFORM="xcb", XDG_RUNTIME_DIR=runtime_dir, KIVO_TEST_INSTANCE_FOLDER=runtime_dir)
+    for variable in ("DISPLAY", "WAYLAND_DISPLAY"):
+        env.pop(variable, None)
+    app = Process([program], env, "the program without a display")
+    status = app.wait_for_exit()
+    output = app.output()
     # 1, as for any start-up that cannot go on; not an abort (SIGABRT), which
     # crash reporters would record as a crash.
-    check(status == 1, f"the program ended with status {status} without a display: {output!r}")
-    check("could not connect to display" in output, f"the program did not say why it ended: {output!r}")
+    assert status == 1, f"the program ended with status {status} without a display: {output!r}"
+    assert "could not connect to display" in output, f"the program did not say why it ended: {output!r}"
     log(f"without a display the program ended with status {status}, saying: {output.strip()[:120]}...")
 
 
-def run(executable, mode):
-    if mode == "no-display":
-        return run_without_display(executable)
-    folder = tempfile.mkdtemp(prefix="kivo-e2e-path-")
+@pytest.mark.parametrize("mode", ["no-browser", "browser-fails", "recorded"])
+def test_nothing_typed_in_output(xserver, runtime_dir, launch, mode):
+    x = xserver
+    folder = os.path.join(runtime_dir, "path")
+    os.mkdir(folder)
     record = os.path.join(folder, "opened.txt")
     make_browser_folder(mode, folder, record)
     env = {"PATH": folder, "BROWSER": None, "DEFAULT_BROWSER": None, "XDG_CURRENT_DESKTOP": None,
            "DESKTOP_SESSION": None, "KDE_FULL_SESSION": None, "GNOME_DESKTOP_SESSION_ID": None}
-    try:
-        with XServer() as x, private_runtime_dir() as runtime:
-            with Program(executable, x, runtime, env=env) as app:
-                main_window = x.wait_for_main_window(app)
-                x.exit_by_menu(main_window)
-                promotion = x.wait_for_promotion(app, main_window)
-                log(f"promotion window {promotion} is up; filling the form")
+    app = launch(env=env)
+    main_window = x.wait_for_main_window(app)
+    x.exit_by_menu(main_window)
+    promotion = x.wait_for_promotion(app, main_window)
+    log(f"promotion window {promotion} is up; filling the form")
 
-                fill_and_submit(x, promotion)
-                if mode == "recorded":
-                    address = recorded_address(record)
-                    for text, _ in TYPED:
-                        check(text in address, f"{text!r} is not in the submitted address {address!r}")
-                    log("the browser got the referral address with every typed value")
-                else:
-                    time.sleep(1.0)
-                check(not x.find_windows(MESSAGE_TITLE, pid=app.pid),
-                      "the form was refused with a message instead of being submitted")
+    fill_and_submit(x, promotion)
+    if mode == "recorded":
+        address = recorded_address(record)
+        for text, _ in TYPED:
+            assert text in address, f"{text!r} is not in the submitted address {address!r}"
+        log("the browser got the referral address with every typed value")
+    else:
+        time.sleep(1.0)
+    assert not x.find_windows(MESSAGE_TITLE, pid=app.pid), \
+        "the form was refused with a message instead of being submitted"
 
-                x.press_key(promotion, "alt+x")
-                status = app.wait_for_exit()
-                output = app.output()
-        check(status == 0, f"the program exited with status {status}")
-        found = [s for s in SECRETS if s in output.lower()]
-        check(not found, f"the program wrote what the user typed ({found}):\n{output}")
-        log(f"the program ended; its {len(output)} characters of output hold nothing typed")
-    finally:
-        shutil.rmtree(folder, ignore_errors=True)
-
-
-def main():
-    return run_script(__doc__, ('Xvfb', 'xdotool'), run, modes=('no-browser', 'browser-fails', 'recorded', 'no-display'))
-
-
-if __name__ == "__main__":
-    sys.exit(main())
+    x.press_key(promotion, "alt+x")
+    status = app.wait_for_exit()
+    output = app.output()
+    assert status == 0, f"the program exited with status {status}"
+    found = [s for s in SECRETS if s in output.lower()]
+    assert not found, f"the program wrote what the user typed ({found}):\n{output}"
+    log(f"the program ended; its {len(output)} characters of output hold nothing typed")

@@ -1,4 +1,3 @@
-#!/usr/bin/env python3
 """End to end: how a copy of the program starts.
 
     refused     Starts a private X server and the real program, waits for
@@ -19,8 +18,6 @@
                 was not complete when the input came would leave "1" or
                 "January", a date that exists, and the reading would be
                 given. Five starts, since how early the input lands varies.
-
-usage: second_copy_test.py <path to kivo-love-numerology> refused|type-ahead
 """
 
 import ctypes
@@ -30,14 +27,13 @@ import os
 import re
 import select
 import subprocess
-import sys
 import time
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import pytest
 
-from xharness import (DEFAULT_TIMEOUT, MAIN_TITLE, MESSAGE_TITLE, Program, TestFailure,  # noqa: E402
-                      XServer, check, log,
-                      private_runtime_dir, run_script, wait_for)
+from xsupport import DEFAULT_TIMEOUT, MAIN_TITLE, MESSAGE_TITLE, log, wait_until
+
+pytestmark = pytest.mark.tools("Xvfb", "xdotool", "xprop", "xwininfo", "import")
 
 CLIENT_HEIGHT = 452
 # The middle of the user's day list, in the client area below the menu bar.
@@ -52,9 +48,9 @@ def check_menu_bar_from_the_left(x, window):
     left, top, width = int(place["X"]), int(place["Y"]), int(place["WIDTH"])
     band = x.screen_pixels(left, top + 3, width, 14)
     dark = [i % width for i, (r, g, b) in enumerate(band) if r + g + b < 240]
-    check(dark, "no text in the menu bar")
-    check(min(dark) < 40 and max(dark) < width // 2,
-          f"the menu bar's text lies from x {min(dark)} to {max(dark)} of {width}: mirrored")
+    assert dark, "no text in the menu bar"
+    assert min(dark) < 40 and max(dark) < width // 2, \
+        f"the menu bar's text lies from x {min(dark)} to {max(dark)} of {width}: mirrored"
 
 
 def place(x, window):
@@ -70,61 +66,58 @@ def check_seen_above(x, box, promotion, shown_before):
     screen no longer shows what the promotion window showed."""
     states = subprocess.run(["xprop", "-id", box, "_NET_WM_STATE"], env=x.env(), capture_output=True,
                             text=True, timeout=x.timeout).stdout
-    check("_NET_WM_STATE_ABOVE" in states, f"the box is not kept on top: {states.strip()}")
+    assert "_NET_WM_STATE_ABOVE" in states, f"the box is not kept on top: {states.strip()}"
     tree = subprocess.run(["xwininfo", "-root", "-children"], env=x.env(), capture_output=True, text=True,
                           timeout=x.timeout).stdout
     order = [int(w, 16) for w in re.findall(r"^\s+(0x[0-9a-f]+)", tree, re.M)]
-    check(order.index(int(box)) < order.index(int(promotion)), "the box lies below the promotion window")
+    assert order.index(int(box)) < order.index(int(promotion)), "the box lies below the promotion window"
     (px, py, pw, ph), (bx, by, bw, bh) = place(x, promotion), place(x, box)
     left, top, right, bottom = max(px, bx), max(py, by), min(px + pw, bx + bw), min(py + ph, by + bh)
-    check(right - left > 100 and bottom - top > 50, "the box hardly overlaps the promotion window")
+    assert right - left > 100 and bottom - top > 50, "the box hardly overlaps the promotion window"
     now = x.screen_pixels(left, top, right - left, bottom - top)
     before = [shown_before[(y - py) * pw + xx - px] for y in range(top, bottom) for xx in range(left, right)]
     changed = sum(a != b for a, b in zip(now, before)) / len(now)
-    check(changed > 0.5, f"only {changed:.0%} of the overlap changed: the box is hidden")
+    assert changed > 0.5, f"only {changed:.0%} of the overlap changed: the box is hidden"
     log(f"the box is seen above the promotion window ({changed:.0%} of the overlap is the box's)")
 
 
-def run_refused(executable):
-    with XServer() as x, private_runtime_dir() as runtime:
-        style_sheet = os.path.join(runtime, "style.qss")
-        os.mkfifo(style_sheet, 0o600)
-        qt_options = ("-reverse", "-stylesheet", style_sheet, "-platform", "offscreen")
-        with Program(executable, x, runtime, name="first copy", args=qt_options) as first:
-            main_window = x.wait_for_main_window(first)
-            try:
-                os.close(os.open(style_sheet, os.O_WRONLY | os.O_NONBLOCK))
-                raise TestFailure("the first copy holds the style sheet open")
-            except OSError as error:
-                check(error.errno == errno.ENXIO, f"the style sheet FIFO: {error}")
-            check_menu_bar_from_the_left(x, main_window)
-            log("the first copy took none of Qt's options from its command line")
+def test_refused(xserver, runtime_dir, launch):
+    x = xserver
+    style_sheet = os.path.join(runtime_dir, "style.qss")
+    os.mkfifo(style_sheet, 0o600)
+    qt_options = ("-reverse", "-stylesheet", style_sheet, "-platform", "offscreen")
+    first = launch(name="first copy", args=qt_options)
+    main_window = x.wait_for_main_window(first)
+    with pytest.raises(OSError) as error:
+        os.close(os.open(style_sheet, os.O_WRONLY | os.O_NONBLOCK))
+        pytest.fail("the first copy holds the style sheet open")
+    assert error.value.errno == errno.ENXIO, f"the style sheet FIFO: {error.value}"
+    check_menu_bar_from_the_left(x, main_window)
+    log("the first copy took none of Qt's options from its command line")
 
-            with Program(executable, x, runtime, name="second copy") as second:
-                box = x.wait_for_window(MESSAGE_TITLE, pid=second.pid)
-                log(f"second copy shows its message box {box}")
-                check(not x.find_windows(MAIN_TITLE, pid=second.pid),
-                      "the second copy opened a main window of its own")
-                x.screenshot("second-copy-message.png")
-                check(second.running(), "the second copy ended before its message was dismissed")
+    second = launch(name="second copy")
+    box = x.wait_for_window(MESSAGE_TITLE, pid=second.pid)
+    log(f"second copy shows its message box {box}")
+    assert not x.find_windows(MAIN_TITLE, pid=second.pid), "the second copy opened a main window of its own"
+    x.screenshot("second-copy-message.png")
+    assert second.running(), "the second copy ended before its message was dismissed"
+    x.press_key(box, "Return")
+    second.expect_clean_exit()
 
-                x.press_key(box, "Return")
-                second.expect_clean_exit()
+    assert first.running(), "the first copy ended when the second one was refused"
+    assert x.find_windows(MAIN_TITLE, pid=first.pid) == [main_window], \
+        "the first copy's main window is gone or another appeared"
+    log("first copy still running with its window")
 
-            check(first.running(), "the first copy ended when the second one was refused")
-            check(x.find_windows(MAIN_TITLE, pid=first.pid) == [main_window],
-                  "the first copy's main window is gone or another appeared")
-            log("first copy still running with its window")
-
-            x.exit_by_menu(main_window)
-            promotion = x.wait_for_promotion(first, main_window)
-            shown_before = x.screen_pixels(*place(x, promotion))
-            with Program(executable, x, runtime, name="copy over the promotion window") as third:
-                box = x.wait_for_window(MESSAGE_TITLE, pid=third.pid)
-                check_seen_above(x, box, promotion, shown_before)
-                x.screenshot("second-copy-over-promotion.png")
-                x.press_key(box, "Return")
-                third.expect_clean_exit()
+    x.exit_by_menu(main_window)
+    promotion = x.wait_for_promotion(first, main_window)
+    shown_before = x.screen_pixels(*place(x, promotion))
+    third = launch(name="copy over the promotion window")
+    box = x.wait_for_window(MESSAGE_TITLE, pid=third.pid)
+    check_seen_above(x, box, promotion, shown_before)
+    x.screenshot("second-copy-over-promotion.png")
+    x.press_key(box, "Return")
+    third.expect_clean_exit()
 
 
 class InputAsWindowMaps:
@@ -138,7 +131,7 @@ class InputAsWindowMaps:
     def __init__(self, x):
         xlib = ctypes.util.find_library("X11")
         xtst = ctypes.util.find_library("Xtst")
-        check(xlib and xtst, "libX11 or libXtst not found")
+        assert xlib and xtst, "libX11 or libXtst not found"
         self.x11 = ctypes.CDLL(xlib)
         self.xtst = ctypes.CDLL(xtst)
         self.x11.XOpenDisplay.restype = ctypes.c_void_p
@@ -158,7 +151,7 @@ class InputAsWindowMaps:
         self.xtst.XTestFakeButtonEvent.argtypes = [ctypes.c_void_p, ctypes.c_uint, ctypes.c_int, ctypes.c_ulong]
         self.xtst.XTestFakeKeyEvent.argtypes = [ctypes.c_void_p, ctypes.c_uint, ctypes.c_int, ctypes.c_ulong]
         self.display = self.x11.XOpenDisplay(x.display.encode())
-        check(self.display, f"cannot open display {x.display}")
+        assert self.display, f"cannot open display {x.display}"
         self.x11.XSelectInput(self.display, self.x11.XDefaultRootWindow(self.display), self.SUBSTRUCTURE_NOTIFY)
         self.x11.XSync(self.display, 0)
 
@@ -176,7 +169,7 @@ class InputAsWindowMaps:
                 if ctypes.c_int.from_buffer(event).value == self.MAP_NOTIFY and not event[6] & 0xFFFFFFFF:
                     return event[5]
             left = deadline - time.monotonic()
-            check(left > 0, "no window mapped in time")
+            assert left > 0, "no window mapped in time"
             select.select([self.x11.XConnectionNumber(self.display)], [], [], left)
 
     def geometry(self, window):
@@ -199,49 +192,41 @@ class InputAsWindowMaps:
         self.x11.XFlush(self.display)
 
 
-def type_ahead(x, executable, runtime, start):
+def type_ahead(x, launch, start):
     feeder = InputAsWindowMaps(x)
+    app = None
     try:
-        with Program(executable, x, runtime, name=f"copy {start}") as app:
-            left, top, _, height = feeder.geometry(feeder.next_map())
-            menu = height - CLIENT_HEIGHT
-            check(0 < menu < 80, f"unexpected window height {height}")
-            feeder.click_and_keys((left + USER_DAY_LIST[0], top + menu + USER_DAY_LIST[1]),
-                                  ["Down"] * 30 + ["Return", "Tab", "Down", "Down", "Down"])
-            log(f"start {start}: clicked the day list and sent Down keys as the window mapped")
+        app = launch(name=f"copy {start}")
+        left, top, _, height = feeder.geometry(feeder.next_map())
+        menu = height - CLIENT_HEIGHT
+        assert 0 < menu < 80, f"unexpected window height {height}"
+        feeder.click_and_keys((left + USER_DAY_LIST[0], top + menu + USER_DAY_LIST[1]),
+                              ["Down"] * 30 + ["Return", "Tab", "Down", "Down", "Down"])
+        log(f"start {start}: clicked the day list and sent Down keys as the window mapped")
 
-            # Back to the user's name, then on to the partner's.
-            window = x.wait_for_main_window(app)
-            time.sleep(0.5)
-            x.press_key(window, "shift+Tab")
-            x.press_key(window, "shift+Tab")
-            x.type_text(window, "Ann")
-            for _ in range(4):
-                x.press_key(window, "Tab")
-            x.type_text(window, "Bob")
-            x.press_key(window, "alt+g")
-            try:
-                box = wait_for("a date message: the lists missed the input sent as the window mapped",
-                               lambda: x.find_windows(MESSAGE_TITLE, pid=app.pid), timeout=5)[0]
-            except TestFailure:
-                x.screenshot(f"type-ahead-{start}.png")
-                raise
-            log(f"start {start}: 31 April refused ({box})")
+        # Back to the user's name, then on to the partner's.
+        window = x.wait_for_main_window(app)
+        time.sleep(0.5)
+        x.press_key(window, "shift+Tab")
+        x.press_key(window, "shift+Tab")
+        x.type_text(window, "Ann")
+        for _ in range(4):
+            x.press_key(window, "Tab")
+        x.type_text(window, "Bob")
+        x.press_key(window, "alt+g")
+        try:
+            box = wait_until("a date message: the lists missed the input sent as the window mapped",
+                             lambda: x.find_windows(MESSAGE_TITLE, pid=app.pid), timeout=5)[0]
+        except AssertionError:
+            x.screenshot(f"type-ahead-{start}.png")
+            raise
+        log(f"start {start}: 31 April refused ({box})")
     finally:
+        if app is not None:
+            app.terminate()
         feeder.close()
 
 
-def run_type_ahead(executable):
-    with XServer() as x, private_runtime_dir() as runtime:
-        for start in range(1, TYPE_AHEAD_STARTS + 1):
-            type_ahead(x, executable, runtime, start)
-
-
-def main():
-    modes = {"refused": run_refused, "type-ahead": run_type_ahead}
-    return run_script(__doc__, ('Xvfb', 'xdotool', 'xprop', 'xwininfo', 'import'),
-                      lambda exe, mode: modes[mode](exe), modes=tuple(modes))
-
-
-if __name__ == "__main__":
-    sys.exit(main())
+def test_type_ahead(xserver, launch):
+    for start in range(1, TYPE_AHEAD_STARTS + 1):
+        type_ahead(xserver, launch, start)

@@ -1,4 +1,3 @@
-#!/usr/bin/env python3
 """Under Wine, the installer's folder: a folder holding the user's own files
 (LICENSE.txt, platforms\\notes.txt and more, in C:\\users\\Public\\Documents)
 gets a folder "Kivo Love Numerology" of its own inside it, silently (/D=)
@@ -11,19 +10,14 @@ holds the user's files too.
 By hand at 150 % scaling, the Welcome and Finish pages name the version, the
 side picture is the 150 % one shown unscaled, and the desktop page says what
 the shortcut is and what Install does next.
-
-usage: folder_test.py <wine-run.sh> <probe> <installer> <wine-prefix> <installer pictures folder>
 """
 
 import os
 import shutil
 import subprocess
-import sys
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-
-from wineharness import (FOLDER_TAKEN, FOLDER_TOO_LONG, NAME, UNINSTALL_KEY, Machine, check, files_under, log,  # noqa: E402
-                         run_wine_script, setup_title, wait_for)
+from winesupport import (FOLDER_TAKEN, FOLDER_TOO_LONG, NAME, UNINSTALL_KEY, Machine, files_under, log, setup_title,
+                         wait_until)
 
 TITLE = setup_title("1.0.0")
 # The user's own files, some named as ours.
@@ -43,7 +37,7 @@ def user_folder(machine):
 
 def users_files_kept(machine, folder, before, when):
     now = {f: h for f, h in Machine.hashes(folder).items() if not f.startswith(NAME + "/")}
-    check(now == before, f"{when}, the user's files changed:\nbefore {before}\nafter  {now}")
+    assert now == before, f"{when}, the user's files changed:\nbefore {before}\nafter  {now}"
 
 
 def installed_inside(machine, folder, installer):
@@ -51,18 +45,18 @@ def installed_inside(machine, folder, installer):
     then uninstalled, leaving the user's folder as it was."""
     ours = os.path.join(folder, NAME)
     shipped = files_under(os.path.splitext(installer)[0]) | {"Uninstall.exe"}
-    check(files_under(ours) == shipped, f"installed into {ours}: {sorted(files_under(ours))}")
+    assert files_under(ours) == shipped, f"installed into {ours}: {sorted(files_under(ours))}"
     values = machine.registry(UNINSTALL_KEY)[UNINSTALL_KEY.replace("HKLM", "HKEY_LOCAL_MACHINE")]
-    check(values["InstallLocation"][1] == machine.windows_path(ours), f"registered {values['InstallLocation']}")
-    check(machine.uninstall() == 0, "uninstalling failed")
-    wait_for("removing our folder", lambda: not os.path.exists(ours), timeout=60, interval=0.5)
+    assert values["InstallLocation"][1] == machine.windows_path(ours), f"registered {values['InstallLocation']}"
+    assert machine.uninstall() == 0, "uninstalling failed"
+    wait_until("removing our folder", lambda: not os.path.exists(ours), timeout=60, interval=0.5)
 
 
 def foreign_folder_silently(wine, machine, installer):
     folder = user_folder(machine)
     before = Machine.hashes(folder)
     status = machine.install(installer, "/S", "/D=" + machine.windows_path(folder))
-    check(status == 0, f"the silent install ended with status {status}")
+    assert status == 0, f"the silent install ended with status {status}"
     users_files_kept(machine, folder, before, "after a silent install")
     installed_inside(machine, folder, installer)
     users_files_kept(machine, folder, before, "after the uninstall")
@@ -81,10 +75,10 @@ def refused_silently(wine, machine, installer):
                                  (f"a folder whose {NAME} holds other files", machine.windows_path(folder),
                                   FOLDER_TAKEN)):
         status = machine.install(installer, "/S", "/D=" + chosen)
-        check(status == wanted, f"the silent install into {what} ended with status {status}")
-        check(machine.state() == before and Machine.hashes(folder) == files
-              and not os.path.exists(os.path.join(machine.prefix, "drive_c", "x" * 48)),
-              f"the install refused for {what} wrote something")
+        assert status == wanted, f"the silent install into {what} ended with status {status}"
+        assert (machine.state() == before and Machine.hashes(folder) == files
+                and not os.path.exists(os.path.join(machine.prefix, "drive_c", "x" * 48))), \
+            f"the install refused for {what} wrote something"
         log(f"silently, {what} was refused with status {status}; nothing was written")
     shutil.rmtree(os.path.join(folder, NAME))
 
@@ -102,15 +96,15 @@ def welcome_picture(wine, machine, pictures):
     wanted = subprocess.run(["convert", os.path.join(pictures, "welcome-150.bmp"), "-crop", f"{width}x{height}+0+0",
                              "-depth", "8", "rgb:-"], capture_output=True, timeout=30).stdout
     shown = bytes(v for pixel in wine.screen_pixels(x, y, width, height) for v in pixel)
-    check(width == 246 and shown == wanted, f"the side picture ({width}x{height}) is not welcome-150.bmp unscaled")
+    assert width == 246 and shown == wanted, f"the side picture ({width}x{height}) is not welcome-150.bmp unscaled"
 
 
 def page_says(machine, button, *texts):
     """Clicks the button, if any, then waits for a page showing the texts."""
     if button:
         machine.click_button(button, TITLE)
-    wait_for(f"a page saying {texts}", lambda: all(any(t in shown for shown in machine.page_texts(TITLE))
-                                                    for t in texts), timeout=60, interval=0.3)
+    wait_until(f"a page saying {texts}", lambda: all(any(t in shown for shown in machine.page_texts(TITLE))
+                                                      for t in texts), timeout=60, interval=0.3)
 
 
 def folder_page_box(wine, machine):
@@ -130,8 +124,8 @@ def foreign_folder_by_hand(wine, machine, installer, pictures):
                   "Setup will guide you through the installation of Kivo Love Numerology 1.0.0.")
         welcome_picture(wine, machine, pictures)
         box = folder_page_box(wine, machine)
-        check("holds other files" in box["text"] and ours in box["text"], f"the folder page said {box}")
-        check(wine.probe("press", TITLE, "OK")[0] == 0, "could not press OK")
+        assert "holds other files" in box["text"] and ours in box["text"], f"the folder page said {box}"
+        assert wine.probe("press", TITLE, "OK")[0] == 0, "could not press OK"
         page_says(machine, None, "Start Menu folder")
         page_says(machine, "&Next >", "The Start menu gets a shortcut",
                   f"Click Install to install Kivo Love Numerology 1.0.0 in {ours}.")
@@ -139,7 +133,7 @@ def foreign_folder_by_hand(wine, machine, installer, pictures):
                   "Kivo Love Numerology 1.0.0 has been installed")
         machine.click_button(f"Run {NAME}", TITLE)  # off: nothing is started
         machine.click_button("&Finish", TITLE)
-        check(setup.wait(timeout=60) == 0, "the installer did not end with status 0")
+        assert setup.wait(timeout=60) == 0, "the installer did not end with status 0"
     finally:
         if setup.poll() is None:
             setup.kill()
@@ -156,25 +150,24 @@ def long_folder_by_hand(wine, machine, installer):
     try:
         page_says(machine, None, "&Next >")
         box = folder_page_box(wine, machine)
-        check("is 250 characters long" in box["text"] and "at most 229 characters" in box["text"],
-              f"the folder page said {box}")
-        check(wine.probe("press", TITLE, "OK")[0] == 0, "could not press OK")
+        assert "is 250 characters long" in box["text"] and "at most 229 characters" in box["text"], \
+            f"the folder page said {box}"
+        assert wine.probe("press", TITLE, "OK")[0] == 0, "could not press OK"
         page_says(machine, None, "B&rowse...")
         machine.click_button("Cancel", TITLE)
-        check(wine.probe("press", TITLE, "&Yes")[0] == 0, "no question whether to quit")
+        assert wine.probe("press", TITLE, "&Yes")[0] == 0, "no question whether to quit"
         setup.wait(timeout=60)
     finally:
         if setup.poll() is None:
             setup.kill()
-    check(machine.state() == before and not os.path.exists(os.path.join(machine.prefix, "drive_c", "x" * 48)),
-          "the refused install wrote something")
+    assert machine.state() == before and not os.path.exists(os.path.join(machine.prefix, "drive_c", "x" * 48)), \
+        "the refused install wrote something"
     log("by hand, the folder page refused a 250-character folder, saying it may be 229 characters long")
 
 
-def run(wine, installer, prefix, pictures):
-    machine = Machine(wine, prefix)
-    machine.clean()
-    documents = os.path.join(prefix, "drive_c", "users", "Public", "Documents")
+def test_folders(wine, machine, installer, option):
+    pictures = option("pictures")
+    documents = os.path.join(machine.prefix, "drive_c", "users", "Public", "Documents")
     try:
         foreign_folder_silently(wine, machine, installer)
         refused_silently(wine, machine, installer)
@@ -186,6 +179,3 @@ def run(wine, installer, prefix, pictures):
         shutil.rmtree(documents, ignore_errors=True)
         os.makedirs(documents)
 
-
-if __name__ == "__main__":
-    sys.exit(run_wine_script(__doc__, run, extra_args=2))

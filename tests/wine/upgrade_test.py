@@ -1,4 +1,3 @@
-#!/usr/bin/env python3
 """Under Wine, over an installed 1.0.0: the next version's installer (the
 same files, made by the package check with a throwaway certificate) started
 by hand on a German Windows speaks English only, names its version in its
@@ -10,19 +9,14 @@ install exactly as it was; run silently, it replaces every
 file and keeps one Add/Remove entry, and the program and uninstaller it
 installs carry valid signatures; the 1.0.0 installer, silent, then refuses
 to go back (status 3) and changes nothing.
-
-usage: upgrade_test.py <wine-run.sh> <probe> <installer> <next installer> <wine-prefix> <LICENSE>
-                       <certificate.pem>
 """
 
 import os
 import subprocess
-import sys
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import pytest
 
-from wineharness import (NEWER_INSTALLED, SETUP_RUNNING, UNINSTALL_KEY, Machine, TestFailure, check,  # noqa: E402
-                         log, run_wine_script, setup_title, wait_for)
+from winesupport import NEWER_INSTALLED, SETUP_RUNNING, UNINSTALL_KEY, Machine, log, setup_title, wait_until
 
 
 def words(text):
@@ -32,7 +26,7 @@ def words(text):
 def verify_signature(path, certificate):
     result = subprocess.run(["osslsigncode", "verify", "-CAfile", certificate, "-in", path], capture_output=True,
                             text=True, timeout=120)
-    check(result.returncode == 0, f"the signature of {path} does not verify:\n{result.stdout}{result.stderr}")
+    assert result.returncode == 0, f"the signature of {path} does not verify:\n{result.stdout}{result.stderr}"
 
 
 def one_at_a_time(wine, machine, installer, before):
@@ -40,13 +34,13 @@ def one_at_a_time(wine, machine, installer, before):
     or by hand, is refused and changes nothing."""
     for what, status in (("a silent install", lambda: machine.install(installer, "/S")),
                          ("the quiet uninstall", machine.uninstall)):
-        check(status() == SETUP_RUNNING and machine.state() == before, f"{what} ran beside the installer")
+        assert status() == SETUP_RUNNING and machine.state() == before, f"{what} ran beside the installer"
     second = machine.start(installer)
     try:
         box = wine.message_box(setup_title("1.0.0"))
-        check(box is not None and box["text"] == "Setup is already running.", f"a second installer said {box}")
-        check(wine.probe("press", setup_title("1.0.0"), "OK")[0] == 0, "could not press OK")
-        check(second.wait(timeout=60) == SETUP_RUNNING, "the second installer did not end with status 8")
+        assert box is not None and box["text"] == "Setup is already running.", f"a second installer said {box}"
+        assert wine.probe("press", setup_title("1.0.0"), "OK")[0] == 0, "could not press OK"
+        assert second.wait(timeout=60) == SETUP_RUNNING, "the second installer did not end with status 8"
     finally:
         if second.poll() is None:
             second.kill()
@@ -63,48 +57,47 @@ def cancel_half_way(wine, machine, next_installer, installer, licence):
                              env=german)
     try:
         # The title names the version: the probe finds the window by it.
-        wait_for("the welcome page", lambda: any("Welcome to" in t for t in machine.page_texts(title)),
-                 timeout=60, interval=0.5)
+        wait_until("the welcome page", lambda: any("Welcome to" in t for t in machine.page_texts(title)),
+                   timeout=60, interval=0.5)
         texts = machine.page_texts(title)
-        check("Welcome to Kivo Love Numerology 1.0.1 Setup" in texts
-              and any(t.startswith("Setup will upgrade Kivo Love Numerology from version 1.0.0, which is installed "
-                                   "on this computer, to version 1.0.1.") for t in texts),
-              f"the Welcome page's texts: {texts}")
+        assert ("Welcome to Kivo Love Numerology 1.0.1 Setup" in texts
+                and any(t.startswith("Setup will upgrade Kivo Love Numerology from version 1.0.0, which is installed "
+                                     "on this computer, to version 1.0.1.") for t in texts)), \
+            f"the Welcome page's texts: {texts}"
         machine.click_button("&Next >", title)
-        wait_for("the licence page", lambda: "I &Agree" in " ".join(machine.page_texts(title)), timeout=30,
-                 interval=0.5)
+        wait_until("the licence page", lambda: "I &Agree" in " ".join(machine.page_texts(title)), timeout=30,
+                   interval=0.5)
         texts = machine.page_texts(title)
         shown = [t for t in texts if t.startswith("MIT License")]
-        check(len(shown) == 1 and words(shown[0]) == words(licence), f"the licence page shows {shown}")
-        check("Please review the license terms before installing Kivo Love Numerology." in texts
-              and "Kivo Love Numerology 1.0.1" in texts and not any("Nullsoft" in t for t in texts),
-              f"the licence page's texts: {texts}")
+        assert len(shown) == 1 and words(shown[0]) == words(licence), f"the licence page shows {shown}"
+        assert ("Please review the license terms before installing Kivo Love Numerology." in texts
+                and "Kivo Love Numerology 1.0.1" in texts and not any("Nullsoft" in t for t in texts)), \
+            f"the licence page's texts: {texts}"
         one_at_a_time(wine, machine, installer, before)
         machine.click_button("I &Agree", title)
         # An upgrade stays in the installed folder: the Start-menu page next.
-        wait_for("the Start-menu page", lambda: any("Start Menu folder" in t for t in machine.page_texts(title)),
-                 timeout=60, interval=0.5)
-        check(machine.state() == before, "the installer changed something before the last page")
+        wait_until("the Start-menu page", lambda: any("Start Menu folder" in t for t in machine.page_texts(title)),
+                   timeout=60, interval=0.5)
+        assert machine.state() == before, "the installer changed something before the last page"
         machine.click_button("Cancel", title)
         # The system's own buttons speak the system's language.
-        check(wine.probe("press", title, "&Ja")[0] == 0, "no question whether to quit")
-        check(setup.wait(timeout=60) != 0, "a cancelled installer ended with status 0")
+        assert wine.probe("press", title, "&Ja")[0] == 0, "no question whether to quit"
+        assert setup.wait(timeout=60) != 0, "a cancelled installer ended with status 0"
     finally:
         if setup.poll() is None:
             setup.kill()
-            raise TestFailure("the installer did not end when cancelled")
+            pytest.fail("the installer did not end when cancelled")
     after = machine.state()
-    check(after == before, f"Cancel changed the install:\nbefore {before}\nafter  {after}")
+    assert after == before, f"Cancel changed the install:\nbefore {before}\nafter  {after}"
     log("in English on a German system, with the version, our branding and licence; Cancel on the Start-menu page "
         "left the old install as it was")
 
 
-def run(wine, installer, next_installer, prefix, licence_file, certificate):
-    machine = Machine(wine, prefix)
-    machine.clean()
-    with open(licence_file, encoding="utf-8") as licence:
+def test_upgrade(wine, machine, installer, next_installer, option):
+    certificate = option("signer")
+    with open(option("licence"), encoding="utf-8") as licence:
         licence = licence.read()
-    check(machine.install(installer, "/S") == 0, "installing 1.0.0 failed")
+    assert machine.install(installer, "/S") == 0, "installing 1.0.0 failed"
 
     cancel_half_way(wine, machine, next_installer, installer, licence)
 
@@ -114,17 +107,17 @@ def run(wine, installer, next_installer, prefix, licence_file, certificate):
         program.write(b"\0" * 16)
     damaged = machine.state()
     status = machine.install(next_installer, "/S")
-    check(status == 0, f"the silent upgrade ended with status {status}")
+    assert status == 0, f"the silent upgrade ended with status {status}"
     upgraded = machine.state()
     shipped = Machine.hashes(os.path.splitext(next_installer)[0])
     stale = sorted(f for f in set(shipped) | set(upgraded["files"]) - {"Uninstall.exe"}
                    if shipped.get(f) != upgraded["files"].get(f))
-    check(not stale and damaged["files"] != upgraded["files"], f"the upgrade left these as they were: {stale}")
+    assert not stale and damaged["files"] != upgraded["files"], f"the upgrade left these as they were: {stale}"
     entries = [key for key in upgraded["uninstall"] if key.endswith(UNINSTALL_KEY.split("\\")[-1])]
-    check(len(upgraded["uninstall"]) == 1 and len(entries) == 1, f"Add/Remove entries: {upgraded['uninstall']}")
-    check(next(iter(upgraded["uninstall"].values()))["DisplayVersion"] == ("REG_SZ", "1.0.1"),
-          f"after the upgrade: {upgraded['uninstall']}")
-    check(upgraded["shortcuts"] == damaged["shortcuts"], f"shortcuts after the upgrade: {upgraded['shortcuts']}")
+    assert len(upgraded["uninstall"]) == 1 and len(entries) == 1, f"Add/Remove entries: {upgraded['uninstall']}"
+    assert next(iter(upgraded["uninstall"].values()))["DisplayVersion"] == ("REG_SZ", "1.0.1"), \
+        f"after the upgrade: {upgraded['uninstall']}"
+    assert upgraded["shortcuts"] == damaged["shortcuts"], f"shortcuts after the upgrade: {upgraded['shortcuts']}"
     log("the silent upgrade to 1.0.1 replaced the files and kept one Add/Remove entry")
 
     for signed in (machine.program, os.path.join(machine.folder, "Uninstall.exe"), next_installer):
@@ -132,13 +125,10 @@ def run(wine, installer, next_installer, prefix, licence_file, certificate):
     log("the installed program, its uninstaller and the installer are signed")
 
     status = machine.install(installer, "/S")
-    check(status == NEWER_INSTALLED, f"the silent downgrade ended with status {status}")
-    check(machine.state() == upgraded, "the refused downgrade changed the install")
+    assert status == NEWER_INSTALLED, f"the silent downgrade ended with status {status}"
+    assert machine.state() == upgraded, "the refused downgrade changed the install"
     log(f"the silent downgrade to 1.0.0 was refused with status {status} and changed nothing")
 
-    check(machine.uninstall() == 0, "uninstalling failed")
-    wait_for("removing the program folder", lambda: not os.path.exists(machine.folder), timeout=60, interval=0.5)
+    assert machine.uninstall() == 0, "uninstalling failed"
+    wait_until("removing the program folder", lambda: not os.path.exists(machine.folder), timeout=60, interval=0.5)
 
-
-if __name__ == "__main__":
-    sys.exit(run_wine_script(__doc__, run, extra_args=4))

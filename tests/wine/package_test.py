@@ -1,19 +1,16 @@
 #!/usr/bin/env python3
 """Makes the Windows packages (the build's windows-packages.cmake: the NSIS
-installer and the portable .zip) into OUT-DIR, unpacks the .zip into
-OUT-DIR/portable for the tests that run the program from there, and checks
+installer and the portable .zip) into the folder --out, unpacks the .zip into
+OUT/portable for the tests that run the program from there, and checks
 the program's folder: it lists it, finds exactly the files below, every DLL
 that a program file of it imports either in the folder or among Windows' own
 (the Wine prefix's system32), every DLL named in the third-party notices,
 for each component of other authors found compiled into a DLL its notice
 with its licence, Windows line endings in LICENSE.txt and the notices, and
-an installer of at most MAX-MB megabytes. Then it makes the next version's
-installer of the same files into OUT-DIR/next, signed with a throwaway
-certificate made here (OUT-DIR/next/signer.pem), for the upgrade tests, and
+an installer of at most --max-mb megabytes. Then it makes the next version's
+installer of the same files into OUT/next, signed with a throwaway
+certificate made here (OUT/next/signer.pem), for the upgrade tests, and
 checks the signatures of that installer and of the program in it.
-
-usage: package_check.py <windows-packages.cmake> <OUT-DIR> <PACKAGE-NAME> <MAX-MB> <objdump>
-                        <wine-run.sh> <wine-prefix>
 """
 
 import os
@@ -21,8 +18,9 @@ import re
 import shutil
 import struct
 import subprocess
-import sys
 import zipfile
+
+from winesupport import log
 
 # The program and exactly what it loads: Qt's core, GUI and widget libraries,
 # the Windows platform plugin, the Windows style, and the C++ run-time; our
@@ -77,11 +75,6 @@ BUNDLED = (
 )
 
 
-def fail(message):
-    print(f"FAILED: {message}", flush=True)
-    sys.exit(1)
-
-
 def imports(objdump, path):
     result = subprocess.run([objdump, "-p", path], capture_output=True, text=True, check=True)
     return [line.split(":", 1)[1].strip() for line in result.stdout.splitlines()
@@ -97,12 +90,11 @@ def check_hardening(objdump, program):
     flags = int(re.search(r"^DllCharacteristics\s+([0-9a-fA-F]+)$", report, re.MULTILINE).group(1), 16)
     wanted = {"HIGH_ENTROPY_VA": 0x20, "DYNAMIC_BASE": 0x40, "NX_COMPAT": 0x100}
     missing = [name for name, bit in wanted.items() if not flags & bit]
-    if missing:
-        fail(f"{program}: DllCharacteristics {flags:#06x} lacks {missing}")
+    assert not missing, f"{program}: DllCharacteristics {flags:#06x} lacks {missing}"
     ssp = next((block for block in report.split("\n\n") if "DLL Name: libssp-0.dll" in block), "")
-    if not re.search(r"\s__stack_chk_fail$", ssp, re.MULTILINE):
-        fail(f"{program}: no stack protector (no __stack_chk_fail from libssp-0.dll)")
-    print(f"{os.path.basename(program)}: {', '.join(wanted)} and a stack protector")
+    assert re.search(r"\s__stack_chk_fail$", ssp, re.MULTILINE), \
+        f"{program}: no stack protector (no __stack_chk_fail from libssp-0.dll)"
+    log(f"{os.path.basename(program)}: {', '.join(wanted)} and a stack protector")
 
 
 def notice_sections(text):
@@ -130,12 +122,12 @@ def check_bundled_notices(folder, dlls, text):
             continue
         found += 1
         notices = [body for heading, body in sections.items() if name in heading]
-        if len(notices) != 1 or licence not in notices[0]:
-            fail(f"{', '.join(inside)} holds {name} ({signature!r}) but the notices have not one notice of it "
-                 f"with {licence!r}: {len(notices)}")
-    if found < len(BUNDLED) // 2:
-        fail(f"only {found} of the {len(BUNDLED)} bundled components found in {dlls}: are the signatures stale?")
-    print(f"the notices cover all {found} components of other authors found in the DLLs")
+        assert len(notices) == 1 and licence in notices[0], \
+            (f"{', '.join(inside)} holds {name} ({signature!r}) but the notices have not one notice of it "
+             f"with {licence!r}: {len(notices)}")
+    assert found >= len(BUNDLED) // 2, \
+        f"only {found} of the {len(BUNDLED)} bundled components found in {dlls}: are the signatures stale?"
+    log(f"the notices cover all {found} components of other authors found in the DLLs")
 
 
 def check_windows_texts(folder, source):
@@ -146,9 +138,9 @@ def check_windows_texts(folder, source):
             text = data.read()
         with open(os.path.join(source, original), "rb") as data:
             wanted = data.read()
-        if text.count(b"\n") != text.count(b"\r\n") or text.replace(b"\r\n", b"\n") != wanted:
-            fail(f"{shipped} is not {original} with Windows line endings")
-    print("LICENSE.txt and THIRD-PARTY-NOTICES.txt have Windows line endings")
+        assert text.count(b"\n") == text.count(b"\r\n") and text.replace(b"\r\n", b"\n") == wanted, \
+            f"{shipped} is not {original} with Windows line endings"
+    log("LICENSE.txt and THIRD-PARTY-NOTICES.txt have Windows line endings")
 
 
 def next_version_signed(config, out, name):
@@ -165,42 +157,34 @@ def next_version_signed(config, out, name):
                      "-days", "2", "-subj", "/CN=Kivo Love Numerology test signer"],
                     ["openssl", "pkcs12", "-export", "-inkey", key, "-in", pem, "-out", p12,
                      "-passout", f"file:{password}"]):
-        if subprocess.run(command, capture_output=True).returncode != 0:
-            fail(f"{command[0]} {command[1]} failed")
+        assert subprocess.run(command, capture_output=True).returncode == 0, f"{command[0]} {command[1]} failed"
     made = subprocess.run(["cmake", f"-DKIVO_PACKAGE_VERSION={major}.{minor}.{int(patch) + 1}",
                            f"-DKIVO_PACKAGE_OUT={folder}", "-DKIVO_PACKAGES=exe", f"-DKIVO_SIGN_PKCS12={p12}",
                            f"-DKIVO_SIGN_PASSWORD_FILE={password}", "-P", config], capture_output=True, text=True)
-    if made.returncode != 0:
-        fail(f"making the signed installer failed:\n{made.stdout}\n{made.stderr}")
+    assert made.returncode == 0, f"making the signed installer failed:\n{made.stdout}\n{made.stderr}"
     installer = os.path.join(folder, f"{next_name}.exe")
     for path, signed in ((installer, True), (os.path.join(folder, next_name, "kivo-love-numerology.exe"), True),
                          (os.path.join(out, f"{name}.exe"), False)):
         verified = subprocess.run(["osslsigncode", "verify", "-CAfile", pem, "-in", path], capture_output=True)
-        if (verified.returncode == 0) != signed:
-            fail(f"{path}: osslsigncode verify says {'no' if signed else 'yes'}")
-    print(f"{os.path.basename(installer)}: {os.path.getsize(installer) / 1e6:.2f} MB, it and its program signed")
+        assert (verified.returncode == 0) == signed, f"{path}: osslsigncode verify says {'no' if signed else 'yes'}"
+    log(f"{os.path.basename(installer)}: {os.path.getsize(installer) / 1e6:.2f} MB, it and its program signed")
     return installer
 
 
-def main():
-    if len(sys.argv) != 8:
-        print(__doc__)
-        return 2
-    config, out, name, max_mb, objdump, runner, prefix = sys.argv[1:]
+def test_package(option):
+    config, out, name, max_mb = (option(key) for key in ("packages-config", "out", "package-name", "max-mb"))
+    objdump, runner, prefix = (option(key) for key in ("objdump", "runner", "prefix"))
     shutil.rmtree(out, ignore_errors=True)
     os.makedirs(out)
     made = subprocess.run(["cmake", f"-DKIVO_PACKAGE_OUT={out}", "-P", config], capture_output=True, text=True)
-    if made.returncode != 0:
-        fail(f"making the packages failed:\n{made.stdout}\n{made.stderr}")
+    assert made.returncode == 0, f"making the packages failed:\n{made.stdout}\n{made.stderr}"
 
     installer = os.path.join(out, f"{name}.exe")
     archive = os.path.join(out, f"{name}.zip")
     for package in (installer, archive):
-        if not os.path.isfile(package):
-            fail(f"no {package} was made")
-        print(f"{os.path.basename(package)}: {os.path.getsize(package) / 1e6:.2f} MB")
-    if os.path.getsize(installer) > float(max_mb) * 1e6:
-        fail(f"the installer is larger than {max_mb} MB")
+        assert os.path.isfile(package), f"no {package} was made"
+        log(f"{os.path.basename(package)}: {os.path.getsize(package) / 1e6:.2f} MB")
+    assert os.path.getsize(installer) <= float(max_mb) * 1e6, f"the installer is larger than {max_mb} MB"
 
     with zipfile.ZipFile(archive) as opened:
         opened.extractall(os.path.join(out, "portable"))
@@ -209,21 +193,18 @@ def main():
     for root, _, files in os.walk(folder):
         for file in files:
             found.add(os.path.relpath(os.path.join(root, file), folder).replace(os.sep, "/"))
-    print("the program's folder holds:")
+    log("the program's folder holds:")
     for file in sorted(found):
-        print(f"  {file}  {os.path.getsize(os.path.join(folder, file)):>10} bytes")
-    if found != EXPECTED:
-        fail(f"missing {sorted(EXPECTED - found)}, not expected {sorted(found - EXPECTED)}")
+        log(f"  {file}  {os.path.getsize(os.path.join(folder, file)):>10} bytes")
+    assert found == EXPECTED, f"missing {sorted(EXPECTED - found)}, not expected {sorted(found - EXPECTED)}"
 
     with open(os.path.join(folder, "THIRD-PARTY-NOTICES.txt"), encoding="utf-8") as notices:
         text = notices.read()
     unnamed = [f for f in sorted(found) if f.endswith(".dll") and os.path.basename(f) not in text]
-    if unnamed:
-        fail(f"the third-party notices do not name {unnamed}")
+    assert not unnamed, f"the third-party notices do not name {unnamed}"
     for licence in ("GNU LESSER GENERAL PUBLIC LICENSE", "GNU GENERAL PUBLIC LICENSE", "GCC RUNTIME LIBRARY EXCEPTION",
                     "apt-get source qt6-base=6.4.2", "scripts/build-qt-windows.sh"):
-        if licence not in text:
-            fail(f"the third-party notices lack {licence!r}")
+        assert licence in text, f"the third-party notices lack {licence!r}"
 
     check_bundled_notices(folder, sorted(f for f in found if f.endswith(".dll")), text)
     check_windows_texts(folder, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", ".."))
@@ -233,19 +214,12 @@ def main():
     subprocess.run([runner, "cmd", "/c", "exit"], capture_output=True, timeout=120, check=True)
     system32 = os.path.join(prefix, "drive_c", "windows", "system32")
     system = {f.lower() for f in os.listdir(system32)} if os.path.isdir(system32) else set()
-    if not system:
-        fail(f"no Windows system folder at {system32} to check imports against")
+    assert system, f"no Windows system folder at {system32} to check imports against"
     for file in sorted(f for f in found if f.endswith((".exe", ".dll"))):
         for dll in imports(objdump, os.path.join(folder, file)):
             # api-ms-win-*: API sets, which Windows' loader resolves itself.
-            if dll.lower() not in own and dll.lower() not in system and not dll.lower().startswith("api-ms-win-"):
-                fail(f"{file} imports {dll}, which is neither in the folder nor a Windows DLL")
-    print("every import is in the folder or Windows' own", flush=True)
+            assert dll.lower() in own or dll.lower() in system or dll.lower().startswith("api-ms-win-"), \
+                f"{file} imports {dll}, which is neither in the folder nor a Windows DLL"
+    log("every import is in the folder or Windows' own")
     check_hardening(objdump, os.path.join(folder, "kivo-love-numerology.exe"))
     next_version_signed(config, out, name)
-    print("PASSED", flush=True)
-    return 0
-
-
-if __name__ == "__main__":
-    sys.exit(main())

@@ -1,10 +1,10 @@
-"""Shared pieces of the end-to-end tests of the Windows program under Wine.
+"""What the tests of the Windows program drive Wine with.
 
 Every Windows program runs through the build's wine-run.sh, on the X display
 the caller provides (DISPLAY; scripts/test-windows.sh starts one). The probe
 (kivo_wine_probe.exe) looks at windows from the Windows side; xdotool clicks
-and types from the X side. A script gets, in order: the build's wine-run.sh,
-the probe, the program to test, then what it needs itself.
+and types from the X side. conftest.py hands these to the tests as fixtures.
+Failures are AssertionErrors.
 """
 
 import contextlib
@@ -14,12 +14,10 @@ import re
 import shutil
 import subprocess
 import sys
-import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
 
-from xharness import (SKIP_CODE, Process, TestFailure, check, log, main_guard, steps_tip_contrast,  # noqa: E402,F401
-                      wait_for)
+from xsupport import Process, log, steps_tip_contrast, wait_until  # noqa: E402,F401
 
 MAIN_TITLE = "Kivo Love Numerology v1.0"
 MESSAGE_TITLE = "Kivo Love Numerology"
@@ -33,8 +31,6 @@ class Wine:
     def __init__(self, runner, probe):
         self.runner = runner
         self.probe_exe = probe
-        if not os.environ.get("DISPLAY"):
-            raise TestFailure("no X display (DISPLAY); run the Windows tests through scripts/test-windows.sh")
 
     def probe(self, *args, wait=True):
         """Runs the probe; returns (exit status, output lines)."""
@@ -63,18 +59,15 @@ class Wine:
         return box
 
     def wait_for_window(self, caption, client, timeout=30):
-        deadline = time.monotonic() + timeout
-        while time.monotonic() < deadline:
-            found = [w for w in self.windows(caption) if w["client"] == client]
-            if found:
-                check(len(found) == 1, f"more than one window {caption!r} of {client}: {found}")
-                return found[0]
-            time.sleep(0.2)
-        raise TestFailure(f"no window {caption!r} with a {client} client area appeared in {timeout} s")
+        def found():
+            windows = [w for w in self.windows(caption) if w["client"] == client]
+            assert len(windows) <= 1, f"more than one window {caption!r} of {client}: {windows}"
+            return windows[0] if windows else None
+        return wait_until(f"a window {caption!r} with a {client} client area", found, timeout, interval=0.2)
 
     def xdotool(self, *args):
         result = subprocess.run(["xdotool", *args], capture_output=True, text=True, timeout=30)
-        check(result.returncode == 0, f"xdotool {' '.join(args)} failed: {result.stderr.strip()}")
+        assert result.returncode == 0, f"xdotool {' '.join(args)} failed: {result.stderr.strip()}"
         return result.stdout
 
     def move_mouse(self, x, y):
@@ -94,7 +87,7 @@ class Wine:
         """The screen's pixels in a rectangle: a list of (r, g, b)."""
         result = subprocess.run(["import", "-window", "root", "-crop", f"{width}x{height}+{x}+{y}",
                                  "-depth", "8", "rgb:-"], capture_output=True, timeout=30)
-        check(result.returncode == 0, f"import failed: {result.stderr.decode(errors='replace')}")
+        assert result.returncode == 0, f"import failed: {result.stderr.decode(errors='replace')}"
         data = result.stdout
         return [tuple(data[i:i + 3]) for i in range(0, len(data) - 2, 3)]
 
@@ -199,7 +192,7 @@ class Machine:
                     pass
             return False
 
-        wait_for("the uninstaller to end", lambda: not running(), timeout=60, interval=0.2)
+        wait_until("the uninstaller to end", lambda: not running(), timeout=60, interval=0.2)
 
     def windows_path(self, path):
         """The Windows path (C:\\...) of a path inside the prefix's drive C."""
@@ -241,7 +234,7 @@ class Machine:
                 self.wine.move_mouse(x + width // 2, y + height // 2)
                 self.wine.xdotool("click", "1")
                 return
-        raise TestFailure(f"no button {label!r} in the window {title!r}: {lines}")
+        raise AssertionError(f"no button {label!r} in the window {title!r}: {lines}")
 
     def page_texts(self, title):
         _, lines = self.wine.probe("controls", title)
@@ -262,17 +255,3 @@ class Program(Process):
     def wait_for_exit(self, timeout=30):
         return super().wait_for_exit(timeout)
 
-
-def run_wine_script(doc, run, extra_args=0):
-    """The command line every Wine script shares: the runner, the probe, the
-    program, then extra_args more. Returns the exit status of run()."""
-    args = sys.argv[1:]
-    if len(args) != 3 + extra_args:
-        print(doc)
-        return 2
-    runner, probe, executable = (os.path.abspath(a) for a in args[:3])
-    for tool in ("xdotool", "import"):
-        if subprocess.run(["which", tool], capture_output=True).returncode != 0:
-            print(f"SKIPPED: {tool} is not installed (scripts/install-deps.sh installs it)", flush=True)
-            return SKIP_CODE
-    return main_guard(lambda: run(Wine(runner, probe), executable, *args[3:]))

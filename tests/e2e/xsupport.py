@@ -1,16 +1,7 @@
-"""Shared pieces of the end-to-end tests: a private X server, the program
-under test, and waiting for its windows by title.
-
-A test script does
-
-    from xharness import require_tools, XServer, Program, ...
-    require_tools("Xvfb", "xdotool")          # exits with SKIP_CODE if missing
-    with XServer() as x, private_runtime_dir() as runtime:
-        app = Program(exe, x, runtime)
-        wid = x.wait_for_main_window(app)
-
-and returns 0 on success; any failure raises TestFailure (or any exception),
-which main_guard() turns into exit status 1 with the reason printed.
+"""What the end-to-end tests drive the program with: a private X server,
+the program's processes, its windows found by title, keys and pixels.
+conftest.py hands these to the tests as fixtures; the start-up benchmark
+uses the X server and the runtime folder too. Failures are AssertionErrors.
 """
 
 import collections
@@ -19,12 +10,8 @@ import os
 import select
 import shutil
 import subprocess
-import sys
 import tempfile
 import time
-
-# CTest reports this exit status as "skipped" (SKIP_RETURN_CODE).
-SKIP_CODE = 77
 
 DEFAULT_TIMEOUT = 20.0
 
@@ -41,28 +28,11 @@ STEPS_HEADING = (150, 88)
 RESULT_FRAME = (18, 70, 600, 258)
 
 
-class TestFailure(Exception):
-    pass
-
-
 def log(message):
     print(f"[e2e] {message}", flush=True)
 
 
-def skip(reason):
-    """Ends the test as skipped, never passed."""
-    print(f"SKIPPED: {reason}", flush=True)
-    sys.exit(SKIP_CODE)
-
-
-def require_tools(*tools):
-    """Skips the test when a tool it needs is missing."""
-    missing = [t for t in tools if shutil.which(t) is None]
-    if missing:
-        skip(f"{', '.join(missing)} not installed; install xvfb and xdotool to run the end-to-end tests")
-
-
-def wait_for(what, probe, timeout=DEFAULT_TIMEOUT, interval=0.1, retry_on=(), detail=None):
+def wait_until(what, probe, timeout=DEFAULT_TIMEOUT, interval=0.1, retry_on=(), detail=None):
     """Polls probe() until it returns something true and returns that; fails
     the test after the timeout. Errors of the types in retry_on count as "not
     yet"; detail(), when given, tells the failure what was seen last."""
@@ -78,7 +48,7 @@ def wait_for(what, probe, timeout=DEFAULT_TIMEOUT, interval=0.1, retry_on=(), de
         if time.monotonic() > deadline:
             seen = f" ({detail()})" if detail else ""
             seen += f" (last error: {last_error})" if last_error else ""
-            raise TestFailure(f"timed out after {timeout:.0f} s waiting for {what}{seen}")
+            raise AssertionError(f"timed out after {timeout:.0f} s waiting for {what}{seen}")
         time.sleep(interval)
 
 
@@ -89,9 +59,9 @@ def read_line(fd, what, timeout=DEFAULT_TIMEOUT):
     deadline = time.monotonic() + timeout
     while not line.endswith(b"\n"):
         ready, _, _ = select.select([fd], [], [], max(deadline - time.monotonic(), 0))
-        check(ready, f"{what} did not report in time")
+        assert ready, f"{what} did not report in time"
         chunk = os.read(fd, 256)
-        check(chunk, f"{what} ended before it was ready")
+        assert chunk, f"{what} ended before it was ready"
         line += chunk
     return line.decode().strip()
 
@@ -106,11 +76,6 @@ def stop_process(process):
     except subprocess.TimeoutExpired:
         process.kill()
         process.wait()
-
-
-def check(condition, message):
-    if not condition:
-        raise TestFailure(message)
 
 
 def contrast(a, b):
@@ -137,13 +102,13 @@ def steps_tip_contrast(shoot, hover):
     def settled():  # changed, and the same in two shots running
         shots[:] = [shots[-1], shoot(left, top, width, height)]
         return shots[1] != before and shots[1] == shots[0]
-    wait_for("the steps tip", settled, interval=0.3)
+    wait_until("the steps tip", settled, interval=0.3)
     changed = [(i % width, i // width, rgb) for i, rgb in enumerate(shots[1]) if rgb != before[i]]
     x0, x1 = min(x for x, _, _ in changed), max(x for x, _, _ in changed)
     y0, y1 = min(y for _, y, _ in changed), max(y for _, y, _ in changed)
     place = (left + x0, top + y0, x1 - x0 + 1, y1 - y0 + 1)
     inside = collections.Counter(rgb for x, y, rgb in changed if x0 + 3 <= x <= x1 - 3 and y0 + 3 <= y <= y1 - 3)
-    check(sum(inside.values()) > 200, f"the steps tip at {place} is too small")
+    assert sum(inside.values()) > 200, f"the steps tip at {place} is too small"
     background = inside.most_common(1)[0][0]
     return max(contrast(rgb, background) for rgb in inside), place
 
@@ -151,8 +116,9 @@ def steps_tip_contrast(shoot, hover):
 @contextlib.contextmanager
 def private_runtime_dir():
     """A runtime folder of our own, which also holds the program's
-    single-instance guard (KIVO_TEST_INSTANCE_FOLDER, heard by test builds
-    only), so it never meets that of a copy the user is running."""
+    single-instance guard (KIVO_TEST_INSTANCE_FOLDER, heard only by the
+    tests' copy of the program, kivo_program_under_test), so it never meets
+    that of a copy the user is running."""
     path = tempfile.mkdtemp(prefix="kivo-e2e-runtime-")
     os.chmod(path, 0o700)
     try:
@@ -189,11 +155,11 @@ class XServer:
         os.close(write_end)
         try:
             self.display = ":" + read_line(read_end, "Xvfb", self.timeout)
-        except TestFailure as failure:
+        except AssertionError as failure:
             if self.process.poll() is None:
                 raise
             err = self.process.stderr.read().decode(errors="replace").strip()
-            raise TestFailure(f"{failure}: {err}") from None
+            raise AssertionError(f"{failure}: {err}") from None
         finally:
             os.close(read_end)
         log(f"Xvfb running on display {self.display}")
@@ -234,16 +200,16 @@ class XServer:
         try:
             result = self.xdotool(*args, timeout=timeout)
         except subprocess.TimeoutExpired:
-            raise TestFailure(f"no window titled /{title_regex}/ appeared within {timeout:.0f} s") from None
+            raise AssertionError(f"no window titled /{title_regex}/ appeared within {timeout:.0f} s") from None
         ids = [line for line in result.stdout.split() if line]
-        check(ids, f"xdotool found no window titled /{title_regex}/: {result.stderr.strip()}")
+        assert ids, f"xdotool found no window titled /{title_regex}/: {result.stderr.strip()}"
         return ids[0]
 
     def wait_for_main_window(self, app):
         """The program's main window, once it is up with no message box
         beside it."""
         window = self.wait_for_window(MAIN_TITLE, pid=app.pid)
-        check(not self.find_windows(MESSAGE_TITLE, pid=app.pid), f"{app.name} shows a message box")
+        assert not self.find_windows(MESSAGE_TITLE, pid=app.pid), f"{app.name} shows a message box"
         log(f"{app.name} shows its main window {window}")
         return window
 
@@ -252,21 +218,18 @@ class XServer:
         out = self.xdotool("getwindowgeometry", "--shell", window).stdout
         return dict(line.split("=", 1) for line in out.split() if "=" in line)
 
-    def window_title(self, window):
-        return self.xdotool("getwindowname", window).stdout.rstrip("\n")
-
     def press_key(self, window, key):
         """Types a key into the window: focus it, then send the key through
         XTEST as a real keyboard would."""
         self.xdotool("windowfocus", "--sync", window)
         result = self.xdotool("key", "--clearmodifiers", key)
-        check(result.returncode == 0, f"xdotool key {key} failed: {result.stderr.strip()}")
+        assert result.returncode == 0, f"xdotool key {key} failed: {result.stderr.strip()}"
 
     def type_text(self, window, text):
         """Types text into the window's focused control, key by key."""
         self.xdotool("windowfocus", "--sync", window)
         result = self.xdotool("type", "--delay", "15", "--clearmodifiers", text)
-        check(result.returncode == 0, f"xdotool type failed: {result.stderr.strip()}")
+        assert result.returncode == 0, f"xdotool type failed: {result.stderr.strip()}"
 
     def screenshot(self, name):
         """Saves the whole screen as name in the folder $KIVO_E2E_SCREENSHOTS,
@@ -282,7 +245,7 @@ class XServer:
         """The screen's pixels in a rectangle, row by row: a list of (r, g, b)."""
         result = subprocess.run(["import", "-window", "root", "-crop", f"{width}x{height}+{x}+{y}", "-depth", "8",
                                  "rgb:-"], env=self.env(), capture_output=True, timeout=30)
-        check(result.returncode == 0, f"import failed: {result.stderr.decode(errors='replace')}")
+        assert result.returncode == 0, f"import failed: {result.stderr.decode(errors='replace')}"
         data = result.stdout
         return [tuple(data[i:i + 3]) for i in range(0, len(data) - 2, 3)]
 
@@ -297,14 +260,14 @@ class XServer:
         same title is up, and returns it: the promotion window that replaces
         the main window when it closes."""
         def replaced():
-            check(app.running(), f"the program ended when the main window closed: {app.output()}")
+            assert app.running(), f"the program ended when the main window closed: {app.output()}"
             windows = self.find_windows(MAIN_TITLE, pid=app.pid)
             others = [w for w in windows if w != main_window]
             if main_window in windows or not others:
                 return None
-            check(len(others) == 1, f"more than one window after the main window closed: {others}")
+            assert len(others) == 1, f"more than one window after the main window closed: {others}"
             return others[0]
-        return wait_for("the promotion window to replace the main window", replaced, timeout or self.timeout)
+        return wait_until("the promotion window to replace the main window", replaced, timeout or self.timeout)
 
 
 class Process:
@@ -336,12 +299,12 @@ class Process:
         try:
             return self.process.wait(timeout=timeout)
         except subprocess.TimeoutExpired:
-            raise TestFailure(f"{self.name} did not exit within {timeout:.0f} s") from None
+            raise AssertionError(f"{self.name} did not exit within {timeout:.0f} s") from None
 
     def expect_clean_exit(self):
         """Waits for the program to end and fails unless its status is 0."""
         status = self.wait_for_exit()
-        check(status == 0, f"{self.name} exited with status {status}: {self.output()}")
+        assert status == 0, f"{self.name} exited with status {status}: {self.output()}"
         log(f"{self.name} exited with status 0")
 
     def output(self):
@@ -372,26 +335,3 @@ class Program(Process):
                 variables[key] = value
         super().__init__([executable, *args], variables, name)
 
-
-def main_guard(test):
-    """Runs test(); prints why it failed and returns the exit status."""
-    try:
-        test()
-    except TestFailure as failure:
-        print(f"FAILED: {failure}", flush=True)
-        return 1
-    print("PASSED", flush=True)
-    return 0
-
-
-def run_script(doc, tools, run, modes=()):
-    """The command line every end-to-end script shares: the program's path,
-    then the mode where a script has several. Skips when a tool is missing,
-    then returns the exit status of run(executable[, mode])."""
-    args = sys.argv[1:]
-    if len(args) != (2 if modes else 1) or (modes and args[1] not in modes):
-        print(doc)
-        return 2
-    require_tools(*tools)
-    executable = os.path.abspath(args[0])
-    return main_guard(lambda: run(executable, *args[1:]))
